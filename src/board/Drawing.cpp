@@ -1,0 +1,36 @@
+// One-cell drawing against the canvas.
+#include "board/Drawing.h"
+
+namespace boltik::board {
+
+bool Drawing::paintGraph(int k, int x, int y) {
+    const int px = board_.at(x, y, layer::kLeft);
+    const int py = board_.at(x, y, layer::kTop);
+    const auto picture = sprites_.graph(k);
+    if (!picture) return false;
+    canvas_.paint(*picture, px, py);
+    return true;
+}
+
+bool Drawing::paintMes(int k, int x, int y) {
+    const int px = board_.at(x, y, layer::kLeft);
+    const int py = board_.at(x, y, layer::kTop);
+    const auto picture = sprites_.mes(k);
+    if (!picture) return false;
+    canvas_.paint(*picture, px, py);
+    return true;
+}
+
+bool Drawing::DrawZeml(int x, int y) {
+    return paintGraph(board_.code(x, y), x, y);
+}
+
+void Drawing::menzeml(int a1, int b1, int a2, int b2) {
+    const int16_t t = board_.code(a2, b2);
+    board_.setCode(a2, b2, board_.code(a1, b1));
+    board_.setCode(a1, b1, t);
+    DrawZeml(a1, b1);
+    DrawZeml(a2, b2);
+}
+
+}  // namespace boltik::board

@@ -1,0 +1,19 @@
+// File helpers of the rules core: whole-file atomic writes and capped line reading.
+#pragma once
+
+#include <istream>
+#include <string>
+#include <string_view>
+
+namespace boltik::board {
+
+// Writes the bytes to a temporary file beside path and renames it into place, so a failure
+// never leaves a truncated file. Returns false (and leaves any old file alone) on failure.
+bool writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// Reads one line without its CR LF or LF ending. Lines longer than maxLength are read to
+// their end but returned cut to maxLength + 1 characters, so they still fail any parse.
+// Returns false at the end of the stream when no line was left.
+bool readLine(std::istream& in, std::string& line, std::size_t maxLength = 256);
+
+}  // namespace boltik::board

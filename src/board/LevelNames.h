@@ -1,0 +1,16 @@
+// How level file names are made: from the chooser's text box, and for the next level.
+#pragma once
+
+#include <string>
+
+namespace boltik::board {
+
+// The chooser's rule: ".tur" is appended unless the text ends in exactly ".tur"
+// (case-sensitive); a text shorter than four characters always gets it.
+std::string chooserFileName(const std::string& typed);
+
+// The level after "N.tur": the leading number of the name plus one, then ".tur".
+// A name without leading digits counts as 0, so its successor is "1.tur".
+std::string nextLevelName(const std::string& current);
+
+}  // namespace boltik::board
