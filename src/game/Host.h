@@ -1,0 +1,34 @@
+// What the rules need from the program around them: yielding, pacing, questions, the level
+// chooser and random numbers.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace boltik::game {
+
+// Thrown when the game is to end at once (the window closed, Escape answered "Да", a
+// missing level answered "Нет"). Nothing in the rules catches it: it unwinds the main loop
+// up to the window or tool that runs it.
+struct GameQuit {};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Lets the window system run: key handlers, timers, the replay button, closing. May
+    // throw GameQuit when the game window has been closed meanwhile.
+    virtual void yield() = 0;
+    // Waits in proportion to a number of pacing rounds (2001 a cycle column, 8001 a reveal
+    // column, 10001 a curtain column). Sleeps; never spins.
+    virtual void pace(int rounds) = 0;
+    // The program's two-button question; returns 1 for the first button, 2 for the second.
+    virtual int askUser(const std::string& text, const std::string& button1,
+                        const std::string& button2) = 0;
+    // Lets the user choose a level file; nothing when the chooser is closed without a choice.
+    virtual std::optional<std::string> chooseLevel() = 0;
+    // A uniform random number in [0, 1).
+    virtual double random() = 0;
+};
+
+}  // namespace boltik::game
