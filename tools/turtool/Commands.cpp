@@ -1,0 +1,252 @@
+// turtool show, check and run.
+#include "Commands.h"
+
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <sstream>
+
+#include "Script.h"
+#include "board/LevelFile.h"
+#include "board/Text.h"
+#include "game/MainLoop.h"
+
+namespace turtool {
+
+using namespace boltik::board;
+using boltik::game::GameEnd;
+
+namespace {
+
+const char* const kUsage =
+    "usage: turtool show FILE\n"
+    "       turtool check FILE\n"
+    "       turtool run FILE [--cycles N] [--script F] [--seed S] [--layers L,...]\n"
+    "                        [--answer-missing 1|2] [--trace-sounds]\n";
+
+void printLayer(std::ostream& out, const Board& board, int l) {
+    out << "layer " << l << ":\n";
+    for (int y = 0; y <= kLastRow; ++y) {
+        for (int x = 0; x <= kLastCol; ++x)
+            out << (x ? " " : "") << board.at(x, y, l);
+        out << '\n';
+    }
+}
+
+// Loads a level into a fresh board, or prints one line naming what failed.
+std::optional<LevelReadResult> load(const std::string& file, Board& board, std::ostream& err) {
+    LevelReadResult result = readLevelFile(file, board);
+    if (result.ok) return result;
+    err << "turtool: " << file << ": ";
+    if (result.failedLine > 0) err << "line " << result.failedLine << ": ";
+    err << result.reason << '\n';
+    return std::nullopt;
+}
+
+int show(const std::string& file, std::ostream& out, std::ostream& err) {
+    Board board;
+    const auto result = load(file, board, err);
+    if (!result) return 1;
+    for (int l = layer::kShotDir; l <= layer::kParamB; ++l)
+        printLayer(out, board, l);
+    out << "bolts: " << result->boltLine << '\n';
+    return 0;
+}
+
+std::string cell(int x, int y) {
+    return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
+
+std::vector<std::string> problems(const Board& b, const LevelReadResult& level) {
+    std::vector<std::string> found;
+    std::vector<std::string> players;
+    int bolts = 0;
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y) {
+            const int c = b.code(x, y);
+            const bool border = x == 0 || y == 0 || x == kLastCol || y == kLastRow;
+            if (c == code::kPlayer) players.push_back(cell(x, y));
+            if (c == code::kBolt) ++bolts;
+            if (border && c != code::kWall) {
+                found.push_back("border cell " + cell(x, y) + " holds " + std::to_string(c) +
+                                ", not a wall");
+            }
+            const int a = b.at(x, y, layer::kParamA);
+            if ((c == code::kCrawler || c == code::kBat) && (a < 0 || a > 3)) {
+                found.push_back((c == code::kCrawler ? "crawler at " : "bat at ") + cell(x, y) +
+                                " has heading " + std::to_string(a) + ", outside 0..3");
+            }
+            if (c == code::kTeleporter) {
+                const int px = a;
+                const int py = b.at(x, y, layer::kParamB);
+                const bool pairs = Board::inside(px, py) && b.code(px, py) == code::kTeleporter &&
+                                   b.at(px, py, layer::kParamA) == x &&
+                                   b.at(px, py, layer::kParamB) == y;
+                if (!pairs) {
+                    found.push_back("teleporter at " + cell(x, y) + " names partner " +
+                                    cell(px, py) + ", which is not a teleporter pointing back");
+                }
+            }
+        }
+    }
+    if (players.empty()) found.push_back("no player: the game puts one at (1, 1)");
+    if (players.size() > 1) {
+        std::string list;
+        for (const auto& p : players)
+            list += (list.empty() ? "" : ", ") + p;
+        found.push_back(std::to_string(players.size()) + " players at " + list +
+                        ": the game starts at the last one");
+    }
+    if (leadingNumber(level.boltLine) != bolts || level.boltLine != std::to_string(bolts)) {
+        found.push_back("bolt count \"" + level.boltLine + "\" but " + std::to_string(bolts) +
+                        " bolt cells");
+    }
+    return found;
+}
+
+int check(const std::string& file, std::ostream& out, std::ostream& err) {
+    Board board;
+    const auto result = load(file, board, err);
+    if (!result) return 1;
+    const auto found = problems(board, *result);
+    for (const auto& p : found)
+        out << "warning: " << p << '\n';
+    if (found.empty()) out << "no problems\n";
+    return 0;
+}
+
+struct RunOptions {
+    std::string file;
+    long cycles = 0;
+    std::string script;
+    uint32_t seed = 0;
+    std::vector<int> layers;
+    int answerMissing = 2;
+    bool traceSounds = false;
+};
+
+bool parseNumber(const std::string& text, long long low, long long high, long long& value) {
+    int64_t v = 0;
+    if (!parseInteger(text, v) || v < low || v > high) return false;
+    value = v;
+    return true;
+}
+
+bool parseLayers(const std::string& text, std::vector<int>& layers) {
+    std::istringstream parts(text);
+    std::string part;
+    while (std::getline(parts, part, ',')) {
+        long long l = 0;
+        if (!parseNumber(part, 0, kLayerCount - 1, l)) return false;
+        layers.push_back(static_cast<int>(l));
+    }
+    return !layers.empty();
+}
+
+std::optional<RunOptions> parseRun(const std::vector<std::string>& args) {
+    RunOptions o;
+    o.file = args[1];
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--trace-sounds") {
+            o.traceSounds = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) return std::nullopt;
+        const std::string& v = args[++i];
+        long long n = 0;
+        if (a == "--cycles" && parseNumber(v, 0, std::numeric_limits<long>::max(), n)) {
+            o.cycles = static_cast<long>(n);
+        } else if (a == "--seed" && parseNumber(v, 0, std::numeric_limits<uint32_t>::max(), n)) {
+            o.seed = static_cast<uint32_t>(n);
+        } else if (a == "--answer-missing" && (v == "1" || v == "2")) {
+            o.answerMissing = v[0] - '0';
+        } else if (a == "--script") {
+            o.script = v;
+        } else if (!(a == "--layers" && parseLayers(v, o.layers))) {
+            return std::nullopt;
+        }
+    }
+    return o;
+}
+
+const char* resultName(GameEnd end, long cycles) {
+    switch (end) {
+        case GameEnd::LevelDone:
+            return "done";
+        case GameEnd::Wrecked:
+            return "wrecked";
+        default:
+            return cycles == 0 ? "loaded" : "running";
+    }
+}
+
+void printRun(std::ostream& out, const char* result, const boltik::game::Context& ctx,
+              const RunOptions& o, const TraceSounds& sounds) {
+    const World& w = ctx.world;
+    out << "result: " << result << "\nlevel: " << w.levelName << "\ncycles: " << ctx.cycles
+        << "\nbigCycles: " << w.bigCycles << "\nlives: " << w.kolLives.caption()
+        << "\nbolts: " << w.kolBolt.caption() << "\nkeys: " << w.kolKeys.caption()
+        << "\nammo: " << w.kolWeapon.caption() << "\nplayer: " << w.playerX << ' ' << w.playerY
+        << "\nstartMode: " << w.startMode << "\nwreckCountdown: " << w.wreckCountdown << '\n';
+    printLayer(out, w.board, layer::kCode);
+    for (int l : o.layers)
+        printLayer(out, w.board, l);
+    if (!o.traceSounds) return;
+    out << "sounds:\n";
+    for (const auto& s : sounds.started()) {
+        out << s.cycle << ' ' << boltik::sound::fileName(s.effect) << '\n';
+    }
+}
+
+std::optional<std::vector<ScriptEvent>> loadScript(const std::string& path, std::ostream& err) {
+    if (path.empty()) return std::vector<ScriptEvent>{};
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        err << "turtool: cannot open the script " << path << '\n';
+        return std::nullopt;
+    }
+    std::string error;
+    auto events = parseScript(in, error);
+    if (!events) err << "turtool: " << path << ": " << error << '\n';
+    return events;
+}
+
+int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
+    auto events = loadScript(o.script, err);
+    if (!events) return 1;
+    World world;
+    world.bigCycles = readCounterFile();
+    world.levelName = o.file;
+    world.startMode = 2;  // the main loop loads levelName, as a replay does
+    SpriteStore sprites;
+    NullCanvas canvas;
+    TraceSounds sounds;
+    ScriptHost host(std::move(*events), o.seed, o.answerMissing);
+    boltik::game::Context ctx(world, sprites, canvas, sounds, host);
+    ctx.cycleLimit = o.cycles;
+    host.attach(ctx);
+    sounds.attach(ctx);
+    const char* result = "quit";
+    try {
+        const GameEnd end = boltik::game::Game(ctx);
+        result = resultName(end, ctx.cycles);
+    } catch (const boltik::game::GameQuit&) {
+    }
+    printRun(out, result, ctx, o, sounds);
+    return 0;
+}
+
+}  // namespace
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 2 && args[0] == "show") return show(args[1], out, err);
+    if (args.size() == 2 && args[0] == "check") return check(args[1], out, err);
+    if (args.size() >= 2 && args[0] == "run") {
+        if (const auto options = parseRun(args)) return run(*options, out, err);
+    }
+    err << kUsage;
+    return 2;
+}
+
+}  // namespace turtool

@@ -1,0 +1,126 @@
+// Script parsing and the scripted host of headless runs.
+#include "Script.h"
+
+#include <sstream>
+
+#include "board/Files.h"
+#include "game/Blasts.h"
+#include "player/Keyboard.h"
+
+namespace turtool {
+
+using boltik::game::GameQuit;
+namespace player = boltik::player;
+
+namespace {
+
+std::optional<int> arrowCode(const std::string& name) {
+    if (name == "up") return player::kKeyUp;
+    if (name == "down") return player::kKeyDown;
+    if (name == "left") return player::kKeyLeft;
+    if (name == "right") return player::kKeyRight;
+    return std::nullopt;
+}
+
+bool parseAnswer(const std::string& word, int& answer) {
+    if (word != "1" && word != "2") return false;
+    answer = word[0] - '0';
+    return true;
+}
+
+// Parses the words of one script line after its cycle number.
+bool parseEvent(std::istringstream& words, ScriptEvent& event) {
+    std::string kind;
+    words >> kind;
+    std::string arg;
+    if (kind == "press" || kind == "shift" || kind == "release") {
+        event.kind = kind == "press"   ? ScriptEvent::Kind::Press
+                     : kind == "shift" ? ScriptEvent::Kind::Shift
+                                       : ScriptEvent::Kind::Release;
+        if (!(words >> arg)) return false;
+        const auto key = arrowCode(arg);
+        if (!key) return false;
+        event.keyCode = *key;
+    } else if (kind == "escape") {
+        event.kind = ScriptEvent::Kind::Escape;
+        while (words >> arg) {
+            int answer = 0;
+            if (!parseAnswer(arg, answer) || event.answers.size() == 2) return false;
+            event.answers.push_back(answer);
+        }
+        if (event.answers.empty()) return false;
+    } else if (kind == "replay") {
+        event.kind = ScriptEvent::Kind::Replay;
+    } else {
+        return false;
+    }
+    return !(words >> arg);
+}
+
+}  // namespace
+
+std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::string& error) {
+    std::vector<ScriptEvent> events;
+    std::string line;
+    for (int lineNo = 1; boltik::board::readLine(in, line, 1000); ++lineNo) {
+        std::istringstream words(line);
+        std::string first;
+        if (!(words >> first) || first[0] == '#') continue;
+        ScriptEvent event;
+        std::size_t used = 0;
+        bool ok = first.find_first_not_of("0123456789") == std::string::npos && first.size() <= 9;
+        if (ok) event.cycle = std::stol(first, &used);
+        if (!ok || !parseEvent(words, event)) {
+            error = "script line " + std::to_string(lineNo) + " is not understood: " + line;
+            return std::nullopt;
+        }
+        events.push_back(event);
+    }
+    return events;
+}
+
+ScriptHost::ScriptHost(std::vector<ScriptEvent> events, uint32_t seed, int answerMissing)
+    : events_(std::move(events)), generator_(seed), answerMissing_(answerMissing) {}
+
+void ScriptHost::yield() {
+    while (ctx_ && next_ < events_.size() && events_[next_].cycle <= ctx_->cycles) {
+        deliver(events_[next_++]);
+    }
+}
+
+void ScriptHost::deliver(const ScriptEvent& event) {
+    auto& world = ctx_->world;
+    switch (event.kind) {
+        case ScriptEvent::Kind::Press:
+            player::keyDown(world, event.keyCode, 0);
+            break;
+        case ScriptEvent::Kind::Shift:
+            player::keyDown(world, event.keyCode, player::kShiftAlone);
+            break;
+        case ScriptEvent::Kind::Release:
+            player::keyUp(world, event.keyCode);
+            break;
+        case ScriptEvent::Kind::Escape:
+            escapeAnswers_.assign(event.answers.begin(), event.answers.end());
+            if (player::escape(*ctx_) == player::EscapeAnswer::Quit) throw GameQuit{};
+            break;
+        case ScriptEvent::Kind::Replay:
+            boltik::game::Destroy(*ctx_);
+            break;
+    }
+}
+
+int ScriptHost::askUser(const std::string& text, const std::string&, const std::string&) {
+    if (text.rfind("Тура", 0) == 0) return answerMissing_;
+    if (escapeAnswers_.empty()) return 2;
+    const int answer = escapeAnswers_.front();
+    escapeAnswers_.pop_front();
+    return answer;
+}
+
+void TraceSounds::playPanned(boltik::sound::Effect effect, int pan) {
+    SilentSounds::playPanned(effect, pan);
+    started_.push_back({ctx_ ? ctx_->cycles : 0, effect});
+}
+
+}  // namespace turtool

@@ -1,0 +1,11 @@
+// turtool: show, check and play level files from the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+
+int main(int argc, char* argv[]) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return turtool::runCommand(args, std::cout, std::cerr);
+}
