@@ -1,0 +1,180 @@
+// The test rig.
+#include "support/Rig.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "board/Codes.h"
+
+namespace boltik::testing {
+
+using namespace board;
+
+int16_t codeFor(char c) {
+    static const std::map<char, int16_t> kCodes = {{'#', code::kWall},
+                                                   {'.', code::kEmpty},
+                                                   {'r', code::kRubble},
+                                                   {'B', code::kBox},
+                                                   {'a', code::kAmmo},
+                                                   {'k', code::kKey},
+                                                   {'D', code::kDoor},
+                                                   {'*', code::kBolt},
+                                                   {'o', code::kBomb},
+                                                   {'C', code::kCapsule},
+                                                   {'v', code::kGunDown},
+                                                   {'^', code::kGunUp},
+                                                   {'T', code::kTeleporter},
+                                                   {'M', code::kMagnet},
+                                                   {'c', code::kCrawler},
+                                                   {'b', code::kBat},
+                                                   {'P', code::kPlayer},
+                                                   {'|', code::kShotV},
+                                                   {'-', code::kShotH},
+                                                   {'f', code::kFuse},
+                                                   {'1', 100},
+                                                   {'2', 101},
+                                                   {'3', 102},
+                                                   {'4', 103},
+                                                   {'5', 104}};
+    const auto it = kCodes.find(c);
+    if (it == kCodes.end()) throw std::invalid_argument(std::string("no code for ") + c);
+    return it->second;
+}
+
+void paintBoard(Board& board, const Level& level) {
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y) {
+            const bool inPicture = y < static_cast<int>(level.rows.size()) &&
+                                   x < static_cast<int>(level.rows[y].size());
+            board.setCode(x, y, inPicture ? codeFor(level.rows[y][x]) : code::kWall);
+        }
+    }
+    for (const CellValue& v : level.values)
+        board.set(v.x, v.y, v.layer, v.value);
+}
+
+std::string levelFileText(const Level& level) {
+    Board board;
+    paintBoard(board, level);
+    std::ostringstream text;
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y) {
+            for (int l = layer::kShotDir; l <= layer::kParamB; ++l) {
+                text << board.at(x, y, l) << "\r\n";
+            }
+        }
+    }
+    text << level.bolts << "\r\n";
+    return text.str();
+}
+
+TempDir::TempDir() : previous_(std::filesystem::current_path()) {
+    static std::mt19937 names(std::random_device{}());
+    path_ = std::filesystem::temp_directory_path() / ("boltik-test-" + std::to_string(names()));
+    std::filesystem::create_directories(path_);
+    std::filesystem::current_path(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void TempDir::write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path_ / name, std::ios::binary) << bytes;
+}
+
+std::string TempDir::read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+int RecordingSounds::count(sound::Effect effect) const {
+    int n = 0;
+    for (auto e : played)
+        n += e == effect;
+    return n;
+}
+
+void ScriptedHost::yield() {
+    ++yields;
+    const long cycle = ctx ? ctx->cycles : 0;
+    while (!events.empty() && events.begin()->first <= cycle) {
+        auto fn = std::move(events.begin()->second);
+        events.erase(events.begin());
+        fn();
+    }
+}
+
+int ScriptedHost::askUser(const std::string& text, const std::string&, const std::string&) {
+    questions.push_back(text);
+    if (answers.empty()) return 1;
+    const int a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::optional<std::string> ScriptedHost::chooseLevel() {
+    if (choices.empty()) return std::nullopt;
+    auto c = choices.front();
+    choices.pop_front();
+    return c;
+}
+
+double ScriptedHost::random() {
+    if (randoms.empty()) return 0.0;
+    const double r = randoms.front();
+    randoms.pop_front();
+    return r;
+}
+
+Rig::Rig() : ctx(world, sprites, canvas, sounds, host) {
+    host.ctx = &ctx;
+}
+
+game::GameEnd Rig::play(const Level& level, long cycles) {
+    dir.write("t.tur", levelFileText(level));
+    world.levelName = "t.tur";
+    world.startMode = 2;
+    ctx.cycleLimit = cycles;
+    return game::Game(ctx);
+}
+
+void Rig::place(const Level& level) {
+    paintBoard(world.board, level);
+    world.kolBolt.setCaption(level.bolts);
+    const int size = sprites.cellSize();
+    for (int x = 0; x < kBoardSize; ++x) {
+        for (int y = 0; y < kBoardSize; ++y) {
+            world.board.set(x, y, layer::kLeft, x * size);
+            world.board.set(x, y, layer::kTop, y * size);
+            world.board.set(x, y, layer::kHeight, size);
+            world.board.set(x, y, layer::kWidth, size);
+            if (world.board.code(x, y) == code::kPlayer) {
+                world.playerX = static_cast<int16_t>(x);
+                world.playerY = static_cast<int16_t>(y);
+            }
+        }
+    }
+}
+
+std::vector<Picture> Rig::paintsAt(int x, int y) const {
+    std::vector<Picture> out;
+    const int size = sprites.cellSize();
+    for (const auto& p : canvas.paints) {
+        if (p.x == x * size && p.y == y * size) out.push_back(p.picture);
+    }
+    return out;
+}
+
+Picture graphPicture(int n) {
+    return Picture{PictureSet::Graph48, static_cast<int16_t>(n)};
+}
+Picture mesPicture(int n) {
+    return Picture{PictureSet::Mes48, static_cast<int16_t>(n)};
+}
+
+}  // namespace boltik::testing

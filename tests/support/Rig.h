@@ -1,0 +1,133 @@
+// A test rig: a game context with a recording canvas, recording sounds and a scripted host,
+// and levels written as small text pictures.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "board/World.h"
+#include "game/Context.h"
+#include "game/MainLoop.h"
+
+namespace boltik::testing {
+
+// One character a cell:
+//   # wall   . floor   r rubble  B box     a ammo   k key    D door   * bolt   o bomb
+//   C capsule        v gun down  ^ gun up  T teleporter      M magnet c crawler b bat
+//   P player         | vertical shot       - horizontal shot f fuse   1..5 blast stages
+// Rows shorter than the board, and rows missing below, are filled with walls.
+int16_t codeFor(char c);
+
+struct CellValue {
+    int x, y, layer, value;
+};
+
+struct Level {
+    Level() = default;
+    Level(std::vector<std::string> rows, std::vector<CellValue> values = {},
+          std::string bolts = "0")
+        : rows(std::move(rows)), values(std::move(values)), bolts(std::move(bolts)) {}
+
+    std::vector<std::string> rows;
+    std::vector<CellValue> values;  // layers 6, 8, 9 written into the file
+    std::string bolts = "0";
+};
+
+// Puts the picture into layer 7 (and the values into their layers) of a board.
+void paintBoard(board::Board& board, const Level& level);
+// The text of a level file for the picture.
+std::string levelFileText(const Level& level);
+
+// Runs in a fresh temporary directory, which becomes the current directory.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    std::filesystem::path path() const { return path_; }
+    void write(const std::string& name, const std::string& bytes) const;
+    std::string read(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+    std::filesystem::path previous_;
+};
+
+class RecordingCanvas : public board::Canvas {
+public:
+    struct Paint {
+        board::Picture picture;
+        int x, y;
+    };
+    void paint(board::Picture picture, int x, int y) override { paints.push_back({picture, x, y}); }
+    void clear() override { paints.clear(); }
+    void keepCopy() override { ++copiesKept; }
+    void restoreCopy() override { ++copiesRestored; }
+
+    std::vector<Paint> paints;
+    int copiesKept = 0;
+    int copiesRestored = 0;
+};
+
+class RecordingSounds : public sound::SilentSounds {
+public:
+    void playPanned(sound::Effect effect, int pan) override {
+        SilentSounds::playPanned(effect, pan);
+        played.push_back(effect);
+    }
+    int count(sound::Effect effect) const;
+    std::vector<sound::Effect> played;
+};
+
+class ScriptedHost : public game::Host {
+public:
+    void yield() override;
+    void pace(int rounds) override { paced.push_back(rounds); }
+    int askUser(const std::string& text, const std::string&, const std::string&) override;
+    std::optional<std::string> chooseLevel() override;
+    double random() override;
+
+    // Runs fn at the first yield of the given cycle (0: the first yield at all).
+    void at(long cycle, std::function<void()> fn) { events.insert({cycle, std::move(fn)}); }
+
+    game::Context* ctx = nullptr;
+    std::multimap<long, std::function<void()>> events;
+    std::deque<int> answers;  // popped by askUser; 1 when empty
+    std::vector<std::string> questions;
+    std::deque<std::optional<std::string>> choices;
+    std::deque<double> randoms;  // popped by random; 0 when empty
+    std::vector<int> paced;
+    long yields = 0;
+};
+
+struct Rig {
+    Rig();
+
+    // Writes the level as "t.tur", then plays it through the real main loop for the given
+    // number of cycles (startMode 2, as a replay loads it).
+    game::GameEnd play(const Level& level, long cycles);
+    // Places the picture on the board directly, with geometry, for calling a step by hand.
+    void place(const Level& level);
+
+    int16_t code(int x, int y) const { return world.board.code(x, y); }
+    int16_t at(int x, int y, int layer) const { return world.board.at(x, y, layer); }
+    // The paints made at the pixel position of cell (x, y), in order.
+    std::vector<board::Picture> paintsAt(int x, int y) const;
+
+    TempDir dir;
+    board::World world;
+    board::SpriteStore sprites;
+    RecordingCanvas canvas;
+    RecordingSounds sounds;
+    ScriptedHost host;
+    game::Context ctx;
+};
+
+board::Picture graphPicture(int n);
+board::Picture mesPicture(int n);
+
+}  // namespace boltik::testing
