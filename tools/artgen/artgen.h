@@ -1,0 +1,84 @@
+// Common palette, drawing helpers and picture lists of the boltik art generator.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRectF>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace art {
+
+// Small deterministic generator so every run writes identical pictures.
+class Rng {
+public:
+    explicit Rng(uint32_t seed) : state_(seed ? seed : 1u) {}
+    uint32_t next();
+    double uniform();                    // [0, 1)
+    double range(double lo, double hi);  // [lo, hi)
+private:
+    uint32_t state_;
+};
+
+// Three shades of one material lit from the top-left, plus its outline ink.
+struct Mat {
+    QColor hi, mid, lo, ink;
+};
+
+namespace pal {
+extern const Mat steel, crate, brass, copper, gold, stone, wood, iron, magnet;
+extern const Mat shell, tread, accent, beetle, batWing, batBody, darkMetal;
+extern const QColor floor, floorShadow;
+}  // namespace pal
+
+// Every sprite is drawn in a 48 x 48 unit space; the painter scales it to the real size.
+constexpr double kUnits = 48.0;
+constexpr double kInk = 1.5;  // outline width in units: 1.5 px at 48, 1 px at 32
+
+QImage blankImage(int w, int h, QColor fill);
+void paintFloor(QImage& img);
+void beginSprite(QPainter& p, QImage& img);
+
+// Fills a shape with a rim-lit bevel (light rim top-left, dark rim bottom-right) and outlines it.
+void bevel(QPainter& p, const QPainterPath& shape, const Mat& m, double rim = 2.0,
+           double ink = kInk);
+void flat(QPainter& p, const QPainterPath& shape, QColor fill, QColor ink, double width = kInk);
+void groundShadow(QPainter& p, const QRectF& r);
+void glint(QPainter& p, QPointF c, double r, QColor col = Qt::white);
+QPainterPath roundRect(double x, double y, double w, double h, double r);
+QPainterPath ellipse(double cx, double cy, double rx, double ry);
+QPainterPath polygon(std::initializer_list<QPointF> pts);
+QPainterPath strokeOf(const QPainterPath& centre, double width, Qt::PenCapStyle cap = Qt::RoundCap);
+
+// One picture of the game: a file stem plus how to draw it in unit space.
+struct Sprite {
+    QString stem;  // e.g. "graph" / "mes"
+    int id;
+    bool onFloor;  // floor is painted first
+    std::function<void(QPainter&)> draw;
+    bool only32 = false;
+};
+
+std::vector<Sprite> objectSprites();
+std::vector<Sprite> actorSprites();
+QImage renderSprite(const Sprite& s, int size);
+
+// Object drawings reused by the counter icons.
+void drawKey(QPainter& p);
+void drawCartridge(QPainter& p);
+void drawBolt(QPainter& p);
+void drawRobotHeadIcon(QPainter& p);
+
+struct NamedImage {
+    QString path;  // relative to the output directory
+    QImage image;
+};
+std::vector<NamedImage> uiImages();
+QColor texBase();
+
+}  // namespace art
