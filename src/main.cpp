@@ -1,13 +1,25 @@
-// The game program: creates the application and its first window.
+// The game program: sets up the application and opens the game.
 #include <QApplication>
-#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "app/Program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Болтик"));
-    window.setAlignment(Qt::AlignCenter);
-    window.resize(480, 320);
-    window.setWindowTitle(QStringLiteral("Болтик"));
-    window.show();
+    // The standard dialogs speak Russian like the rest of the game.
+    QTranslator qtRussian;
+    if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(&qtRussian);
+    }
+
+    boltik::app::Program program;
+    if (!program.openGame()) return 1;
+    auto* window = program.gameWindow();
+    QObject::connect(window, &boltik::game::GameWindow::gameEnded, &app, &QApplication::quit);
+    window->showFullScreen();
+    window->start();
     return app.exec();
 }
