@@ -5,6 +5,7 @@
 #include "board/Counter.h"
 #include "board/LevelNames.h"
 #include "board/Text.h"
+#include "board/Tiling.h"
 
 namespace boltik::board {
 namespace {
@@ -99,6 +100,16 @@ TEST(LevelNames, NextLevelIsLeadingNumberPlusOne) {
         {"09.tur", "10.tur"}, {"12abc.tur", "13.tur"}, {"-3.tur", "-2.tur"}};
     for (const auto& [current, next] : cases)
         EXPECT_EQ(nextLevelName(current), next) << current;
+}
+
+TEST(Tiling, CopiesReachOneStepPastTheFarEdges) {
+    const auto places = tileFormPlaces(100, 100, 30, 30, 1);
+    ASSERT_EQ(places.size(), 25u);
+    EXPECT_EQ(places.back().x, 120);
+    EXPECT_EQ(places.back().y, 120);
+    EXPECT_EQ(tileFormPlaces(100, 100, 30, 30, 5).size(), 1u);
+    EXPECT_TRUE(tileFormPlaces(100, 100, 0, 30, 1).empty());
+    EXPECT_EQ(tileHeaderPlaces(100, 61, 1).size(), 3u);
 }
 
 }  // namespace
