@@ -40,7 +40,10 @@ void teleportTravel(Context& ctx, Move move, int tx, int ty) {
     const int x = w.playerX;
     const int y = w.playerY;
     sound::restartAndPlay(ctx.sounds, sound::Effect::Zerk);
-    game::ignite(b, x, y);
+    // The old cell burns forward to the floor, even when it is still the backward blast of
+    // an earlier teleport in this turn: otherwise it would re-form as a second robot.
+    b.setCode(x, y, code::kBlast1);
+    b.set(x, y, layer::kPhase, 0);
     const int px = b.at(tx, ty, layer::kParamA);
     const int py = b.at(tx, ty, layer::kParamB);
     const TravelRule& rule = kRules[static_cast<int>(move)];
@@ -48,8 +51,10 @@ void teleportTravel(Context& ctx, Move move, int tx, int ty) {
     for (const Landing& l : rule.tries) {
         const int lx = px + kSideDx[l.side];
         const int ly = py + kSideDy[l.side];
-        // A side off the board (a partner on the edge) is not free.
-        if (!Board::inside(lx, ly) || b.code(lx, ly) != code::kEmpty) continue;
+        // A side outside the play area (a partner on the edge) is not free: the sweep would
+        // never reach it, and the robot would never re-form.
+        const bool inPlay = lx >= 0 && lx <= w.lastCol && ly >= 0 && ly <= w.lastRow;
+        if (!inPlay || b.code(lx, ly) != code::kEmpty) continue;
         b.setCode(lx, ly, code::kBlast5);
         b.set(lx, ly, layer::kPhase, 1);
         b.set(lx, ly, layer::kTick, l.view);
