@@ -1,0 +1,63 @@
+# Plays one level headless through turtool and fails unless the robot enters the capsule.
+#
+#   cmake -DTURTOOL=<turtool> -DLEVEL=<N.tur> -DSCRIPT=<N.script> -DWORK=<dir>
+#         [-DSEEDS=<seed;seed;...>] [-DCYCLES=<limit>] -P replay.cmake
+#
+# First the level must pass `turtool check` without a warning (wall ring, one robot, bolt count
+# equal to the bolt cells, teleporters in pairs). Then the script is replayed once per seed, each
+# time in a fresh, empty working directory (turtool writes kilometrach.txt there), and every run
+# must end with "result: done". SEEDS defaults to 1, CYCLES to 1000.
+
+foreach(required TURTOOL LEVEL SCRIPT WORK)
+    if(NOT DEFINED ${required} OR "${${required}}" STREQUAL "")
+        message(FATAL_ERROR "replay.cmake: -D${required}=... is missing")
+    endif()
+endforeach()
+if(NOT DEFINED SEEDS)
+    set(SEEDS 1)
+endif()
+if(NOT DEFINED CYCLES)
+    set(CYCLES 1000)
+endif()
+foreach(input LEVEL SCRIPT)
+    if(NOT EXISTS "${${input}}")
+        message(FATAL_ERROR "replay.cmake: ${${input}} does not exist")
+    endif()
+endforeach()
+
+# A fresh working directory; returns its path in out_var.
+function(fresh_work_dir name out_var)
+    set(dir "${WORK}/${name}")
+    file(REMOVE_RECURSE "${dir}")
+    file(MAKE_DIRECTORY "${dir}")
+    set(${out_var} "${dir}" PARENT_SCOPE)
+endfunction()
+
+fresh_work_dir(check dir)
+execute_process(
+    COMMAND "${TURTOOL}" check "${LEVEL}"
+    WORKING_DIRECTORY "${dir}"
+    RESULT_VARIABLE rc
+    OUTPUT_VARIABLE out
+    ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "no problems\n")
+    message(NOTICE "${out}${err}")
+    message(FATAL_ERROR "turtool check ${LEVEL} (exit ${rc}) did not report \"no problems\"")
+endif()
+
+foreach(seed IN LISTS SEEDS)
+    fresh_work_dir(seed_${seed} dir)
+    execute_process(
+        COMMAND "${TURTOOL}" run "${LEVEL}" --cycles ${CYCLES} --script "${SCRIPT}"
+                --seed ${seed}
+        WORKING_DIRECTORY "${dir}"
+        RESULT_VARIABLE rc
+        OUTPUT_VARIABLE out
+        ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0 OR NOT out MATCHES "(^|\n)result: done\n")
+        # The whole output (result, counters, final board) as turtool printed it.
+        message(NOTICE "${out}${err}")
+        message(FATAL_ERROR "${LEVEL} replayed with ${SCRIPT}, seed ${seed} (exit ${rc}): "
+                            "the robot did not enter the capsule")
+    endif()
+endforeach()
