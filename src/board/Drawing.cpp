@@ -3,22 +3,20 @@
 
 namespace boltik::board {
 
-bool Drawing::paintGraph(int k, int x, int y) {
+bool Drawing::paintAtCell(std::optional<Picture> picture, int x, int y) {
     const int px = board_.at(x, y, layer::kLeft);
     const int py = board_.at(x, y, layer::kTop);
-    const auto picture = sprites_.graph(k);
     if (!picture) return false;
     canvas_.paint(*picture, px, py);
     return true;
 }
 
+bool Drawing::paintGraph(int k, int x, int y) {
+    return paintAtCell(sprites_.graph(k), x, y);
+}
+
 bool Drawing::paintMes(int k, int x, int y) {
-    const int px = board_.at(x, y, layer::kLeft);
-    const int py = board_.at(x, y, layer::kTop);
-    const auto picture = sprites_.mes(k);
-    if (!picture) return false;
-    canvas_.paint(*picture, px, py);
-    return true;
+    return paintAtCell(sprites_.mes(k), x, y);
 }
 
 bool Drawing::DrawZeml(int x, int y) {

@@ -1,6 +1,8 @@
 // The one-cell drawing primitives: paint a sprite at a cell, redraw a cell, swap two cells.
 #pragma once
 
+#include <optional>
+
 #include "board/Board.h"
 #include "board/Canvas.h"
 #include "board/Sprites.h"
@@ -30,6 +32,9 @@ public:
     Canvas& canvas() { return canvas_; }
 
 private:
+    // Paints the picture at the cell's pixel position; the cell is checked either way.
+    bool paintAtCell(std::optional<Picture> picture, int x, int y);
+
     Board& board_;
     SpriteStore& sprites_;
     Canvas& canvas_;
