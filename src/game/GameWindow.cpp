@@ -64,8 +64,8 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
       sounds_(sounds),
       zanowo_(new QLabel(this)),
       tex_(board::uiPicture(QStringLiteral("tex"))),
-      generator_(static_cast<uint32_t>(
-          std::chrono::system_clock::now().time_since_epoch().count())) {
+      generator_(
+          static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())) {
     // The load sequence: counter file, window over the whole screen, sprites, board size.
     world_.bigCycles = board::readCounterFile();
     setWindowTitle(QStringLiteral("Болтик"));
@@ -81,7 +81,8 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
 
     const QString icons[] = {QStringLiteral("icon_lives"), QStringLiteral("icon_bolt"),
                              QStringLiteral("icon_key"), QStringLiteral("icon_ammo")};
-    for (int i = 0; i < 4; ++i) addCounter(i, icons[i]);
+    for (int i = 0; i < 4; ++i)
+        addCounter(i, icons[i]);
     zanowo_->setPixmap(QPixmap::fromImage(board::uiPicture(QStringLiteral("zanowo"))));
     zanowo_->setCursor(Qt::PointingHandCursor);
     zanowo_->setToolTip(QStringLiteral("Заново"));
@@ -128,13 +129,17 @@ void GameWindow::layoutControls() {
     }
 }
 
-void GameWindow::resizeEvent(QResizeEvent*) { layoutControls(); }
+void GameWindow::resizeEvent(QResizeEvent*) {
+    layoutControls();
+}
 
 void GameWindow::paintEvent(QPaintEvent*) {
     app::mdl::TileForm(*this, tex_, 1);
 }
 
-void GameWindow::start() { starter_.start(); }
+void GameWindow::start() {
+    starter_.start();
+}
 
 void GameWindow::starterTick() {
     // A tick that comes while the previous one is still running is not delivered.
@@ -149,11 +154,13 @@ void GameWindow::starterTick() {
 }
 
 void GameWindow::syncCounters() {
+    // Runs at every yield: only a caption that changed is converted and shown.
     const board::Counter* values[] = {&world_.kolLives, &world_.kolBolt, &world_.kolKeys,
                                       &world_.kolWeapon};
     for (int i = 0; i < 4; ++i) {
-        const QString text = QString::fromStdString(values[i]->caption());
-        if (counters_[i]->text() != text) counters_[i]->setText(text);
+        if (shown_[i] == values[i]->caption()) continue;
+        shown_[i] = values[i]->caption();
+        counters_[i]->setText(QString::fromStdString(shown_[i]));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 #include <random>
+#include <string>
 
 #include "board/BoardCanvas.h"
 #include "board/GraphicObjects.h"
@@ -72,6 +73,7 @@ private:
     std::unique_ptr<Context> ctx_;
     std::array<QLabel*, 4> counters_{};  // lives, bolts, keys, ammunition
     std::array<QLabel*, 4> icons_{};
+    std::array<std::string, 4> shown_;  // the captions the labels show
     QLabel* zanowo_;
     QImage tex_;
     QTimer starter_;
