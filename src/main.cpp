@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/Program.h"
+#include "qt/Program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,10 +15,10 @@ int main(int argc, char* argv[]) {
         app.installTranslator(&qtRussian);
     }
 
-    boltik::app::Program program;
+    boltik::qt::Program program;
     if (!program.openGame()) return 1;
     auto* window = program.gameWindow();
-    QObject::connect(window, &boltik::game::GameWindow::gameEnded, &app, &QApplication::quit);
+    QObject::connect(window, &boltik::qt::GameWindow::gameEnded, &app, &QApplication::quit);
     window->showFullScreen();
     window->start();
     return app.exec();

@@ -5,11 +5,12 @@
 #include <random>
 #include <sstream>
 
-#include "board/Codes.h"
+#include "core/board/Codes.h"
 
 namespace boltik::testing {
 
 using namespace board;
+using namespace sprites;
 
 int16_t codeFor(char c) {
     static const std::map<char, int16_t> kCodes = {{'#', code::kWall},
@@ -135,12 +136,12 @@ Rig::Rig() : ctx(world, sprites, canvas, sounds, host) {
     host.ctx = &ctx;
 }
 
-game::GameEnd Rig::play(const Level& level, long cycles) {
+loop::GameEnd Rig::play(const Level& level, long cycles) {
     dir.write("t.tur", levelFileText(level));
     world.levelName = "t.tur";
     world.startMode = 2;
     ctx.cycleLimit = cycles;
-    return game::Game(ctx);
+    return loop::Game(ctx);
 }
 
 void Rig::place(const Level& level) {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "board/World.h"
-#include "game/Context.h"
-#include "game/MainLoop.h"
+#include "core/board/World.h"
+#include "core/game/Context.h"
+#include "core/loop/MainLoop.h"
 
 namespace boltik::testing {
 
@@ -57,13 +57,15 @@ private:
     std::filesystem::path previous_;
 };
 
-class RecordingCanvas : public board::Canvas {
+class RecordingCanvas : public sprites::Canvas {
 public:
     struct Paint {
-        board::Picture picture;
+        sprites::Picture picture;
         int x, y;
     };
-    void paint(board::Picture picture, int x, int y) override { paints.push_back({picture, x, y}); }
+    void paint(sprites::Picture picture, int x, int y) override {
+        paints.push_back({picture, x, y});
+    }
     void clear() override { paints.clear(); }
     void keepCopy() override { ++copiesKept; }
     void restoreCopy() override { ++copiesRestored; }
@@ -109,25 +111,25 @@ struct Rig {
 
     // Writes the level as "t.tur", then plays it through the real main loop for the given
     // number of cycles (startMode 2, as a replay loads it).
-    game::GameEnd play(const Level& level, long cycles);
+    loop::GameEnd play(const Level& level, long cycles);
     // Places the picture on the board directly, with geometry, for calling a step by hand.
     void place(const Level& level);
 
     int16_t code(int x, int y) const { return world.board.code(x, y); }
     int16_t at(int x, int y, int layer) const { return world.board.at(x, y, layer); }
     // The paints made at the pixel position of cell (x, y), in order.
-    std::vector<board::Picture> paintsAt(int x, int y) const;
+    std::vector<sprites::Picture> paintsAt(int x, int y) const;
 
     TempDir dir;
     board::World world;
-    board::SpriteStore sprites;
+    sprites::SpriteStore sprites;
     RecordingCanvas canvas;
     RecordingSounds sounds;
     ScriptedHost host;
     game::Context ctx;
 };
 
-board::Picture graphPicture(int n);
-board::Picture mesPicture(int n);
+sprites::Picture graphPicture(int n);
+sprites::Picture mesPicture(int n);
 
 }  // namespace boltik::testing

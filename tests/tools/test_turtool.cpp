@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "Commands.h"
-#include "board/LevelFile.h"
+#include "core/board/LevelFile.h"
 #include "support/Rig.h"
 
 namespace {

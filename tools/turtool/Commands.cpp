@@ -7,14 +7,15 @@
 #include <sstream>
 
 #include "Script.h"
-#include "board/LevelFile.h"
-#include "board/Text.h"
-#include "game/MainLoop.h"
+#include "core/board/LevelFile.h"
+#include "core/board/Text.h"
+#include "core/loop/MainLoop.h"
 
 namespace turtool {
 
 using namespace boltik::board;
-using boltik::game::GameEnd;
+using namespace boltik::sprites;
+using boltik::loop::GameEnd;
 
 namespace {
 
@@ -229,7 +230,7 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
     sounds.attach(ctx);
     const char* result = "quit";
     try {
-        const GameEnd end = boltik::game::Game(ctx);
+        const GameEnd end = boltik::loop::Game(ctx);
         result = resultName(end, ctx.cycles);
     } catch (const boltik::game::GameQuit&) {
     }

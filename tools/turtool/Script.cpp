@@ -3,9 +3,9 @@
 
 #include <sstream>
 
-#include "board/Files.h"
-#include "game/Blasts.h"
-#include "player/Keyboard.h"
+#include "core/board/Files.h"
+#include "core/game/Blasts.h"
+#include "core/player/Keyboard.h"
 
 namespace turtool {
 

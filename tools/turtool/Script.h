@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "game/Context.h"
-#include "game/Host.h"
-#include "sound/Sounds.h"
+#include "core/game/Context.h"
+#include "core/game/Host.h"
+#include "core/sound/Sounds.h"
 
 namespace turtool {
 

@@ -1,0 +1,118 @@
+// Reading and writing level files and the counter file.
+#include "core/board/LevelFile.h"
+
+#include <fstream>
+#include <limits>
+
+#include "core/board/Files.h"
+#include "core/board/Text.h"
+
+namespace boltik::board {
+
+namespace {
+
+const char* const kCrLf = "\r\n";
+
+// Reads one line as a 16-bit value; fills the failure fields of result when it cannot.
+bool readValue(std::istream& in, int lineNo, int16_t& value, LevelReadResult& result) {
+    std::string line;
+    if (!readLine(in, line)) {
+        result.failedLine = lineNo;
+        result.reason = "the file ends before this line";
+        return false;
+    }
+    int64_t number = 0;
+    if (!parseInteger(line, number) || number < std::numeric_limits<int16_t>::min() ||
+        number > std::numeric_limits<int16_t>::max()) {
+        result.failedLine = lineNo;
+        result.reason = "not a number from -32768 to 32767: \"" + cp1251ToUtf8(line) + "\"";
+        return false;
+    }
+    value = static_cast<int16_t>(number);
+    return true;
+}
+
+}  // namespace
+
+LevelReadResult readLevel(std::istream& in, Board& board, int lastCol, int lastRow) {
+    LevelReadResult result;
+    int lineNo = 0;
+    for (int x = 0; x <= lastCol; ++x) {
+        for (int y = 0; y <= lastRow; ++y) {
+            for (int l = layer::kShotDir; l <= layer::kParamB; ++l) {
+                int16_t value = 0;
+                if (!readValue(in, ++lineNo, value, result)) return result;
+                board.set(x, y, l, value);
+                if (l == layer::kCode && value == code::kPlayer) {
+                    result.playerFound = true;
+                    result.playerX = x;
+                    result.playerY = y;
+                }
+            }
+        }
+    }
+    std::string line;
+    if (!readLine(in, line)) {
+        result.failedLine = lineNo + 1;
+        result.reason = "the bolt count is missing";
+        return result;
+    }
+    result.boltLine = cp1251ToUtf8(line);
+    result.ok = true;
+    return result;
+}
+
+LevelReadResult readLevelFile(const std::string& path, Board& board, int lastCol, int lastRow) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        LevelReadResult result;
+        result.reason = "cannot open the file";
+        return result;
+    }
+    return readLevel(in, board, lastCol, lastRow);
+}
+
+std::string levelText(const Board& board, int64_t boltCount) {
+    std::string text;
+    text.reserve(kLevelLines * 4);
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y) {
+            text += "0";
+            text += kCrLf;
+            for (int l = layer::kCode; l <= layer::kParamB; ++l) {
+                text += std::to_string(board.at(x, y, l));
+                text += kCrLf;
+            }
+        }
+    }
+    text += std::to_string(boltCount);
+    text += kCrLf;
+    return text;
+}
+
+bool writeLevelFile(const std::string& path, const Board& board, int64_t boltCount) {
+    return writeFileAtomically(path, levelText(board, boltCount));
+}
+
+int32_t readCounterFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    int64_t value = 0;
+    if (!in || !readLine(in, line) || !parseInteger(line, value)) return 0;
+    if (value < std::numeric_limits<int32_t>::min() ||
+        value > std::numeric_limits<int32_t>::max()) {
+        return 0;
+    }
+    return static_cast<int32_t>(value);
+}
+
+std::string counterFileText(int32_t bigCycles) {
+    return std::to_string(bigCycles) + kCrLf +
+           utf8ToCp1251(" столько больших циклов обработала программа") + kCrLf;
+}
+
+bool writeCounterFile(int32_t bigCycles, const std::string& path) {
+    return writeFileAtomically(path, counterFileText(bigCycles));
+}
+
+}  // namespace boltik::board

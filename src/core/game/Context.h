@@ -1,0 +1,37 @@
+// Everything one running game works with: the world, the sprites and the three seams.
+#pragma once
+
+#include "core/board/World.h"
+#include "core/game/Host.h"
+#include "core/sound/Sounds.h"
+#include "core/sprites/Drawing.h"
+#include "core/sprites/Sprites.h"
+
+namespace boltik::game {
+
+struct Context {
+    Context(board::World& world, sprites::SpriteStore& sprites, sprites::Canvas& canvas,
+            sound::Sounds& sounds, Host& host)
+        : world(world),
+          board(world.board),
+          sprites(sprites),
+          draw(world.board, sprites, canvas),
+          sounds(sounds),
+          host(host) {}
+
+    board::World& world;
+    board::Board& board;
+    sprites::SpriteStore& sprites;
+    sprites::Drawing draw;
+    sound::Sounds& sounds;
+    Host& host;
+
+    // State of the running call of the main loop.
+    int capsuleTicks = 0;  // shared by every capsule of the level
+    int flashState = 0;    // 0 bolts remain, 1 flash pending, 2 flash shown
+    // Cycles started in this call; a limit below zero means none (headless runs set one).
+    long cycles = 0;
+    long cycleLimit = -1;
+};
+
+}  // namespace boltik::game

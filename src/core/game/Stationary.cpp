@@ -1,0 +1,45 @@
+// Capsule blink, teleporter blink and the magnet's strike.
+#include "core/game/Stationary.h"
+
+#include <limits>
+
+#include "core/game/Blasts.h"
+
+namespace boltik::game {
+
+using namespace board;
+
+void capsuleStep(Context& ctx, int x, int y) {
+    if (++ctx.capsuleTicks != 10) return;
+    ctx.capsuleTicks = 0;
+    if (!ctx.world.kolBolt.readsZero()) return;
+    ctx.sprites.menial(code::kCapsule, code::kCapsuleLit);
+    ctx.draw.DrawZeml(x, y);
+}
+
+void teleporterStep(Context& ctx, int x, int y) {
+    Board& b = ctx.board;
+    const int ticks = b.at(x, y, layer::kTick);
+    if (ticks < std::numeric_limits<int16_t>::max()) b.set(x, y, layer::kTick, ticks + 1);
+    if (b.at(x, y, layer::kTick) != 10) return;
+    b.set(x, y, layer::kTick, 0);
+    if (b.at(x, y, layer::kPhase) != 0) {
+        b.set(x, y, layer::kPhase, 0);
+        ctx.draw.paintGraph(code::kTeleporterLit, x, y);
+    } else {
+        b.set(x, y, layer::kPhase, 1);
+        ctx.draw.paintGraph(code::kTeleporter, x, y);
+    }
+}
+
+void magnetStep(Context& ctx, int x, int y) {
+    const World& w = ctx.world;
+    if (ctx.board.at(x, y, layer::kParamB) != dir::kLeft) return;
+    if (w.playerY != y || w.playerX >= x) return;
+    for (int c = w.playerX + 1; c < x; ++c) {
+        if (ctx.board.code(c, y) != code::kEmpty) return;
+    }
+    Destroy(ctx);
+}
+
+}  // namespace boltik::game

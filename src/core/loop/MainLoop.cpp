@@ -1,0 +1,200 @@
+// The main loop: start of a call, the cycle, the cell step, the flash and the curtain.
+#include "core/loop/MainLoop.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/board/LevelNames.h"
+#include "core/loop/Dispatch.h"
+#include "core/loop/OpenTur.h"
+
+namespace boltik::loop {
+
+using namespace board;
+using game::Context;
+using game::GameQuit;
+
+namespace {
+
+// Rounds half to even into 16 bits, as cell positions are stored.
+int16_t roundToCell(double value) {
+    const double r = std::nearbyint(value);
+    if (r < std::numeric_limits<int16_t>::min() || r > std::numeric_limits<int16_t>::max()) {
+        throw BoardError("cell position out of range");
+    }
+    return static_cast<int16_t>(r);
+}
+
+// Start step 2: cell positions from the size of sprite 0 and the scale, and the wall ring.
+void prepareGeometry(Context& ctx) {
+    World& w = ctx.world;
+    const double size = ctx.sprites.cellSize() * w.scale;
+    for (int x = 0; x <= w.lastCol; ++x) {
+        for (int y = 0; y <= w.lastRow; ++y) {
+            resumeNext([&] {
+                ctx.board.set(x, y, layer::kLeft, roundToCell(x * size));
+                ctx.board.set(x, y, layer::kTop, roundToCell(y * size));
+                ctx.board.set(x, y, layer::kHeight, roundToCell(size));
+                ctx.board.set(x, y, layer::kWidth, roundToCell(size));
+            });
+            if (x == 0 || x == w.lastCol || y == 0 || y == w.lastRow) {
+                resumeNext([&] { ctx.board.setCode(x, y, code::kWall); });
+            }
+        }
+    }
+}
+
+// Start step 4: the level by startMode.
+void obtainLevel(Context& ctx) {
+    World& w = ctx.world;
+    switch (w.startMode) {
+        case 0: {
+            const auto chosen = ctx.host.chooseLevel();
+            if (!chosen) throw GameQuit{};
+            OpenTur(ctx, *chosen);
+            break;
+        }
+        case 2:
+            OpenTur(ctx, w.levelName);
+            w.startMode = 0;
+            break;
+        case 3:
+            OpenTur(ctx, nextLevelName(w.levelName));
+            break;
+        default:
+            break;
+    }
+}
+
+// Start step 5: the board revealed column by column from the left.
+void reveal(Context& ctx) {
+    World& w = ctx.world;
+    for (int x = 0; x <= w.lastCol; ++x) {
+        ctx.host.pace(kRevealColumnRounds);
+        ctx.host.yield();
+        for (int y = 0; y <= w.lastRow; ++y) {
+            resumeNext([&] {
+                if (ctx.board.code(x, y) == code::kPlayer) {
+                    ctx.draw.paintMes(0, x, y);
+                } else {
+                    ctx.draw.DrawZeml(x, y);
+                }
+            });
+        }
+    }
+}
+
+void paintFlashOverBoard(Context& ctx) {
+    World& w = ctx.world;
+    for (int x = 0; x <= w.lastCol; ++x) {
+        for (int y = 0; y <= w.lastRow; ++y) {
+            resumeNext([&] {
+                if (ctx.board.code(x, y) == code::kWall) return;
+                const int step = ctx.board.at(x, y, layer::kWidth);
+                ctx.draw.paintAt(ctx.sprites.grasma(), x * step, y * step);
+            });
+        }
+    }
+}
+
+// The all-bolts flash: the board goes pale twice with the chime, then comes back as it was.
+void flash(Context& ctx) {
+    paintFlashOverBoard(ctx);
+    ctx.host.yield();
+    ctx.sounds.stop(sound::Effect::Start);
+    ctx.sounds.rewind(sound::Effect::Wzriw2);
+    ctx.sounds.playPanned(sound::Effect::Wzriw2, 0);
+    paintFlashOverBoard(ctx);
+    ctx.draw.canvas().restoreCopy();
+    ctx.flashState = 2;
+}
+
+// One cell step; returns true when the player's turn has finished the level.
+bool cellStep(Context& ctx, int x, int y) {
+    World& w = ctx.world;
+    if (w.bigCycles < std::numeric_limits<int32_t>::max()) ++w.bigCycles;
+    if (!ctx.sounds.isPlaying(sound::Effect::Mus1)) {
+        sound::restartAndPlay(ctx.sounds, sound::Effect::Mus1);
+    }
+    if (w.kolBolt.readsZero() && ctx.flashState == 0) {
+        ctx.draw.canvas().keepCopy();
+        ctx.flashState = 1;
+    }
+    ctx.host.yield();
+    const int16_t c = ctx.board.code(x, y);
+    resumeNext([&] { dispatch(ctx, c, x, y); });
+    if (c == code::kPlayer && w.levelDone == -1) {
+        w.levelDone = 0;
+        return true;
+    }
+    ctx.board.set(x, y, layer::kMoved, 0);
+    return false;
+}
+
+void endOfCycleRepaint(Context& ctx) {
+    const int16_t c = ctx.board.code(0, 0);
+    if (c != code::kPlayer && c != code::kBlast5 && c != code::kFuse) ctx.draw.DrawZeml(0, 0);
+    ctx.host.yield();
+}
+
+// Step 1 of a cycle: true when the wreck countdown has run out and the call ends.
+bool countdownOver(World& w) {
+    if (w.wreckCountdown <= 1) return false;
+    if (w.wreckCountdown >= kWreckCountdownEnd) {
+        w.wreckCountdown = 0;
+        return true;
+    }
+    w.wreckCountdown += 25;
+    return false;
+}
+
+}  // namespace
+
+GameEnd Game(Context& ctx) {
+    World& w = ctx.world;
+    ctx.draw.canvas().clear();
+    ctx.flashState = 0;
+    ctx.capsuleTicks = 0;
+    ctx.cycles = 0;
+    prepareGeometry(ctx);
+    w.playerX = 1;
+    w.playerY = 1;
+    resumeNext([&] { ctx.board.setCode(1, 1, code::kPlayer); });
+    obtainLevel(ctx);
+    if (ctx.cycleLimit == 0) return GameEnd::Stopped;
+    reveal(ctx);
+    sound::restartAndPlay(ctx.sounds, sound::Effect::Start);
+    for (;;) {
+        if (ctx.cycleLimit >= 0 && ctx.cycles >= ctx.cycleLimit) return GameEnd::Stopped;
+        ++ctx.cycles;
+        if (countdownOver(w)) return GameEnd::Wrecked;
+        if (w.fireDelay < std::numeric_limits<int16_t>::max()) ++w.fireDelay;
+        for (int x = 0; x <= w.lastCol; ++x) {
+            if (ctx.flashState == 1) flash(ctx);
+            ctx.host.pace(kCycleColumnRounds);
+            for (int y = 0; y <= w.lastRow; ++y) {
+                if (cellStep(ctx, x, y)) return GameEnd::LevelDone;
+            }
+        }
+        resumeNext([&] { endOfCycleRepaint(ctx); });
+    }
+}
+
+void Starter(Context& ctx) {
+    World& w = ctx.world;
+    Game(ctx);
+    if (w.startMode != 0) return;
+    w.startMode = 3;
+    for (int x = w.lastCol; x >= 0; --x) {
+        ctx.host.yield();
+        ctx.host.pace(kCurtainColumnRounds);
+        for (int y = 0; y <= w.lastRow; ++y) {
+            resumeNext([&] {
+                ctx.board.setCode(x, y, code::kBlackout);
+                ctx.draw.DrawZeml(x, y);
+            });
+        }
+    }
+}
+
+}  // namespace boltik::loop

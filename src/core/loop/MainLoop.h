@@ -1,0 +1,29 @@
+// The main loop: one call plays one level; the Starter tick runs it and draws the curtain.
+#pragma once
+
+#include "core/game/Context.h"
+
+namespace boltik::loop {
+
+// How a call of Game ended.
+enum class GameEnd {
+    LevelDone,  // the player entered the open capsule
+    Wrecked,    // the countdown after a level wreck ran out
+    Stopped,    // a headless run reached its cycle limit
+};
+
+inline constexpr int kCycleColumnRounds = 2001;
+inline constexpr int kRevealColumnRounds = 8001;
+inline constexpr int kCurtainColumnRounds = 10001;
+inline constexpr int kWreckCountdownEnd = 548;
+
+// Game: prepares the geometry, loads the level that startMode names, reveals the board,
+// plays the start sound and runs cycles until the level is finished or the wreck
+// countdown has run out. GameQuit from the host or the level load passes through.
+GameEnd Game(game::Context& ctx);
+
+// One tick of the Starter timer: Game, then after a finished level that had been chosen or
+// replayed (startMode 0) the curtain and startMode 3, so the next tick loads the next number.
+void Starter(game::Context& ctx);
+
+}  // namespace boltik::loop

@@ -1,0 +1,48 @@
+// The four pickups.
+#include "core/player/Pickups.h"
+
+namespace boltik::player {
+
+using namespace board;
+using game::Context;
+
+namespace {
+
+void eat(Context& ctx, PickupTarget t, sound::Effect effect, Counter& counter, int change) {
+    World& w = ctx.world;
+    sound::restartAndPlay(ctx.sounds, effect);
+    ctx.draw.paintGraph(code::kEmpty, w.playerX, w.playerY);
+    ctx.board.setCode(w.playerX, w.playerY, code::kEmpty);
+    ctx.draw.paintMes(t.facing, t.x, t.y);
+    ctx.board.setCode(t.x, t.y, code::kPlayer);
+    counter.add(change);
+    w.playerX = static_cast<int16_t>(t.x);
+    w.playerY = static_cast<int16_t>(t.y);
+}
+
+}  // namespace
+
+void EatWeapon(Context& ctx, PickupTarget target) {
+    eat(ctx, target, sound::Effect::EatWeapon, ctx.world.kolWeapon, 9);
+}
+
+void EatKey(Context& ctx, PickupTarget target) {
+    eat(ctx, target, sound::Effect::EatKey, ctx.world.kolKeys, 1);
+}
+
+void EatBolt(Context& ctx, PickupTarget target) {
+    eat(ctx, target, sound::Effect::EatBolt, ctx.world.kolBolt, -1);
+}
+
+void EatDoor(Context& ctx, PickupTarget target) {
+    World& w = ctx.world;
+    if (w.kolKeys.value() <= 0) return;
+    ctx.draw.paintGraph(code::kEmpty, target.x, target.y);
+    ctx.board.setCode(target.x, target.y, code::kEmpty);
+    ctx.draw.paintMes(target.facing, w.playerX, w.playerY);
+    ctx.board.setCode(w.playerX, w.playerY, code::kPlayer);
+    w.kolKeys.add(-1);
+    sound::restartAndPlay(ctx.sounds, sound::Effect::EatDoor);
+}
+
+}  // namespace boltik::player

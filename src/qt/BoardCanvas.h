@@ -1,0 +1,40 @@
+// polle: the board picture of the game window. Every cell paint goes into an off-screen
+// image; the widget shows it, repainted at the next yield.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "core/sprites/Canvas.h"
+#include "qt/GraphicObjects.h"
+
+namespace boltik::qt {
+
+class BoardCanvas : public QWidget, public sprites::Canvas {
+    Q_OBJECT
+
+public:
+    BoardCanvas(const GraphicObjects& sprites, QWidget* parent = nullptr);
+
+    // Sizes the board picture; the old content is dropped.
+    void setBoardSize(QSize size);
+    // hran: the panel that keeps the copy for the flash, filled at first with a tile.
+    void fillKeptCopy(const QImage& tile, int factor);
+
+    void paint(sprites::Picture picture, int x, int y) override;
+    void clear() override;
+    void keepCopy() override { hran_ = polle_; }
+    void restoreCopy() override;
+
+    const QImage& picture() const { return polle_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const GraphicObjects& sprites_;
+    QImage polle_;
+    QImage hran_;
+};
+
+}  // namespace boltik::qt

@@ -1,0 +1,125 @@
+// The level chooser window.
+#include "qt/Filesel.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
+#include <QScreen>
+
+#include "core/board/LevelNames.h"
+#include "qt/GraphicObjects.h"
+
+namespace boltik::qt {
+
+namespace {
+
+const QColor kBlue(62, 90, 253);
+const QString kWhiteOnBlue = QStringLiteral(
+    "color: white; background: rgb(62, 90, 253); border: 1px solid rgb(120, 140, 255);");
+
+}  // namespace
+
+Filesel::Filesel(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      filesis_(new QListWidget(this)),
+      enterFile_(new QLineEdit(QStringLiteral("1"), this)),
+      butOk_(new QLabel(this)) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFixedSize(178, 282);
+    QFont arial(QStringLiteral("Arial"));
+    filesis_->setGeometry(8, 8, 161, 212);
+    filesis_->setFont(arial);
+    filesis_->setStyleSheet(kWhiteOnBlue);
+    filesis_->addItems(
+        QDir::current().entryList({QStringLiteral("*.tur")}, QDir::Files, QDir::Name));
+    enterFile_->setGeometry(8, 224, 161, 19);
+    enterFile_->setStyleSheet(kWhiteOnBlue);
+    butOk_->setGeometry(8, 248, 159, 27);
+    butOk_->setPixmap(QPixmap::fromImage(uiPicture(QStringLiteral("filesel_ok"))));
+    butOk_->setCursor(Qt::PointingHandCursor);
+    butOk_->installEventFilter(this);
+
+    connect(filesis_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { enterFile_->setText(item->text()); });
+    connect(filesis_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        enterFile_->setText(item->text());
+        confirm();
+    });
+    // The window sees Enter before its controls.
+    filesis_->installEventFilter(this);
+    enterFile_->installEventFilter(this);
+
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(0, 0, width(), height()), 7.5, 7.5);
+    setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    // The caller waits for this window: closing the caller's window ends the wait too.
+    if (parent) parent->installEventFilter(this);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->geometry().center() - rect().center());
+    }
+}
+
+void Filesel::confirm() {
+    tag_ = QString::fromStdString(board::chooserFileName(enterFile_->text().toStdString()));
+    emit chosen(tag_);
+}
+
+void Filesel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        confirm();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool Filesel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Close) {
+        close();
+        return false;
+    }
+    if (watched == butOk_ && event->type() == QEvent::MouseButtonRelease) {
+        confirm();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            keyPressEvent(static_cast<QKeyEvent*>(event));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Filesel::closeEvent(QCloseEvent* event) {
+    if (tag_.isEmpty()) emit cancelled();
+    QWidget::closeEvent(event);
+}
+
+void Filesel::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), kBlue);
+}
+
+QString Filesel::choose(QWidget* parent) {
+    Filesel chooser(parent);
+    QEventLoop wait;
+    connect(&chooser, &Filesel::chosen, &wait, &QEventLoop::quit);
+    connect(&chooser, &Filesel::cancelled, &wait, &QEventLoop::quit);
+    chooser.show();
+    chooser.activateWindow();
+    chooser.enterFile_->setFocus();
+    chooser.enterFile_->selectAll();
+    wait.exec();
+    return chooser.tag();
+}
+
+}  // namespace boltik::qt

@@ -1,0 +1,47 @@
+// Filesel: the small rounded window for picking or typing the name of a level file.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QWidget>
+
+namespace boltik::qt {
+
+class Filesel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Filesel(QWidget* parent = nullptr);
+
+    // The chosen file name; empty until a choice has been made.
+    const QString& tag() const { return tag_; }
+
+    QListWidget* fileList() const { return filesis_; }
+    QLineEdit* nameBox() const { return enterFile_; }
+    QLabel* okButton() const { return butOk_; }
+
+    // Shows the chooser and waits, handling window events, until a name is chosen or the
+    // window is closed. Returns the name, or an empty text for a cancelled choice.
+    static QString choose(QWidget* parent = nullptr);
+
+signals:
+    void chosen(const QString& name);
+    void cancelled();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void confirm();
+
+    QListWidget* filesis_;
+    QLineEdit* enterFile_;
+    QLabel* butOk_;
+    QString tag_;
+};
+
+}  // namespace boltik::qt

@@ -1,0 +1,230 @@
+// The game window: its load sequence, the Starter tick, the host of the main loop and the
+// keyboard.
+#include "qt/GameWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <chrono>
+#include <thread>
+
+#include "core/board/LevelFile.h"
+#include "core/game/Blasts.h"
+#include "core/loop/MainLoop.h"
+#include "core/player/Keyboard.h"
+#include "qt/Filesel.h"
+#include "qt/MsgBo.h"
+#include "qt/Tiling.h"
+
+namespace boltik::qt {
+
+namespace {
+
+constexpr int kBoardTop = 72;
+constexpr int kCounterTop = 20;
+
+int screenWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 1280;
+}
+
+// Windows key codes of the keys the game knows; 0 for others.
+int keyCode(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Left:
+            return player::kKeyLeft;
+        case Qt::Key_Up:
+            return player::kKeyUp;
+        case Qt::Key_Right:
+            return player::kKeyRight;
+        case Qt::Key_Down:
+            return player::kKeyDown;
+        case Qt::Key_Escape:
+            return player::kKeyEscape;
+        default:
+            return 0;
+    }
+}
+
+// The shift state as the game reads it: 1 Shift, 2 Ctrl, 4 Alt, added up.
+int shiftState(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) + (modifiers & Qt::ControlModifier ? 2 : 0) +
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+}  // namespace
+
+GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
+    : QWidget(parent),
+      graphics_(screenWidth(), this),
+      polle_(new BoardCanvas(graphics_, this)),
+      sounds_(sounds),
+      zanowo_(new QLabel(this)),
+      tex_(uiPicture(QStringLiteral("tex"))),
+      generator_(
+          static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())) {
+    // The load sequence: counter file, window over the whole screen, sprites, board size.
+    world_.bigCycles = board::readCounterFile();
+    setWindowTitle(QStringLiteral("Болтик"));
+    setFocusPolicy(Qt::StrongFocus);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        setGeometry(screen->geometry());
+    }
+    ctx_ = std::make_unique<game::Context>(world_, graphics_.store(), *polle_, sounds_, *this);
+    const int cell = graphics_.store().cellSize();
+    polle_->setBoardSize(QSize(static_cast<int>(cell * (world_.lastCol + 1) * world_.scale),
+                               static_cast<int>(cell * (world_.lastRow + 1) * world_.scale)));
+    polle_->fillKeptCopy(uiPicture(QStringLiteral("wspih")), 5);
+
+    const QString icons[] = {QStringLiteral("icon_lives"), QStringLiteral("icon_bolt"),
+                             QStringLiteral("icon_key"), QStringLiteral("icon_ammo")};
+    for (int i = 0; i < 4; ++i)
+        addCounter(i, icons[i]);
+    zanowo_->setPixmap(QPixmap::fromImage(uiPicture(QStringLiteral("zanowo"))));
+    zanowo_->setCursor(Qt::PointingHandCursor);
+    zanowo_->setToolTip(QStringLiteral("Заново"));
+    zanowo_->installEventFilter(this);
+    syncCounters();
+    layoutControls();
+
+    starter_.setInterval(1);
+    connect(&starter_, &QTimer::timeout, this, &GameWindow::starterTick);
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::addCounter(int index, const QString& icon) {
+    auto* image = new QLabel(this);
+    image->setPixmap(QPixmap::fromImage(uiPicture(icon)));
+    image->resize(32, 32);
+    icons_[index] = image;
+    auto* label = new QLabel(this);
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(18);
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: rgb(255, 230, 120);"));
+    label->resize(96, 32);
+    counters_[index] = label;
+}
+
+void GameWindow::layoutControls() {
+    polle_->move((width() - polle_->width()) / 2, kBoardTop);
+    const int left = polle_->x();
+    for (int i = 0; i < 4; ++i) {
+        icons_[i]->move(left + i * 170, kCounterTop);
+        counters_[i]->move(left + i * 170 + 40, kCounterTop);
+    }
+    zanowo_->setGeometry(left + polle_->width() - 112, kCounterTop - 7, 112, 46);
+    if (graphics_.narrow()) {
+        // On a narrow screen the bolts, keys and ammunition move to the bottom edge.
+        for (int i = 1; i < 4; ++i) {
+            counters_[i]->move(counters_[i]->x(), height() - counters_[i]->height() - 33);
+            icons_[i]->move(icons_[i]->x(), height() - icons_[i]->height() - 20);
+        }
+    }
+}
+
+void GameWindow::resizeEvent(QResizeEvent*) {
+    layoutControls();
+}
+
+void GameWindow::paintEvent(QPaintEvent*) {
+    TileForm(*this, tex_, 1);
+}
+
+void GameWindow::start() {
+    starter_.start();
+}
+
+void GameWindow::starterTick() {
+    // A tick that comes while the previous one is still running is not delivered.
+    if (inTick_ || closed_) return;
+    inTick_ = true;
+    try {
+        loop::Starter(*ctx_);
+    } catch (const game::GameQuit&) {
+        close();
+    }
+    inTick_ = false;
+}
+
+void GameWindow::syncCounters() {
+    // Runs at every yield: only a caption that changed is converted and shown.
+    const board::Counter* values[] = {&world_.kolLives, &world_.kolBolt, &world_.kolKeys,
+                                      &world_.kolWeapon};
+    for (int i = 0; i < 4; ++i) {
+        if (shown_[i] == values[i]->caption()) continue;
+        shown_[i] = values[i]->caption();
+        counters_[i]->setText(QString::fromStdString(shown_[i]));
+    }
+}
+
+void GameWindow::yield() {
+    syncCounters();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (closed_) throw game::GameQuit{};
+}
+
+void GameWindow::pace(int rounds) {
+    if (nanosPerRound_ <= 0) return;
+    std::this_thread::sleep_for(std::chrono::nanoseconds(nanosPerRound_ * rounds));
+}
+
+int GameWindow::askUser(const std::string& text, const std::string& button1,
+                        const std::string& button2) {
+    syncCounters();
+    return AskUser(QString::fromStdString(text), QString::fromStdString(button1),
+                   QString::fromStdString(button2), this);
+}
+
+std::optional<std::string> GameWindow::chooseLevel() {
+    const QString name = Filesel::choose(this);
+    if (name.isEmpty()) return std::nullopt;
+    return name.toStdString();
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event) {
+    const int code = keyCode(event->key());
+    if (code == player::kKeyEscape) {
+        if (player::escape(*ctx_) == player::EscapeAnswer::Quit) close();
+    } else if (code != 0) {
+        player::keyDown(world_, code, shiftState(event->modifiers()));
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void GameWindow::keyReleaseEvent(QKeyEvent* event) {
+    // X11 auto-repeat sends release and press pairs while a key is held: those releases
+    // must not clear the request.
+    const int code = keyCode(event->key());
+    if (event->isAutoRepeat() || code == 0 || code == player::kKeyEscape) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    player::keyUp(world_, code);
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == zanowo_ && event->type() == QEvent::MouseButtonRelease) {
+        game::Destroy(*ctx_);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+    // Closing the game window ends the whole program, even in the middle of a level: the
+    // main loop unwinds at its next yield.
+    closed_ = true;
+    starter_.stop();
+    event->accept();
+    emit gameEnded();
+}
+
+}  // namespace boltik::qt

@@ -1,0 +1,87 @@
+// The game window: the board in the middle of a full-screen window, the four counters, the
+// replay button, and the host that lets the main loop run inside the window system.
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "core/board/World.h"
+#include "core/game/Context.h"
+#include "core/game/Host.h"
+#include "core/sound/Sounds.h"
+#include "qt/BoardCanvas.h"
+#include "qt/GraphicObjects.h"
+
+namespace boltik::qt {
+
+// Pacing: a cycle column is 2001 rounds; this many nanoseconds a round gives about ten
+// cycles a second on the 19-column board.
+inline constexpr long kDefaultNanosPerRound = 2630;
+
+class GameWindow : public QWidget, public game::Host {
+    Q_OBJECT
+
+public:
+    explicit GameWindow(sound::Sounds& sounds, QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    // Enables the Starter timer: the first tick opens the level chooser.
+    void start();
+    void setNanosPerRound(long nanos) { nanosPerRound_ = nanos; }
+
+    board::World& world() { return world_; }
+    game::Context& context() { return *ctx_; }
+    BoardCanvas& boardCanvas() { return *polle_; }
+    QLabel* counterLabel(int i) const { return counters_[i]; }
+    QWidget* replayButton() const { return zanowo_; }
+
+    void yield() override;
+    void pace(int rounds) override;
+    int askUser(const std::string& text, const std::string& button1,
+                const std::string& button2) override;
+    std::optional<std::string> chooseLevel() override;
+    double random() override { return uniform_(generator_); }
+
+signals:
+    // The game is over: the window was closed, or the player chose to leave.
+    void gameEnded();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void starterTick();
+    void syncCounters();
+    void layoutControls();
+    void addCounter(int index, const QString& icon);
+
+    board::World world_;
+    GraphicObjects graphics_;
+    BoardCanvas* polle_;
+    sound::Sounds& sounds_;
+    std::unique_ptr<game::Context> ctx_;
+    std::array<QLabel*, 4> counters_{};  // lives, bolts, keys, ammunition
+    std::array<QLabel*, 4> icons_{};
+    std::array<std::string, 4> shown_;  // the captions the labels show
+    QLabel* zanowo_;
+    QImage tex_;
+    QTimer starter_;
+    bool inTick_ = false;
+    bool closed_ = false;
+    long nanosPerRound_ = kDefaultNanosPerRound;
+    std::mt19937 generator_;
+    std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+};
+
+}  // namespace boltik::qt

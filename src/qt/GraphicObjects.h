@@ -1,0 +1,41 @@
+// GraphicObjects: the hidden sprite store of the game window. It holds every picture at
+// 48 and 32 pixels, which slot shows which picture, and the 200 ms frame animation.
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QTimer>
+
+#include "core/sprites/Sprites.h"
+
+namespace boltik::qt {
+
+// Screens narrower than 13000 twips (866 pixels) get the 32-pixel pictures.
+inline constexpr int kNarrowScreenPixels = 866;
+
+class GraphicObjects : public QObject {
+    Q_OBJECT
+
+public:
+    // Loads every picture from the built-in resources; on a narrow screen exchanges the
+    // small pictures into the large ones' slots. The animation timer starts at once.
+    GraphicObjects(int screenWidth, QObject* parent = nullptr);
+
+    sprites::SpriteStore& store() { return store_; }
+    bool narrow() const { return narrow_; }
+    // The image of a picture; a null image for one that is not there.
+    const QImage& image(sprites::Picture picture) const;
+
+private:
+    sprites::SpriteStore store_;
+    QHash<quint32, QImage> images_;
+    QImage missing_;
+    QTimer timerAnim_;
+    bool narrow_ = false;
+};
+
+// A picture from the window art ("tex", "zanowo", ...), from the built-in resources.
+QImage uiPicture(const QString& name);
+
+}  // namespace boltik::qt

@@ -1,0 +1,124 @@
+// The two-button question window. Positions are the designed ones, in pixels (15 twips
+// to a pixel).
+#include "qt/MsgBo.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "qt/GraphicObjects.h"
+#include "qt/Tiling.h"
+
+namespace boltik::qt {
+
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kBlue(0, 0, 255);
+
+}  // namespace
+
+MsgBo::MsgBo(const QString& text, const QString& caption1, const QString& caption2, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      fon_(uiPicture(QStringLiteral("msg_fon"))) {
+    setFixedSize(466, 128);
+    setWindowTitle(QString());
+    setModal(true);
+    setMouseTracking(true);
+
+    auto* text1 = new QLabel(text, this);
+    text1->setGeometry(48, 16, 385, 41);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(14.25);
+    text1->setFont(font);
+    text1->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192); background: transparent;"));
+    text1->setMouseTracking(true);
+
+    addButtonPicture(48);
+    addButtonPicture(296);
+    but1_ = addCaption(caption1, 48);
+    but2_ = addCaption(caption2, 296);
+    button1_ = addClickArea(40);
+    button2_ = addClickArea(288);
+}
+
+void MsgBo::addButtonPicture(int left) {
+    const struct {
+        const char* name;
+        int x, width;
+    } parts[] = {{"msg_btn_left", 0, 17}, {"msg_btn_mid", 16, 89}, {"msg_btn_right", 104, 17}};
+    for (const auto& part : parts) {
+        auto* image = new QLabel(this);
+        image->setGeometry(left + part.x, 88, part.width, 27);
+        image->setPixmap(QPixmap::fromImage(uiPicture(QString::fromLatin1(part.name))));
+        image->setScaledContents(true);
+        image->setMouseTracking(true);
+    }
+}
+
+QLabel* MsgBo::addCaption(const QString& text, int left) {
+    auto* label = new QLabel(text, this);
+    label->setGeometry(left, 92, 121, 21);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(11.25);
+    font.setBold(true);
+    label->setFont(font);
+    label->setMouseTracking(true);
+    setCaptionColour(label, kWhite);
+    return label;
+}
+
+QWidget* MsgBo::addClickArea(int left) {
+    auto* area = new QWidget(this);
+    area->setGeometry(left, 88, 137, 33);
+    area->setCursor(Qt::PointingHandCursor);
+    area->setMouseTracking(true);
+    area->installEventFilter(this);
+    area->raise();
+    return area;
+}
+
+void MsgBo::setCaptionColour(QLabel* label, const QColor& colour) {
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+}
+
+void MsgBo::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QImage surface(size(), QImage::Format_RGB32);
+    surface.fill(QColor(212, 204, 244));
+    TileForm(surface, fon_, 1);
+    painter.drawImage(0, 0, surface);
+}
+
+void MsgBo::mouseMoveEvent(QMouseEvent* event) {
+    // Only the window's own surface turns the captions white again; moves over the question
+    // or the button pictures reach here too, and leave them as they are.
+    if (childAt(event->position().toPoint()) == nullptr) {
+        setCaptionColour(but1_, kWhite);
+        setCaptionColour(but2_, kWhite);
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+bool MsgBo::eventFilter(QObject* watched, QEvent* event) {
+    const int button = watched == button1_ ? 1 : watched == button2_ ? 2 : 0;
+    if (button == 0) return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        setCaptionColour(caption(button), kBlue);
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        answer_ = button;
+        accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+int AskUser(const QString& text, const QString& caption1, const QString& caption2,
+            QWidget* parent) {
+    MsgBo box(text, caption1, caption2, parent);
+    box.exec();
+    return box.answer();
+}
+
+}  // namespace boltik::qt

@@ -1,0 +1,116 @@
+// The board's checked access, counters and the small text rules.
+#include <gtest/gtest.h>
+
+#include "core/board/Board.h"
+#include "core/board/Counter.h"
+#include "core/board/LevelNames.h"
+#include "core/board/Text.h"
+#include "core/board/Tiling.h"
+
+namespace boltik::board {
+namespace {
+
+TEST(BoardAccess, EveryValueStartsAtZero) {
+    Board b;
+    for (int x = 0; x < kBoardSize; ++x)
+        for (int y = 0; y < kBoardSize; ++y)
+            for (int l = 0; l < kLayerCount; ++l)
+                ASSERT_EQ(b.at(x, y, l), 0);
+}
+
+TEST(BoardAccess, OutOfRangeThrowsAndWritesNothing) {
+    Board b;
+    const int bad[][3] = {{-1, 0, 0}, {31, 0, 0}, {0, -1, 0}, {0, 31, 0}, {0, 0, -1}, {0, 0, 11}};
+    for (const auto& i : bad) {
+        EXPECT_THROW(b.set(i[0], i[1], i[2], 5), BoardError);
+        EXPECT_THROW((void)b.at(i[0], i[1], i[2]), BoardError);
+    }
+    for (int x = 0; x < kBoardSize; ++x)
+        for (int y = 0; y < kBoardSize; ++y)
+            for (int l = 0; l < kLayerCount; ++l)
+                ASSERT_EQ(b.at(x, y, l), 0);
+    b.set(30, 30, 10, -32768);
+    EXPECT_EQ(b.at(30, 30, 10), -32768);
+}
+
+TEST(Counters, CaptionKeptAsWrittenUntilChanged) {
+    Counter bolts("007");
+    EXPECT_EQ(bolts.caption(), "007");
+    EXPECT_EQ(bolts.value(), 7);
+    EXPECT_FALSE(bolts.readsZero());
+    bolts.add(-1);
+    EXPECT_EQ(bolts.caption(), "6");
+}
+
+TEST(Counters, OnlyTheTextZeroOpensTheCapsule) {
+    EXPECT_TRUE(Counter("0").readsZero());
+    EXPECT_FALSE(Counter("00").readsZero());
+    EXPECT_FALSE(Counter("").readsZero());
+    EXPECT_FALSE(Counter(" 0").readsZero());
+    Counter c("1");
+    c.add(-1);
+    EXPECT_TRUE(c.readsZero());
+}
+
+TEST(Counters, LivesGoBelowZero) {
+    Counter lives("1");
+    lives.add(-1);
+    lives.add(-1);
+    EXPECT_EQ(lives.caption(), "-1");
+}
+
+TEST(LeadingNumber, ReadsTheLeadingPart) {
+    const std::pair<const char*, int64_t> cases[] = {
+        {"007", 7}, {"5.tur", 5}, {"abc", 0}, {"", 0},     {"  12x", 12},
+        {"-3", -3}, {"+4", 4},    {"-", 0},   {".tur", 0}, {"99999999999999999999999", INT64_MAX}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(leadingNumber(text), value) << text;
+}
+
+TEST(LeadingNumber, WholeLineIntegers) {
+    int64_t v = 0;
+    EXPECT_TRUE(parseInteger(" -12 ", v));
+    EXPECT_EQ(v, -12);
+    for (const char* bad : {"", " ", "1.5", "12a", "--1", "1 2", "1234567890123456789012"}) {
+        EXPECT_FALSE(parseInteger(bad, v)) << bad;
+    }
+}
+
+TEST(CodePage1251, RoundTripsRussianText) {
+    const std::string text = " столько больших циклов обработала программа ЁёЖ№";
+    const std::string bytes = utf8ToCp1251(text);
+    EXPECT_EQ(bytes.size(), 49u);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0xF1);  // "с"
+    EXPECT_EQ(cp1251ToUtf8(bytes), text);
+    EXPECT_EQ(utf8ToCp1251("日"), "?");
+}
+
+TEST(LevelNames, ChooserAppendsTurUnlessPresent) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1", "1.tur"},   {"12.tur", "12.tur"},   {"12.TUR", "12.TUR.tur"},
+        {"ab", "ab.tur"}, {"", ".tur"},           {"tur", "tur.tur"},
+        {".tur", ".tur"}, {"level", "level.tur"}, {"уровень", "уровень.tur"}};
+    for (const auto& [typed, name] : cases)
+        EXPECT_EQ(chooserFileName(typed), name) << typed;
+}
+
+TEST(LevelNames, NextLevelIsLeadingNumberPlusOne) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"5.tur", "6.tur"},   {"1.tur", "2.tur"},      {"level.tur", "1.tur"},
+        {"09.tur", "10.tur"}, {"12abc.tur", "13.tur"}, {"-3.tur", "-2.tur"}};
+    for (const auto& [current, next] : cases)
+        EXPECT_EQ(nextLevelName(current), next) << current;
+}
+
+TEST(Tiling, CopiesReachOneStepPastTheFarEdges) {
+    const auto places = tileFormPlaces(100, 100, 30, 30, 1);
+    ASSERT_EQ(places.size(), 25u);
+    EXPECT_EQ(places.back().x, 120);
+    EXPECT_EQ(places.back().y, 120);
+    EXPECT_EQ(tileFormPlaces(100, 100, 30, 30, 5).size(), 1u);
+    EXPECT_TRUE(tileFormPlaces(100, 100, 0, 30, 1).empty());
+    EXPECT_EQ(tileHeaderPlaces(100, 61, 1).size(), 3u);
+}
+
+}  // namespace
+}  // namespace boltik::board

@@ -1,0 +1,138 @@
+// A long run of boards full of random objects through the real main loop: whatever a level
+// file holds and whatever the player does, the loop never crashes and nothing escapes it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+#include <string>
+
+#include "core/game/Blasts.h"
+#include "core/loop/MainLoop.h"
+#include "core/player/Keyboard.h"
+#include "support/Rig.h"
+
+namespace boltik::loop {
+namespace {
+
+using namespace board;
+using namespace sprites;
+using namespace game;
+using testing::Level;
+using testing::Rig;
+
+// Four seeds of 25 000 cycles each: 100 000 cycles in all.
+constexpr long kCyclesPerSeed = 25000;
+constexpr long kCyclesPerLevel = 3000;
+
+// Every code a cell can hold or a picture is known by, and values no level should hold.
+constexpr int16_t kKnownCodes[] = {0,   1,   2,   3,   4,   5,   6,   7,   8,   9,   10,
+                                   11,  12,  13,  14,  20,  50,  51,  60,  61,  100, 101,
+                                   102, 103, 104, 106, 120, 121, 122, 123, 130, 233, 1000};
+constexpr int16_t kGarbage[] = {-32768, -1000, -1, 15, 99, 105, 107, 131, 999, 1001, 32767};
+
+struct RandomPlay {
+    explicit RandomPlay(unsigned seed) : gen(seed) {}
+
+    int below(int n) { return static_cast<int>(gen() % static_cast<unsigned>(n)); }
+    bool chance(int oneIn) { return below(oneIn) == 0; }
+    int16_t anyValue() { return static_cast<int16_t>(gen()); }
+
+    // A heading, hand, facing or partner coordinate: mostly sensible, sometimes off the board.
+    int16_t parameter() {
+        if (chance(10)) return anyValue();
+        return static_cast<int16_t>(chance(3) ? below(36) - 3 : below(4));
+    }
+
+    Level randomLevel() {
+        Level level{{}, {}, chance(2) ? "0" : std::to_string(below(6))};
+        std::vector<std::array<int, 2>> teleporters;
+        for (int x = 0; x <= kLastCol; ++x) {
+            for (int y = 0; y <= kLastRow; ++y) {
+                const bool ring = x == 0 || y == 0 || x == kLastCol || y == kLastRow;
+                int16_t c = 0;
+                if (ring && !chance(8)) {
+                    c = code::kWall;
+                } else if (chance(10)) {
+                    c = kGarbage[below(std::size(kGarbage))];
+                } else if (chance(2)) {
+                    c = kKnownCodes[below(std::size(kKnownCodes))];
+                }
+                if (c == code::kTeleporter) teleporters.push_back({x, y});
+                level.values.push_back({x, y, layer::kCode, c});
+                level.values.push_back({x, y, layer::kShotDir, chance(5) ? anyValue() : below(4)});
+                level.values.push_back({x, y, layer::kParamA, parameter()});
+                level.values.push_back({x, y, layer::kParamB, parameter()});
+            }
+        }
+        // Most teleporters name another one as their partner.
+        for (const auto& t : teleporters) {
+            if (chance(4)) continue;
+            const auto& p = teleporters[below(teleporters.size())];
+            level.values.push_back({t[0], t[1], layer::kParamA, p[0]});
+            level.values.push_back({t[0], t[1], layer::kParamB, p[1]});
+        }
+        if (!chance(5)) {
+            level.values.push_back(
+                {1 + below(kLastCol - 1), 1 + below(kLastRow - 1), layer::kCode, code::kPlayer});
+        }
+        return level;
+    }
+
+    // What the window does between two cell steps: random numbers for the guns, keys,
+    // Escape and the replay button now and then.
+    void everyCycle(Rig& rig) {
+        while (rig.host.randoms.size() < kPlayCells)
+            rig.host.randoms.push_back(gen() / 4294967296.0);
+        // The rig records every paint and sound; a long run must not hoard them.
+        rig.canvas.paints.clear();
+        rig.sounds.played.clear();
+        rig.host.paced.clear();
+        rig.host.questions.clear();
+        static constexpr int kArrows[] = {player::kKeyLeft, player::kKeyUp, player::kKeyRight,
+                                          player::kKeyDown, 0};
+        if (chance(10)) {
+            player::keyDown(rig.world, kArrows[below(5)], chance(4) ? player::kShiftAlone : 0);
+        }
+        if (chance(10)) player::keyUp(rig.world, kArrows[below(5)]);
+        if (chance(50)) rig.world.kolWeapon.setCaption(std::to_string(below(20)));
+        if (chance(1000)) {
+            rig.host.answers = {2, 1 + below(2)};  // never quit: restart or go on
+            player::escape(rig.ctx);
+        }
+        if (chance(2000)) Destroy(rig.ctx);
+        rig.host.at(rig.ctx.cycles + 1, [this, &rig] { everyCycle(rig); });
+    }
+
+    std::mt19937 gen;
+};
+
+class Soak : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(Soak, RandomBoardsAndKeysNeverCrashTheMainLoop) {
+    Rig rig;
+    RandomPlay soak(GetParam());
+    long total = 0;
+    int calls = 0;
+    rig.world.levelName = "t.tur";
+    while (total < kCyclesPerSeed) {
+        // Mostly the same level again, as the game replays it after a wreck.
+        if (calls == 0 || soak.chance(4)) {
+            rig.dir.write("t.tur", testing::levelFileText(soak.randomLevel()));
+        }
+        rig.world.startMode = 2;
+        rig.ctx.cycleLimit = std::min(kCyclesPerLevel, kCyclesPerSeed - total);
+        rig.host.events.clear();
+        rig.host.at(0, [&] { soak.everyCycle(rig); });
+        ASSERT_NO_THROW(Game(rig.ctx)) << "call " << calls;
+        ASSERT_GT(rig.ctx.cycles, 0);
+        total += rig.ctx.cycles;
+        ++calls;
+    }
+    EXPECT_EQ(total, kCyclesPerSeed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, Soak, ::testing::Values(1u, 2u, 3u, 4u));
+
+}  // namespace
+}  // namespace boltik::loop

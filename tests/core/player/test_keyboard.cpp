@@ -1,0 +1,87 @@
+// Keyboard events as request flags, quick taps, auto-repeat and the Escape questions.
+#include <gtest/gtest.h>
+
+#include "core/player/Keyboard.h"
+#include "core/player/MeGo.h"
+#include "support/Rig.h"
+
+namespace boltik::player {
+namespace {
+
+using namespace board;
+using namespace sprites;
+using testing::Rig;
+
+const testing::Level kRoom{{"#####", "#P..#", "#...#", "#####"}};
+
+TEST(KeyRequests, QuickTapBetweenTwoTurnsStillMovesOnce) {
+    Rig rig;
+    rig.place(kRoom);
+    keyDown(rig.world, kKeyRight, 0);
+    keyUp(rig.world, kKeyRight);
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.world.playerX, 2);
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.world.playerX, 2);
+}
+
+TEST(KeyRequests, ReleasingAHeldKeyNeverMovesFurther) {
+    Rig rig;
+    rig.place(kRoom);
+    keyDown(rig.world, kKeyRight, 0);
+    MeGo(rig.ctx);
+    keyDown(rig.world, kKeyRight, 0);  // auto-repeat while held
+    keyUp(rig.world, kKeyRight);
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.world.playerX, 2);
+    keyDown(rig.world, kKeyRight, 0);  // pressed again: fresh
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.world.playerX, 3);
+}
+
+TEST(KeyRequests, ShiftAloneAsksForAShotAndReleaseClearsIt) {
+    World w;
+    keyDown(w, kKeyUp, kShiftAlone);
+    EXPECT_EQ(w.requests.fireUp, 1);
+    EXPECT_EQ(w.requests.keyUp, 0);
+    keyUp(w, kKeyUp);
+    EXPECT_EQ(w.requests.fireUp, 0);
+    keyDown(w, kKeyLeft, 3);  // Ctrl with Shift counts as a move
+    EXPECT_EQ(w.requests.keyLeft, 1);
+    EXPECT_EQ(w.requests.fireLeft, 0);
+    keyDown(w, 65, 0);                  // other keys are ignored
+    keyDown(w, kKeyLeft, kShiftAlone);  // Shift after the arrow: both requests
+    EXPECT_EQ(w.requests.keyLeft, 1);
+    EXPECT_EQ(w.requests.fireLeft, 1);
+}
+
+TEST(KeyRequests, UpAndDownHeldTogetherAreBothHandled) {
+    Rig rig;
+    rig.place(kRoom);
+    keyDown(rig.world, kKeyUp, 0);
+    keyDown(rig.world, kKeyDown, 0);
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.world.playerY, 1);  // down, then back up
+    EXPECT_EQ(rig.sounds.count(sound::Effect::Gi), 2);
+}
+
+TEST(EscapeKey, AnswersDecideQuitRestartOrNothing) {
+    Rig rig;
+    rig.place(kRoom);
+    rig.world.requests.keyDown = 1;
+    rig.host.answers = {2, 2};
+    EXPECT_EQ(escape(rig.ctx), EscapeAnswer::Continue);
+    EXPECT_EQ(rig.world.kolLives.caption(), "10");
+    EXPECT_EQ(rig.world.requests.keyDown, 1);
+    EXPECT_EQ(rig.host.questions, (std::vector<std::string>{"Вы уверены, что хотите выйти ?",
+                                                            "Вы хотите перезапустить тур ?"}));
+    rig.host.answers = {2, 1};
+    EXPECT_EQ(escape(rig.ctx), EscapeAnswer::Restart);
+    EXPECT_EQ(rig.world.kolLives.caption(), "9");
+    EXPECT_EQ(rig.code(1, 1), 100);
+    rig.host.answers = {1};
+    EXPECT_EQ(escape(rig.ctx), EscapeAnswer::Quit);
+}
+
+}  // namespace
+}  // namespace boltik::player

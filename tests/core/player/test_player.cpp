@@ -1,0 +1,206 @@
+// The player's turn: walking, pushing, pickups, the capsule and shooting.
+#include <gtest/gtest.h>
+
+#include "core/player/MeGo.h"
+#include "support/Rig.h"
+
+namespace boltik::player {
+namespace {
+
+using namespace board;
+using namespace sprites;
+using sound::Effect;
+using testing::graphPicture;
+using testing::Level;
+using testing::mesPicture;
+using testing::Rig;
+
+// Places the level and runs one turn with the given requests set.
+void turn(Rig& rig, const Level& level, std::initializer_list<int16_t Requests::*> requests) {
+    rig.place(level);
+    for (auto r : requests)
+        rig.world.requests.*r = 1;
+    MeGo(rig.ctx);
+}
+
+TEST(Walking, PaintsFloorBehindAndTheFacingViewAhead) {
+    Rig rig;
+    turn(rig, {{"####", "#P.#"}}, {&Requests::keyRight});
+    EXPECT_EQ(rig.code(1, 1), code::kEmpty);
+    EXPECT_EQ(rig.code(2, 1), code::kPlayer);
+    EXPECT_EQ(rig.paintsAt(1, 1), std::vector<Picture>{graphPicture(0)});
+    // robchan ran before painting, so the right view shows its other frame.
+    EXPECT_EQ(rig.paintsAt(2, 1), std::vector<Picture>{mesPicture(4)});
+    EXPECT_EQ(rig.at(2, 1, layer::kMoved), -1);
+    EXPECT_EQ(rig.sounds.played, std::vector<Effect>{Effect::Gi});
+}
+
+TEST(Walking, BlockedMovesAreUsedUpHarmlessly) {
+    for (const char* blocker : {"r", "#", "v", "M", "c", "b", "1", "|", "-", "f"}) {
+        Rig rig;
+        turn(rig, {{"####", std::string("#P") + blocker + "#"}}, {&Requests::keyRight});
+        EXPECT_EQ(rig.code(1, 1), code::kPlayer) << blocker;
+        EXPECT_EQ(rig.world.requests.keyRight, 0);
+        EXPECT_EQ(rig.at(1, 1, layer::kMoved), -1);  // marked even when nothing happened
+        EXPECT_TRUE(rig.sounds.played.empty());
+    }
+}
+
+TEST(Pushing, OneObjectMovesIntoAnEmptyCell) {
+    for (char pushed : {'B', 'o', 'C'}) {
+        Rig rig;
+        turn(rig, {{"#####", std::string("#P") + pushed + ".#"}, {}, "1"}, {&Requests::keyRight});
+        EXPECT_EQ(rig.code(2, 1), code::kPlayer);
+        EXPECT_EQ(rig.code(3, 1), testing::codeFor(pushed));
+        EXPECT_EQ(rig.world.playerX, 2);
+        EXPECT_EQ(rig.sounds.played, std::vector<Effect>{Effect::Move});
+        EXPECT_EQ(rig.at(3, 1, layer::kMoved), 0);  // the pushed object is not marked
+    }
+}
+
+TEST(Pushing, BlockedPushStillChangesTheRobotFrameButIsSilent) {
+    Rig rig;
+    turn(rig, {{"######", "#PBB.#"}}, {&Requests::keyRight});
+    EXPECT_EQ(rig.code(2, 1), code::kBox);
+    EXPECT_EQ(rig.code(3, 1), code::kBox);
+    EXPECT_TRUE(rig.sounds.played.empty());
+    EXPECT_EQ(*rig.sprites.mes(0), mesPicture(7));
+}
+
+TEST(Pickups, AmmunitionAddsNineEachTime) {
+    Rig rig;
+    turn(rig, {{"#####", "#Paa#"}}, {&Requests::keyRight});
+    EXPECT_EQ(rig.world.kolWeapon.caption(), "9");
+    EXPECT_EQ(rig.paintsAt(1, 1), std::vector<Picture>{graphPicture(0)});
+    EXPECT_EQ(rig.paintsAt(2, 1), std::vector<Picture>{mesPicture(2)});  // no robchan
+    rig.world.requests.keyRight = 1;
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.world.kolWeapon.caption(), "18");
+    EXPECT_EQ(rig.sounds.count(Effect::EatWeapon), 2);
+}
+
+TEST(Pickups, BoltsCountDownFromTheCaption) {
+    Rig rig;
+    turn(rig, {{"####", "#P*#"}}, {});
+    rig.world.kolBolt.setCaption("007");
+    rig.world.requests.keyRight = 1;
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.world.kolBolt.caption(), "6");
+    EXPECT_EQ(rig.world.playerX, 2);
+}
+
+TEST(Pickups, DoorNeedsAKeyAndOpensWithoutMovingThePlayer) {
+    Rig rig;
+    turn(rig, {{"####", "#PD#"}}, {&Requests::keyRight});
+    EXPECT_EQ(rig.code(2, 1), code::kDoor);
+    EXPECT_TRUE(rig.sounds.played.empty());
+    EXPECT_TRUE(rig.canvas.paints.empty());
+
+    rig.world.kolKeys.setCaption("2");
+    rig.world.requests.keyRight = 1;
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.code(2, 1), code::kEmpty);
+    EXPECT_EQ(rig.code(1, 1), code::kPlayer);
+    EXPECT_EQ(rig.world.playerX, 1);
+    EXPECT_EQ(rig.world.kolKeys.caption(), "1");
+    EXPECT_EQ(rig.paintsAt(1, 1), std::vector<Picture>{mesPicture(2)});
+    EXPECT_EQ(rig.sounds.played, std::vector<Effect>{Effect::EatDoor});
+}
+
+TEST(Pickups, KeyThenDoorThenWalkThrough) {
+    Rig rig;
+    turn(rig, {{"######", "#PkD.#"}}, {});
+    for (int i = 0; i < 3; ++i) {
+        rig.world.requests.keyRight = 1;
+        MeGo(rig.ctx);
+    }
+    EXPECT_EQ(rig.world.playerX, 3);
+    EXPECT_EQ(rig.world.kolKeys.caption(), "0");
+}
+
+TEST(Capsule, PushedWhileBoltsRemainEnteredAtZero) {
+    Rig rig;
+    turn(rig, {{"#####", "#PC.#"}, {}, "1"}, {});
+    rig.world.kolBolt.setCaption("1");
+    rig.world.requests.keyRight = 1;
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.code(3, 1), code::kCapsule);
+    rig.world.kolBolt.setCaption("0");
+    rig.world.board.set(2, 1, layer::kMoved, 0);  // the main loop clears it after the step
+    rig.world.requests.keyRight = 1;
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.world.levelDone, -1);
+    EXPECT_EQ(rig.code(2, 1), code::kPlayer);
+    EXPECT_EQ(rig.at(2, 1, layer::kMoved), 0);  // the turn ended at once
+}
+
+TEST(Shooting, NeedsAmmunitionAndKeepsTheRequest) {
+    Rig rig;
+    rig.world.fireDelay = 50;
+    turn(rig, {{"###", "#.#", "#P#"}}, {&Requests::fireUp});
+    EXPECT_EQ(rig.world.requests.fireUp, 1);
+    EXPECT_EQ(rig.code(1, 1), code::kEmpty);
+    rig.world.kolWeapon.setCaption("1");
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.code(1, 1), code::kShotV);
+    EXPECT_EQ(rig.at(1, 1, layer::kShotDir), dir::kUp);
+    EXPECT_EQ(rig.at(1, 1, layer::kMoved), 0);  // behind the sweep: no mark
+    EXPECT_EQ(rig.world.kolWeapon.caption(), "0");
+    EXPECT_EQ(rig.world.fireDelay, 0);
+}
+
+TEST(Shooting, PointBlankTargets) {
+    struct Case {
+        char target;
+        int16_t after;
+    };
+    for (auto [target, after] :
+         {Case{'#', 2}, Case{'B', 3}, Case{'k', 5}, Case{'*', 7}, Case{'1', 100}, Case{'r', 100},
+          Case{'C', 100}, Case{'T', 100}, Case{'.', 122}}) {
+        Rig rig;
+        rig.world.fireDelay = 10;
+        rig.place({{"#####", std::string("#P") + target + ".#", "#####"}});
+        rig.world.kolWeapon.setCaption("3");
+        rig.world.requests.fireRight = 1;
+        MeGo(rig.ctx);
+        EXPECT_EQ(rig.code(2, 1), after) << target;
+        EXPECT_EQ(rig.world.kolWeapon.caption(), "2") << target;
+    }
+}
+
+TEST(Shooting, AdjacentBombExplodesThroughItsBlast) {
+    Rig rig;
+    rig.world.fireDelay = 10;
+    rig.place({{"#####", "#Po.#", "#.r.#", "#####"}});
+    rig.world.kolWeapon.setCaption("1");
+    rig.world.requests.fireRight = 1;
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.code(2, 1), 100);
+    EXPECT_EQ(rig.code(2, 2), 100);
+    EXPECT_EQ(rig.world.kolLives.caption(), "9");  // the player stood next to it
+    EXPECT_EQ(rig.sounds.count(Effect::Wzri), 1);
+}
+
+TEST(Shooting, OneShotPerTurnUpFirstAfterTheMoves) {
+    Rig rig;
+    rig.world.fireDelay = 10;
+    rig.place({{"#####", "#...#", "#P..#", "#...#", "#####"}});
+    rig.world.kolWeapon.setCaption("5");
+    rig.world.requests.fireUp = rig.world.requests.fireDown = rig.world.requests.keyRight = 1;
+    MeGo(rig.ctx);
+    EXPECT_EQ(rig.code(2, 1), code::kShotV);  // from the cell after the move
+    EXPECT_EQ(rig.code(2, 3), code::kEmpty);
+    EXPECT_EQ(rig.world.requests.fireDown, 1);
+}
+
+TEST(Shooting, FireDelayOfTenCyclesThroughTheMainLoop) {
+    Rig rig;
+    for (int c = 1; c <= 25; ++c)
+        rig.host.at(c, [&] { rig.world.requests.fireUp = 1; });
+    rig.host.at(1, [&] { rig.world.kolWeapon.setCaption("9"); });
+    rig.play({{"###", "#.#", "#.#", "#.#", "#P#"}}, 25);
+    EXPECT_EQ(rig.world.kolWeapon.caption(), "7");
+}
+
+}  // namespace
+}  // namespace boltik::player

@@ -1,0 +1,98 @@
+// The level chooser: its keys, clicks and the names it gives.
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "qt/Filesel.h"
+#include "support/Rig.h"
+
+using boltik::qt::Filesel;
+
+class FileselTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsLevelFilesOfTheCurrentDirectory() {
+        boltik::testing::TempDir dir;
+        dir.write("2.tur", "");
+        dir.write("10.tur", "");
+        dir.write("notes.txt", "");
+        Filesel chooser;
+        QStringList names;
+        for (int i = 0; i < chooser.fileList()->count(); ++i) {
+            names << chooser.fileList()->item(i)->text();
+        }
+        QCOMPARE(names, (QStringList{"10.tur", "2.tur"}));
+        QCOMPARE(chooser.nameBox()->text(), QStringLiteral("1"));
+        QVERIFY(chooser.tag().isEmpty());
+    }
+
+    void enterConfirmsTheTypedName_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("designer text") << "1"
+                                       << "1.tur";
+        QTest::newRow("with extension") << "12.tur"
+                                        << "12.tur";
+        QTest::newRow("upper case") << "12.TUR"
+                                    << "12.TUR.tur";
+        QTest::newRow("short") << "ab"
+                               << "ab.tur";
+        QTest::newRow("empty") << ""
+                               << ".tur";
+    }
+
+    void enterConfirmsTheTypedName() {
+        QFETCH(QString, typed);
+        QFETCH(QString, name);
+        Filesel chooser;
+        chooser.show();
+        chooser.nameBox()->setText(typed);
+        QSignalSpy chosen(&chooser, &Filesel::chosen);
+        QTest::keyClick(chooser.nameBox(), Qt::Key_Return);
+        QCOMPARE(chooser.tag(), name);
+        QCOMPARE(chosen.count(), 1);
+    }
+
+    void clickCopiesAndDoubleClickConfirms() {
+        boltik::testing::TempDir dir;
+        dir.write("7.tur", "");
+        Filesel chooser;
+        chooser.show();
+        QListWidget* list = chooser.fileList();
+        const QPoint at = list->visualItemRect(list->item(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(chooser.nameBox()->text(), QStringLiteral("7.tur"));
+        QVERIFY(chooser.tag().isEmpty());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(chooser.tag(), QStringLiteral("7.tur"));
+    }
+
+    void okButtonConfirms() {
+        Filesel chooser;
+        chooser.show();
+        chooser.nameBox()->setText("3");
+        QTest::mouseClick(chooser.okButton(), Qt::LeftButton);
+        QCOMPARE(chooser.tag(), QStringLiteral("3.tur"));
+    }
+
+    void closingIsACancellation() {
+        QTimer::singleShot(50, [] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (qobject_cast<Filesel*>(w) && w->isVisible()) w->close();
+            }
+        });
+        QCOMPARE(Filesel::choose(), QString());
+        QTimer::singleShot(50, [] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* f = qobject_cast<Filesel*>(w); f && f->isVisible()) {
+                    QTest::keyClick(f->nameBox(), Qt::Key_Escape);
+                }
+            }
+        });
+        QCOMPARE(Filesel::choose(), QString());
+    }
+};
+
+QTEST_MAIN(FileselTest)
+#include "test_filesel.moc"

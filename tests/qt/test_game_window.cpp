@@ -1,0 +1,202 @@
+// The game window played through its real event handling: the chooser, keys, the finish,
+// the next level, the questions of Escape, the replay button and closing.
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "qt/Filesel.h"
+#include "qt/GameWindow.h"
+#include "qt/MsgBo.h"
+#include "support/Rig.h"
+
+using boltik::qt::GameWindow;
+using boltik::testing::levelFileText;
+
+namespace {
+
+// Calls act every 10 ms until it returns true.
+void every10ms(QObject* owner, std::function<bool()> act) {
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (act()) timer->stop();
+    });
+    timer->start(10);
+}
+
+// Posts a key tap to the window; it is handled at the game's next yield, as a real one is.
+void postKey(QWidget* window, Qt::Key key) {
+    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+}
+
+boltik::qt::Filesel* openChooser() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* f = qobject_cast<boltik::qt::Filesel*>(w); f && f->isVisible()) return f;
+    }
+    return nullptr;
+}
+
+struct Game {
+    boltik::sound::SilentSounds sounds;
+    GameWindow window{sounds};
+    QSignalSpy ended{&window, &GameWindow::gameEnded};
+
+    Game() {
+        window.setNanosPerRound(0);
+        window.show();
+        window.start();
+    }
+    // Runs the window until the game ends, or fails after a while.
+    void runToEnd() { QTRY_VERIFY_WITH_TIMEOUT(ended.count() == 1, 20000); }
+};
+
+}  // namespace
+
+class GameWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shortLevelPlayedToTheFinishThenTheNextNumber() {
+        boltik::testing::TempDir dir;
+        dir.write("1.tur", levelFileText({{"#####", "#P*C#", "#####"}, {}, "1"}));
+        dir.write("2.tur", levelFileText({{"#####", "#P..#", "#####"}}));
+        Game game;
+        every10ms(&game.window, [] {
+            auto* chooser = openChooser();
+            if (chooser) QTest::keyClick(chooser->nameBox(), Qt::Key_Return);
+            return chooser != nullptr;
+        });
+        int taps = 0;
+        every10ms(&game.window, [&] {
+            auto& w = game.window.world();
+            if (w.levelName == "2.tur") {
+                game.window.close();
+                return true;
+            }
+            if (w.levelName == "1.tur" && taps < 40) {
+                ++taps;
+                postKey(&game.window, Qt::Key_Right);  // a quick tap still moves
+            }
+            return false;
+        });
+        game.runToEnd();
+        QCOMPARE(game.window.world().startMode, 3);  // after the curtain
+        QCOMPARE(game.window.counterLabel(1)->text(), QStringLiteral("0"));
+    }
+
+    void escapeAnsweredNoTwiceChangesNothingThenYesWrecks() {
+        boltik::testing::TempDir dir;
+        dir.write("1.tur", levelFileText({{"#####", "#P..#", "#####"}}));
+        Game game;
+        int step = 0;
+        every10ms(&game.window, [&] {
+            if (auto* chooser = openChooser()) {
+                QTest::keyClick(chooser->nameBox(), Qt::Key_Return);
+                return false;
+            }
+            auto* box = qobject_cast<boltik::qt::MsgBo*>(QApplication::activeModalWidget());
+            if (box) {
+                // "Нет", "Нет"; then "Нет", "Да".
+                QTest::mouseClick(box->clickArea(step == 3 ? 1 : 2), Qt::LeftButton);
+                ++step;
+            } else if (game.window.context().cycles > 2 && (step == 0 || step == 2)) {
+                postKey(&game.window, Qt::Key_Escape);
+            } else if (step == 4) {
+                game.window.close();
+                return true;
+            }
+            return false;
+        });
+        game.runToEnd();
+        QCOMPARE(game.window.world().kolLives.caption(), std::string("9"));
+    }
+
+    void replayButtonWrecksAndReplays() {
+        boltik::testing::TempDir dir;
+        dir.write("1.tur", levelFileText({{"#####", "#P.B#", "#####"}}));
+        Game game;
+        bool clicked = false;
+        every10ms(&game.window, [&] {
+            if (auto* chooser = openChooser()) {
+                QTest::keyClick(chooser->nameBox(), Qt::Key_Return);
+            } else if (!clicked && game.window.context().cycles > 2) {
+                QTest::mouseClick(game.window.replayButton(), Qt::LeftButton);
+                clicked = true;
+            } else if (clicked && game.window.world().startMode == 0) {
+                game.window.close();  // replayed: mode 2 was used up by the reload
+                return true;
+            }
+            return false;
+        });
+        game.runToEnd();
+        QCOMPARE(game.window.counterLabel(0)->text(), QStringLiteral("9"));
+        QCOMPARE(game.window.world().levelName, std::string("1.tur"));
+    }
+
+    void closingDuringALevelEndsAtOnce() {
+        boltik::testing::TempDir dir;
+        dir.write("1.tur", levelFileText({{"#####", "#P..#", "#####"}}));
+        Game game;
+        game.window.setNanosPerRound(2630);  // the real pace
+        every10ms(&game.window, [&] {
+            if (auto* chooser = openChooser()) QTest::keyClick(chooser->nameBox(), Qt::Key_Return);
+            if (game.window.context().cycles < 3) return false;
+            game.window.close();
+            return true;
+        });
+        game.runToEnd();
+        const long cycles = game.window.context().cycles;
+        QTest::qWait(300);
+        QCOMPARE(game.window.context().cycles, cycles);  // the main loop has stopped
+        QVERIFY(!game.window.isVisible());
+    }
+
+    void cancelledFirstChoiceClosesTheGame() {
+        boltik::testing::TempDir dir;
+        Game game;
+        every10ms(&game.window, [] {
+            auto* chooser = openChooser();
+            if (chooser) chooser->close();
+            return chooser != nullptr;
+        });
+        game.runToEnd();
+        QVERIFY(!game.window.isVisible());
+    }
+
+    void missingNextLevelAsksAndNoEndsTheGame() {
+        boltik::testing::TempDir dir;
+        dir.write("5.tur", levelFileText({{"####", "#PC#", "####"}}));
+        Game game;
+        QString question;
+        every10ms(&game.window, [&] {
+            if (auto* chooser = openChooser()) {
+                chooser->nameBox()->setText("5");
+                QTest::keyClick(chooser->nameBox(), Qt::Key_Return);
+            } else if (auto* box =
+                           qobject_cast<boltik::qt::MsgBo*>(QApplication::activeModalWidget())) {
+                question = box->findChildren<QLabel*>().first()->text();
+                QTest::mouseClick(box->clickArea(2), Qt::LeftButton);
+                return true;
+            } else if (game.window.world().levelName == "5.tur") {
+                postKey(&game.window, Qt::Key_Right);
+            }
+            return false;
+        });
+        game.runToEnd();
+        QCOMPARE(question, QStringLiteral("Тура6.turне существует, продолжить ?"));
+    }
+
+    void narrowScreenUsesSmallCellsAndMovesCounters() {
+        // The offscreen screen is 800 pixels wide: narrower than 866.
+        boltik::sound::SilentSounds sounds;
+        GameWindow window(sounds);
+        window.show();
+        QCOMPARE(window.boardCanvas().width(), 19 * 32);
+        QVERIFY(window.counterLabel(1)->y() > window.boardCanvas().geometry().bottom());
+        QVERIFY(window.counterLabel(0)->y() < window.boardCanvas().y());
+    }
+};
+
+QTEST_MAIN(GameWindowTest)
+#include "test_game_window.moc"

@@ -1,0 +1,69 @@
+// The two-button question: answers and the captions' colours under the pointer.
+#include <QTest>
+#include <QTimer>
+
+#include "qt/MsgBo.h"
+
+using boltik::qt::AskUser;
+using boltik::qt::MsgBo;
+
+namespace {
+
+// Acts on the question window once it is open.
+void whenAsked(std::function<void(MsgBo*)> act) {
+    QTimer::singleShot(50, [act] {
+        auto* box = qobject_cast<MsgBo*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        act(box);
+    });
+}
+
+bool isBlue(QLabel* caption) {
+    return caption->styleSheet().contains("#0000ff");
+}
+
+}  // namespace
+
+class MsgBoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstButtonAnswersOneSecondTwo() {
+        whenAsked([](MsgBo* box) { QTest::mouseClick(box->clickArea(1), Qt::LeftButton); });
+        QCOMPARE(AskUser("Вы уверены, что хотите выйти ?", "Да", "Нет"), 1);
+        whenAsked([](MsgBo* box) { QTest::mouseClick(box->clickArea(2), Qt::LeftButton); });
+        QCOMPARE(AskUser("?", "Нет", "Да"), 2);  // whatever the captions say
+    }
+
+    void closingWithoutAClickAnswersTwo() {
+        whenAsked([](MsgBo* box) { QTest::mouseClick(box->clickArea(1), Qt::LeftButton); });
+        QCOMPARE(AskUser("a", "Да", "Нет"), 1);
+        whenAsked([](MsgBo* box) { box->close(); });
+        QCOMPARE(AskUser("b", "Да", "Нет"), 2);  // not the previous answer
+        whenAsked([](MsgBo* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QCOMPARE(AskUser("c", "Да", "Нет"), 2);
+    }
+
+    void captionsLightUpUnderThePointer() {
+        MsgBo box("Вопрос", "Да", "Нет");
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTest::mouseMove(box.clickArea(1), QPoint(10, 10));
+        QTRY_VERIFY(isBlue(box.caption(1)));
+        QVERIFY(!isBlue(box.caption(2)));
+        // Over the question text the caption stays blue; over the bare surface it turns white.
+        QMouseEvent overText(QEvent::MouseMove, QPointF(100, 30), QPointF(100, 30), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(box.childAt(100, 30), &overText);
+        QVERIFY(isBlue(box.caption(1)));
+        QMouseEvent overSurface(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
+                                Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&box, &overSurface);
+        QVERIFY(!isBlue(box.caption(1)));
+        QTest::mouseMove(box.clickArea(2), QPoint(10, 10));
+        QTRY_VERIFY(isBlue(box.caption(2)));
+    }
+};
+
+QTEST_MAIN(MsgBoTest)
+#include "test_msgbo.moc"
