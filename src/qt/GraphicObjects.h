@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QImage>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 
 #include "core/sprites/Sprites.h"
@@ -26,11 +27,14 @@ public:
     bool narrow() const { return narrow_; }
     // The image of a picture; a null image for one that is not there.
     const QImage& image(sprites::Picture picture) const;
+    // The file stems of the pictures that could not be loaded; none in a sound build.
+    const QStringList& missingPictures() const { return missing_; }
 
 private:
     sprites::SpriteStore store_;
     QHash<quint32, QImage> images_;
-    QImage missing_;
+    QImage none_;
+    QStringList missing_;
     QTimer timerAnim_;
     bool narrow_ = false;
 };

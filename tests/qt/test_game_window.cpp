@@ -81,7 +81,8 @@ private slots:
             return false;
         });
         game.runToEnd();
-        QCOMPARE(game.window.world().startMode, 3);  // after the curtain
+        QCOMPARE(game.window.world().startMode,
+                 boltik::board::StartMode::Next);  // after the curtain
         QCOMPARE(game.window.counterLabel(1)->text(), QStringLiteral("0"));
     }
 
@@ -123,7 +124,8 @@ private slots:
             } else if (!clicked && game.window.context().cycles > 2) {
                 QTest::mouseClick(game.window.replayButton(), Qt::LeftButton);
                 clicked = true;
-            } else if (clicked && game.window.world().startMode == 0) {
+            } else if (clicked &&
+                       game.window.world().startMode == boltik::board::StartMode::Choose) {
                 game.window.close();  // replayed: mode 2 was used up by the reload
                 return true;
             }

@@ -13,34 +13,10 @@ using namespace board;
 using namespace sprites;
 
 int16_t codeFor(char c) {
-    static const std::map<char, int16_t> kCodes = {{'#', code::kWall},
-                                                   {'.', code::kEmpty},
-                                                   {'r', code::kRubble},
-                                                   {'B', code::kBox},
-                                                   {'a', code::kAmmo},
-                                                   {'k', code::kKey},
-                                                   {'D', code::kDoor},
-                                                   {'*', code::kBolt},
-                                                   {'o', code::kBomb},
-                                                   {'C', code::kCapsule},
-                                                   {'v', code::kGunDown},
-                                                   {'^', code::kGunUp},
-                                                   {'T', code::kTeleporter},
-                                                   {'M', code::kMagnet},
-                                                   {'c', code::kCrawler},
-                                                   {'b', code::kBat},
-                                                   {'P', code::kPlayer},
-                                                   {'|', code::kShotV},
-                                                   {'-', code::kShotH},
-                                                   {'f', code::kFuse},
-                                                   {'1', 100},
-                                                   {'2', 101},
-                                                   {'3', 102},
-                                                   {'4', 103},
-                                                   {'5', 104}};
-    const auto it = kCodes.find(c);
-    if (it == kCodes.end()) throw std::invalid_argument(std::string("no code for ") + c);
-    return it->second;
+    for (const CodeInfo& row : kCodeTable) {
+        if (row.letter != 0 && row.letter == c) return row.code;
+    }
+    throw std::invalid_argument(std::string("no code for ") + c);
 }
 
 void paintBoard(Board& board, const Level& level) {
@@ -139,7 +115,7 @@ Rig::Rig() : ctx(world, sprites, canvas, sounds, host) {
 loop::GameEnd Rig::play(const Level& level, long cycles) {
     dir.write("t.tur", levelFileText(level));
     world.levelName = "t.tur";
-    world.startMode = 2;
+    world.startMode = StartMode::Replay;
     ctx.cycleLimit = cycles;
     return loop::Game(ctx);
 }
@@ -172,10 +148,10 @@ std::vector<Picture> Rig::paintsAt(int x, int y) const {
 }
 
 Picture graphPicture(int n) {
-    return Picture{PictureSet::Graph48, static_cast<int16_t>(n)};
+    return Picture{PictureSet::Object48, static_cast<int16_t>(n)};
 }
 Picture mesPicture(int n) {
-    return Picture{PictureSet::Mes48, static_cast<int16_t>(n)};
+    return Picture{PictureSet::Robot48, static_cast<int16_t>(n)};
 }
 
 }  // namespace boltik::testing

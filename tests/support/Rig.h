@@ -16,14 +16,17 @@
 
 namespace boltik::testing {
 
-// One character a cell:
+// One character a cell, the letters of the table of codes:
 //   # wall   . floor   r rubble  B box     a ammo   k key    D door   * bolt   o bomb
 //   C capsule        v gun down  ^ gun up  T teleporter      M magnet c crawler b bat
 //   P player         | vertical shot       - horizontal shot f fuse   1..5 blast stages
 // Rows shorter than the board, and rows missing below, are filled with walls.
 int16_t codeFor(char c);
 
+// A value for one layer of one cell; a direction is written as the layers hold it.
 struct CellValue {
+    CellValue(int x, int y, int layer, int value) : x(x), y(y), layer(layer), value(value) {}
+    CellValue(int x, int y, int layer, board::Dir d) : CellValue(x, y, layer, board::index(d)) {}
     int x, y, layer, value;
 };
 

@@ -297,30 +297,33 @@ void drawShot(QPainter& p, bool vertical, int phase) {
 
 }  // namespace
 
-std::vector<Sprite> actorSprites() {
-    std::vector<Sprite> out;
-    const QString g = "graph";
-    out.push_back({g, 50, true, [](QPainter& p) { drawBeetle(p, 0); }});
-    out.push_back({g, 51, true, [](QPainter& p) { drawBeetle(p, 1); }});
-    out.push_back({g, 60, true, [](QPainter& p) { drawBat(p, true); }});
-    out.push_back({g, 61, true, [](QPainter& p) { drawBat(p, false); }});
+std::map<int, Sprite> actorSprites() {
+    std::map<int, Sprite> out;
+    out[50] = {true, [](QPainter& p) { drawBeetle(p, 0); }};
+    out[51] = {true, [](QPainter& p) { drawBeetle(p, 1); }};
+    out[60] = {true, [](QPainter& p) { drawBat(p, true); }};
+    out[61] = {true, [](QPainter& p) { drawBat(p, false); }};
     for (int k = 0; k < 5; ++k)
-        out.push_back({g, 100 + k, true, [k](QPainter& p) { drawBurst(p, k); }});
-    out.push_back({g, 120, true, [](QPainter& p) { drawShot(p, true, 0); }});
-    out.push_back({g, 121, true, [](QPainter& p) { drawShot(p, true, 1); }});
-    out.push_back({g, 122, true, [](QPainter& p) { drawShot(p, false, 0); }});
-    out.push_back({g, 123, true, [](QPainter& p) { drawShot(p, false, 1); }});
-    // robot: 0 down, 1 left, 2 right, 3 up; 7, 5, 4, 6 are their walking alternates
-    const QString m = "mes";
-    out.push_back({m, 0, true, [](QPainter& p) { robotFrontBack(p, true, 0); }});
-    out.push_back({m, 7, true, [](QPainter& p) { robotFrontBack(p, true, 1); }});
-    out.push_back({m, 3, true, [](QPainter& p) { robotFrontBack(p, false, 0); }});
-    out.push_back({m, 6, true, [](QPainter& p) { robotFrontBack(p, false, 1); }});
-    out.push_back({m, 1, true, [](QPainter& p) { robotSide(p, -1, 0); }});
-    out.push_back({m, 5, true, [](QPainter& p) { robotSide(p, -1, 1); }});
-    out.push_back({m, 2, true, [](QPainter& p) { robotSide(p, 1, 0); }});
-    out.push_back({m, 4, true, [](QPainter& p) { robotSide(p, 1, 1); }});
+        out[100 + k] = {true, [k](QPainter& p) { drawBurst(p, k); }};
+    out[120] = {true, [](QPainter& p) { drawShot(p, true, 0); }};
+    out[121] = {true, [](QPainter& p) { drawShot(p, true, 1); }};
+    out[122] = {true, [](QPainter& p) { drawShot(p, false, 0); }};
+    out[123] = {true, [](QPainter& p) { drawShot(p, false, 1); }};
     return out;
+}
+
+std::map<int, Sprite> robotSprites() {
+    // 0 down, 1 left, 2 right, 3 up; 7, 5, 4, 6 are their second walking frames
+    return {
+        {0, {true, [](QPainter& p) { robotFrontBack(p, true, 0); }}},
+        {7, {true, [](QPainter& p) { robotFrontBack(p, true, 1); }}},
+        {3, {true, [](QPainter& p) { robotFrontBack(p, false, 0); }}},
+        {6, {true, [](QPainter& p) { robotFrontBack(p, false, 1); }}},
+        {1, {true, [](QPainter& p) { robotSide(p, -1, 0); }}},
+        {5, {true, [](QPainter& p) { robotSide(p, -1, 1); }}},
+        {2, {true, [](QPainter& p) { robotSide(p, 1, 0); }}},
+        {4, {true, [](QPainter& p) { robotSide(p, 1, 1); }}},
+    };
 }
 
 }  // namespace art

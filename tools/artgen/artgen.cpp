@@ -8,6 +8,9 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
+
+#include "core/sprites/Sprites.h"
 
 namespace art {
 
@@ -198,24 +201,44 @@ bool save(const QImage& img, const QString& dir, const QString& rel) {
     return true;
 }
 
-std::vector<Sprite> allSprites() {
-    std::vector<Sprite> all = objectSprites();
-    for (Sprite& s : actorSprites())
-        all.push_back(std::move(s));
-    return all;
+// The picture of one sprite slot, drawn at the size the slot has; nothing when no drawing
+// is known for it.
+std::optional<QImage> pictureFor(boltik::sprites::Picture p) {
+    using boltik::sprites::PictureSet;
+    static const std::map<int, Sprite> objects = [] {
+        std::map<int, Sprite> all = objectSprites();
+        all.merge(actorSprites());
+        return all;
+    }();
+    static const std::map<int, Sprite> robots = robotSprites();
+    switch (p.set) {
+        case PictureSet::Flash48:
+        case PictureSet::Flash32:
+            return flashPicture(p.set == PictureSet::Flash32);
+        case PictureSet::Robot48:
+        case PictureSet::Robot32:
+            if (!robots.count(p.index)) return std::nullopt;
+            return renderSprite(robots.at(p.index), p.size());
+        case PictureSet::Object48:
+        case PictureSet::Object32:
+            break;
+    }
+    if (!objects.count(p.index)) return std::nullopt;
+    return renderSprite(objects.at(p.index), p.size());
 }
 
-QString spriteFile(const Sprite& s, int size) {
-    return QString("sprites/%1%2_%3.png").arg(s.stem).arg(size).arg(s.id);
-}
-
+// Every picture the sprite store names, then the window art.
 int writeAll(const QString& dir) {
     int failures = 0;
-    for (const Sprite& s : allSprites()) {
-        for (int size : {48, 32}) {
-            if (s.only32 && size == 48) continue;
-            failures += !save(renderSprite(s, size), dir, spriteFile(s, size));
+    for (const boltik::sprites::Picture p : boltik::sprites::allPictures()) {
+        const QString file = QString("sprites/%1.png").arg(fileStem(p).c_str());
+        const std::optional<QImage> image = pictureFor(p);
+        if (!image) {
+            std::fprintf(stderr, "no drawing for %s\n", qPrintable(file));
+            ++failures;
+            continue;
         }
+        failures += !save(*image, dir, file);
     }
     for (const NamedImage& n : uiImages())
         failures += !save(n.image, dir, n.path);
@@ -227,6 +250,8 @@ int writeAll(const QString& dir) {
 int runSheets(const QString& assetDir, const QString& outDir);
 
 int main(int argc, char** argv) {
+    // The generator draws off screen and needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() >= 2 && args[1] == "--sheets") {

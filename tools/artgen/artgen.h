@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace art {
@@ -55,18 +56,19 @@ QPainterPath ellipse(double cx, double cy, double rx, double ry);
 QPainterPath polygon(std::initializer_list<QPointF> pts);
 QPainterPath strokeOf(const QPainterPath& centre, double width, Qt::PenCapStyle cap = Qt::RoundCap);
 
-// One picture of the game: a file stem plus how to draw it in unit space.
+// How one sprite is drawn in unit space, at any size.
 struct Sprite {
-    QString stem;  // e.g. "graph" / "mes"
-    int id;
     bool onFloor;  // floor is painted first
     std::function<void(QPainter&)> draw;
-    bool only32 = false;
 };
 
-std::vector<Sprite> objectSprites();
-std::vector<Sprite> actorSprites();
+// The drawings of the object pictures, by object code, and of the robot views, by view.
+std::map<int, Sprite> objectSprites();
+std::map<int, Sprite> actorSprites();
+std::map<int, Sprite> robotSprites();
 QImage renderSprite(const Sprite& s, int size);
+// The two flash pictures: the pale 48-pixel one and the small speckled one.
+QImage flashPicture(bool small);
 
 // Object drawings reused by the counter icons.
 void drawKey(QPainter& p);

@@ -354,27 +354,26 @@ void drawSmallTile(QPainter& p) {
 
 }  // namespace
 
-std::vector<Sprite> objectSprites() {
-    const QString g = "graph";
+std::map<int, Sprite> objectSprites() {
     return {
-        {g, 0, true, [](QPainter&) {}},
-        {g, 1, false, drawEarth},
-        {g, 2, false, drawWall},
-        {g, 3, true, drawCrate},
-        {g, 4, true, drawCartridgeOnFloor},
-        {g, 5, true, drawKeyOnFloor},
-        {g, 6, false, drawDoor},
-        {g, 7, true, drawBoltOnFloor},
-        {g, 8, true, drawBomb},
-        {g, 9, true, [](QPainter& p) { drawCapsule(p, false); }},
-        {g, 10, true, [](QPainter& p) { drawGun(p, true); }},
-        {g, 11, true, [](QPainter& p) { drawGun(p, false); }},
-        {g, 12, true, [](QPainter& p) { drawCapsule(p, true); }},
-        {g, 13, true, [](QPainter& p) { drawTeleporter(p, true); }},
-        {g, 14, true, [](QPainter& p) { drawTeleporter(p, false); }},
-        {g, 20, true, drawMagnet},
-        {g, 106, false, [](QPainter& p) { p.fillRect(QRectF(0, 0, kUnits, kUnits), Qt::black); }},
-        {g, 233, false, drawSmallTile, true},
+        {0, {true, [](QPainter&) {}}},
+        {1, {false, drawEarth}},
+        {2, {false, drawWall}},
+        {3, {true, drawCrate}},
+        {4, {true, drawCartridgeOnFloor}},
+        {5, {true, drawKeyOnFloor}},
+        {6, {false, drawDoor}},
+        {7, {true, drawBoltOnFloor}},
+        {8, {true, drawBomb}},
+        {9, {true, [](QPainter& p) { drawCapsule(p, false); }}},
+        {10, {true, [](QPainter& p) { drawGun(p, true); }}},
+        {11, {true, [](QPainter& p) { drawGun(p, false); }}},
+        {12, {true, [](QPainter& p) { drawCapsule(p, true); }}},
+        {13, {true, [](QPainter& p) { drawTeleporter(p, true); }}},
+        {14, {true, [](QPainter& p) { drawTeleporter(p, false); }}},
+        {20, {true, drawMagnet}},
+        {106, {false, [](QPainter& p) { p.fillRect(QRectF(0, 0, kUnits, kUnits), Qt::black); }}},
+        {233, {false, drawSmallTile}},
     };
 }
 

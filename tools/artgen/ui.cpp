@@ -285,14 +285,16 @@ QImage speckled(int n, QColor base, std::initializer_list<QColor> specks, uint32
 
 }  // namespace
 
+QImage flashPicture(bool small) {
+    if (!small) return blankImage(48, 48, QColor(0xD5, 0xD5, 0xFF));
+    return speckled(32, QColor(0xB4, 0xCE, 0x3C),
+                    {QColor(0xE2, 0xF2, 0x64), QColor(0x84, 0xA4, 0x1C), QColor(0xF6, 0xFF, 0xA0),
+                     QColor(0x9C, 0xBC, 0x2C)},
+                    0x6A5B);
+}
+
 std::vector<NamedImage> uiImages() {
     std::vector<NamedImage> out;
-    out.push_back({"sprites/grasma.png", blankImage(48, 48, QColor(0xD5, 0xD5, 0xFF))});
-    out.push_back(
-        {"sprites/grasmb.png", speckled(32, QColor(0xB4, 0xCE, 0x3C),
-                                        {QColor(0xE2, 0xF2, 0x64), QColor(0x84, 0xA4, 0x1C),
-                                         QColor(0xF6, 0xFF, 0xA0), QColor(0x9C, 0xBC, 0x2C)},
-                                        0x6A5B)});
     out.push_back({"ui/wspih.png", makePanelTile()});
     out.push_back({"ui/tex.png", makeTex()});
     out.push_back({"ui/zanowo.png", makeReplayButton()});

@@ -189,7 +189,8 @@ void printRun(std::ostream& out, const char* result, const boltik::game::Context
         << "\nbigCycles: " << w.bigCycles << "\nlives: " << w.kolLives.caption()
         << "\nbolts: " << w.kolBolt.caption() << "\nkeys: " << w.kolKeys.caption()
         << "\nammo: " << w.kolWeapon.caption() << "\nplayer: " << w.playerX << ' ' << w.playerY
-        << "\nstartMode: " << w.startMode << "\nwreckCountdown: " << w.wreckCountdown << '\n';
+        << "\nstartMode: " << static_cast<int>(w.startMode)
+        << "\nwreckCountdown: " << w.wreckCountdown << '\n';
     printLayer(out, w.board, layer::kCode);
     for (int l : o.layers)
         printLayer(out, w.board, l);
@@ -219,7 +220,7 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
     World world;
     world.bigCycles = readCounterFile();
     world.levelName = o.file;
-    world.startMode = 2;  // the main loop loads levelName, as a replay does
+    world.startMode = StartMode::Replay;  // the main loop loads levelName, as a replay does
     SpriteStore sprites;
     NullCanvas canvas;
     TraceSounds sounds;

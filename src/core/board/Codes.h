@@ -1,4 +1,5 @@
-// Object codes, layer numbers, directions and the size of the play area.
+// The size of the play area, the layers of a cell, the object codes and the table of what
+// each code means.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +27,16 @@ inline constexpr int kParamA = 8;   // teleporter partner column; crawler and ba
 inline constexpr int kParamB = 9;   // teleporter partner row; crawler hand side; magnet facing
 inline constexpr int kMoved = 10;   // -1 while the object must not act again in this sweep
 }  // namespace layer
+
+// Layer 10 of a cell whose object must not act again in this sweep.
+inline constexpr int16_t kMarked = -1;
+
+// Layer 1 of a blast stage: which way its stages run.
+namespace phase {
+inline constexpr int16_t kForward = 0;   // on to stage 104, then the floor
+inline constexpr int16_t kBackward = 1;  // back to stage 100, then the robot re-forms
+inline constexpr int16_t kTurnBack = 3;  // forward to stage 104, then backward
+}  // namespace phase
 
 // Object codes kept in layer 7. Codes are 16-bit because a level file may hold any value.
 namespace code {
@@ -66,22 +77,66 @@ inline constexpr int16_t kPlayer = 1000;
 constexpr bool isBlast(int c) {
     return c >= kBlast1 && c <= kBlast5;
 }
-
-// A shot or a blast destroys these: non-zero codes below 100 except wall, box, key, door, bolt.
-constexpr bool isShootable(int c) {
-    return c != kEmpty && c < 100 && c != kWall && c != kBox && c != kKey && c != kDoor &&
-           c != kBolt;
-}
 }  // namespace code
 
-// Directions as board layers hold them: 0 up, 1 right, 2 down, 3 left.
-namespace dir {
-inline constexpr int kUp = 0;
-inline constexpr int kRight = 1;
-inline constexpr int kDown = 2;
-inline constexpr int kLeft = 3;
-inline constexpr int kDx[4] = {0, 1, 0, -1};
-inline constexpr int kDy[4] = {-1, 0, 1, 0};
-}  // namespace dir
+// What a code means to the rules, the sprite store and the tests.
+struct CodeInfo {
+    int16_t code;
+    const char* name;  // in English, for tools and test messages
+    char letter;       // in the board pictures of tests; 0 for none
+    bool inPlay;       // can stand in layer 7 (false: a second picture only)
+    bool sprite;       // the sprite store holds a picture graph(code)
+    bool smallOnly;    // that picture exists only at 32 pixels
+    bool smallTwin;    // a 32-pixel twin takes its place on a narrow screen
+    bool pushable;     // the player pushes it (the capsule only while bolts remain)
+    bool shootable;    // a shot or a gun's shot destroys it
+    bool absorbsShot;  // a shot fired point-blank into it is lost and changes nothing
+};
+
+// One row per code the game knows. The teleporter, bat and horizontal shot have small twins
+// too: left at 48 pixels they would spill over the neighbouring 32-pixel cells.
+// clang-format off
+inline constexpr CodeInfo kCodeTable[] = {
+    // code               name                    letter play  sprite small twin   push   shoot  absorbs
+    {code::kEmpty,        "empty",                '.',   true, true,  false, true,  false, false, false},
+    {code::kRubble,       "rubble",               'r',   true, true,  false, true,  false, true,  false},
+    {code::kWall,         "wall",                 '#',   true, true,  false, true,  false, false, true},
+    {code::kBox,          "box",                  'B',   true, true,  false, true,  true,  false, true},
+    {code::kAmmo,         "ammo",                 'a',   true, true,  false, true,  false, true,  false},
+    {code::kKey,          "key",                  'k',   true, true,  false, true,  false, false, true},
+    {code::kDoor,         "door",                 'D',   true, true,  false, true,  false, false, true},
+    {code::kBolt,         "bolt",                 '*',   true, true,  false, true,  false, false, true},
+    {code::kBomb,         "bomb",                 'o',   true, true,  false, true,  true,  true,  false},
+    {code::kCapsule,      "capsule",              'C',   true, true,  false, true,  true,  true,  false},
+    {code::kGunDown,      "gun down",             'v',   true, true,  false, true,  false, true,  false},
+    {code::kGunUp,        "gun up",               '^',   true, true,  false, true,  false, true,  false},
+    {code::kCapsuleLit,   "capsule lit",          0,     false, true, false, true,  false, true,  false},
+    {code::kTeleporter,   "teleporter",           'T',   true, true,  false, true,  false, true,  false},
+    {code::kTeleporterLit, "teleporter lit",      0,     false, true, false, true,  false, true,  false},
+    {code::kMagnet,       "magnet",               'M',   true, true,  false, true,  false, true,  false},
+    {code::kCrawler,      "crawler",              'c',   true, true,  false, true,  false, true,  false},
+    {code::kCrawlerFrame, "crawler frame 2",      0,     false, true, false, true,  false, true,  false},
+    {code::kBat,          "bat",                  'b',   true, true,  false, true,  false, true,  false},
+    {code::kBatFrame,     "bat frame 2",          0,     false, true, false, true,  false, true,  false},
+    {code::kBlast1,       "blast stage 1",        '1',   true, true,  false, true,  false, false, true},
+    {code::kBlast2,       "blast stage 2",        '2',   true, true,  false, true,  false, false, true},
+    {code::kBlast3,       "blast stage 3",        '3',   true, true,  false, true,  false, false, true},
+    {code::kBlast4,       "blast stage 4",        '4',   true, true,  false, true,  false, false, true},
+    {code::kBlast5,       "blast stage 5",        '5',   true, true,  false, true,  false, false, true},
+    {code::kBlackout,     "blackout",             0,     true, true,  false, false, false, false, true},
+    {code::kShotV,        "vertical shot",        '|',   true, true,  false, true,  false, false, true},
+    {code::kShotVFrame,   "vertical shot frame 2", 0,    false, true, false, true,  false, false, true},
+    {code::kShotH,        "horizontal shot",      '-',   true, true,  false, true,  false, false, true},
+    {code::kShotHFrame,   "horizontal shot frame 2", 0,  false, true, false, true,  false, false, true},
+    {code::kFuse,         "fuse",                 'f',   true, false, false, false, false, false, true},
+    {code::kGreenTile,    "green tile",           0,     false, true, true,  false, false, false, true},
+    {code::kPlayer,       "player",               'P',   true, false, false, false, false, false, true},
+};
+// clang-format on
+
+// The row of a code. A code without a row (a level file may hold any 16-bit value) is named
+// "unknown", has no sprite and cannot be pushed; below 100 it is shootable like rubble, from
+// 100 up it swallows a shot like a blast.
+CodeInfo info(int code);
 
 }  // namespace boltik::board

@@ -7,20 +7,31 @@
 
 #include "core/board/Board.h"
 #include "core/board/Counter.h"
+#include "core/board/Directions.h"
 
 namespace boltik::board {
 
-// Pending requests from the keyboard, in the player's own order of directions.
-// 1 = pending, 0 = none.
+// Pending requests from the keyboard, one of each kind per direction; 1 = pending, 0 = none.
+// key[Dir::Up] is the request keyUp, fire[Dir::Up] the request fireUp, and so on.
 struct Requests {
-    int16_t keyUp = 0, keyDown = 0, keyLeft = 0, keyRight = 0;
-    int16_t fireUp = 0, fireRight = 0, fireLeft = 0, fireDown = 0;
+    ByDir<int16_t> key;
+    ByDir<int16_t> fire;
     // A move request set by the first key-down after a key-up. A key-up does not clear a
     // fresh request, so a quick tap between two turns still moves the robot once.
-    bool freshUp = false, freshDown = false, freshLeft = false, freshRight = false;
+    ByDir<bool> fresh;
     // Whether each arrow is held down now; tells a first key-down from an auto-repeat.
-    bool heldUp = false, heldDown = false, heldLeft = false, heldRight = false;
+    ByDir<bool> held;
 };
+
+// What the next run of the main loop loads.
+enum class StartMode : int16_t {
+    Choose = 0,  // the level the user picks in the chooser
+    Replay = 2,  // levelName again
+    Next = 3,    // the level with the next number
+};
+
+// levelDone once the player has entered the open capsule; 0 otherwise.
+inline constexpr int16_t kLevelDone = -1;
 
 struct World {
     Board board;
@@ -36,11 +47,10 @@ struct World {
 
     int16_t playerX = 0;
     int16_t playerY = 0;
-    // What the next run of the main loop loads: 0 ask the chooser, 2 replay, 3 next number.
-    int16_t startMode = 0;
+    StartMode startMode = StartMode::Choose;
     std::string levelName;  // UTF-8
     int32_t bigCycles = 0;  // cell steps of the main loop, kept across runs in a file
-    int16_t levelDone = 0;  // -1 once the player has entered the open capsule
+    int16_t levelDone = 0;  // kLevelDone once the player has entered the open capsule
     int32_t wreckCountdown = 0;
 
     Requests requests;

@@ -6,32 +6,32 @@ namespace boltik::game {
 using namespace board;
 
 void ignite(Board& board, int x, int y) {
-    if (!code::isBlast(board.code(x, y))) board.set(x, y, layer::kPhase, 0);
+    if (!code::isBlast(board.code(x, y))) board.set(x, y, layer::kPhase, phase::kForward);
     board.setCode(x, y, code::kBlast1);
 }
 
 void blastStep(Context& ctx, int x, int y) {
     Board& b = ctx.board;
     const int c = b.code(x, y);
-    int phase = b.at(x, y, layer::kPhase);
-    if (c == code::kBlast5 && phase == 3) {
-        phase = 1;
-        b.set(x, y, layer::kPhase, 1);
+    int running = b.at(x, y, layer::kPhase);
+    if (c == code::kBlast5 && running == phase::kTurnBack) {
+        running = phase::kBackward;
+        b.set(x, y, layer::kPhase, phase::kBackward);
     }
-    if (phase == 1) {
+    if (running == phase::kBackward) {
         // Backward: paint the stage entered; stage 100 becomes the robot.
         if (c == code::kBlast1) {
             b.setCode(x, y, code::kPlayer);
-            ctx.draw.paintMes(b.at(x, y, layer::kTick), x, y);
-            b.set(x, y, layer::kPhase, 0);
+            ctx.draw.paintRobot(b.at(x, y, layer::kTick), x, y);
+            b.set(x, y, layer::kPhase, phase::kForward);
         } else {
             b.setCode(x, y, c - 1);
-            ctx.draw.paintGraph(c - 1, x, y);
+            ctx.draw.paintObject(c - 1, x, y);
         }
     } else {
         // Forward: paint the stage left; after stage 104 the cell is floor.
         b.setCode(x, y, c == code::kBlast5 ? code::kEmpty : c + 1);
-        ctx.draw.paintGraph(c == code::kBlast5 ? code::kEmpty : c, x, y);
+        ctx.draw.paintObject(c == code::kBlast5 ? code::kEmpty : c, x, y);
     }
 }
 
@@ -42,11 +42,12 @@ void fuseStep(Context& ctx, int x, int y) {
 }
 
 void Bombowzr(Context& ctx, int a, int b) {
-    static constexpr int kOrder[8][2] = {{0, 1}, {0, -1}, {-1, 0},  {1, 0},
-                                         {1, 1}, {1, -1}, {-1, -1}, {-1, 1}};
+    // Below, above, left, right, below right, above right, above left, below left.
+    static constexpr int kBlastOrder[8][2] = {{0, 1}, {0, -1}, {-1, 0},  {1, 0},
+                                              {1, 1}, {1, -1}, {-1, -1}, {-1, 1}};
     sound::restartAndPlay(ctx.sounds, sound::Effect::Wzri);
     Board& board = ctx.board;
-    for (const auto& d : kOrder) {
+    for (const auto& d : kBlastOrder) {
         const int x = a + d[0];
         const int y = b + d[1];
         const int c = board.code(x, y);
@@ -55,7 +56,7 @@ void Bombowzr(Context& ctx, int a, int b) {
             Destroy(ctx);
         } else if (c == code::kBomb) {
             board.setCode(x, y, code::kFuse);
-            board.set(x, y, layer::kMoved, -1);
+            board.set(x, y, layer::kMoved, kMarked);
         } else {
             ignite(board, x, y);
         }
@@ -76,7 +77,7 @@ void Destroy(Context& ctx) {
         }
     }
     w.kolLives.add(-1);
-    w.startMode = 2;
+    w.startMode = StartMode::Replay;
 }
 
 }  // namespace boltik::game

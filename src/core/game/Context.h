@@ -9,6 +9,13 @@
 
 namespace boltik::game {
 
+// The all-bolts flash of a call of the main loop.
+enum class FlashState {
+    BoltsRemain,  // the bolt counter has not read "0" yet
+    Pending,      // it has; the flash comes at the start of the next column
+    Shown,        // once per call
+};
+
 struct Context {
     Context(board::World& world, sprites::SpriteStore& sprites, sprites::Canvas& canvas,
             sound::Sounds& sounds, Host& host)
@@ -28,7 +35,7 @@ struct Context {
 
     // State of the running call of the main loop.
     int capsuleTicks = 0;  // shared by every capsule of the level
-    int flashState = 0;    // 0 bolts remain, 1 flash pending, 2 flash shown
+    FlashState flashState = FlashState::BoltsRemain;
     // Cycles started in this call; a limit below zero means none (headless runs set one).
     long cycles = 0;
     long cycleLimit = -1;

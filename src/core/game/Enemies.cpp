@@ -9,37 +9,40 @@ using namespace board;
 
 namespace {
 
-bool validHeading(int d) {
-    return d >= 0 && d <= 3;
-}
+// The neighbours a contact strike looks at, in this order: on a board whose wall ring was
+// painted over, a neighbour outside the board ends the look there.
+constexpr Dir kContactOrder[] = {Dir::Right, Dir::Left, Dir::Down, Dir::Up};
 
 bool playerNextTo(const Board& b, int x, int y) {
-    return b.code(x + 1, y) == code::kPlayer || b.code(x - 1, y) == code::kPlayer ||
-           b.code(x, y + 1) == code::kPlayer || b.code(x, y - 1) == code::kPlayer;
+    for (Dir d : kContactOrder) {
+        if (b.code(x + dx(d), y + dy(d)) == code::kPlayer) return true;
+    }
+    return false;
 }
 
 // Turn towards the hand side, else straight on, else away from it; else round in place.
 void crawlerMove(Context& ctx, int x, int y) {
     Board& b = ctx.board;
-    const int d = b.at(x, y, layer::kParamA);
-    if (!validHeading(d)) return;
-    const bool rightHanded = b.at(x, y, layer::kParamB) == (d + 1) % 4;
-    const int toHand = rightHanded ? 1 : 3;
-    const int tries[3] = {(d + toHand) % 4, d, (d + 4 - toHand) % 4};
-    for (int m : tries) {
-        const int nx = x + dir::kDx[m];
-        const int ny = y + dir::kDy[m];
+    const auto heading = dirFromLayer(b.at(x, y, layer::kParamA));
+    if (!heading) return;
+    const Dir d = *heading;
+    const bool rightHanded = b.at(x, y, layer::kParamB) == index(turned(d, 1));
+    const int toHand = rightHanded ? 1 : -1;
+    for (Dir m : {turned(d, toHand), d, turned(d, -toHand)}) {
+        const int nx = x + dx(m);
+        const int ny = y + dy(m);
         if (b.code(nx, ny) != code::kEmpty) continue;
-        ctx.draw.menzeml(x, y, nx, ny);
-        b.set(nx, ny, layer::kParamA, m);
-        b.set(nx, ny, layer::kParamB, (m + toHand) % 4);
-        if (m == dir::kRight || m == dir::kDown) b.set(nx, ny, layer::kMoved, -1);
+        ctx.draw.swapCells(x, y, nx, ny);
+        b.set(nx, ny, layer::kParamA, index(m));
+        b.set(nx, ny, layer::kParamB, index(turned(m, toHand)));
+        if (leadsAhead(m)) b.set(nx, ny, layer::kMoved, kMarked);
         return;
     }
     ctx.draw.DrawZeml(x, y);
-    b.set(x, y, layer::kParamA, (d + 2) % 4);
-    b.set(x, y, layer::kParamB, (d + 2 + toHand) % 4);
-    b.set(x, y, layer::kMoved, -1);
+    const Dir back = opposite(d);
+    b.set(x, y, layer::kParamA, index(back));
+    b.set(x, y, layer::kParamB, index(turned(back, toHand)));
+    b.set(x, y, layer::kMoved, kMarked);
 }
 
 }  // namespace
@@ -53,20 +56,21 @@ void batStep(Context& ctx, int x, int y) {
     Board& b = ctx.board;
     if (b.at(x, y, layer::kMoved) != 0) return;
     if (ctx.world.wreckCountdown == 0 && playerNextTo(b, x, y)) Destroy(ctx);
-    const int d = b.at(x, y, layer::kParamA);
-    if (!validHeading(d)) return;
-    const int tx = x + dir::kDx[d];
-    const int ty = y + dir::kDy[d];
+    const auto heading = dirFromLayer(b.at(x, y, layer::kParamA));
+    if (!heading) return;
+    const Dir d = *heading;
+    const int tx = x + dx(d);
+    const int ty = y + dy(d);
     if (b.code(tx, ty) == code::kEmpty) {
         b.setCode(x, y, code::kEmpty);
         b.setCode(tx, ty, code::kBat);
-        b.set(tx, ty, layer::kParamA, d);
-        ctx.draw.paintGraph(code::kEmpty, x, y);
-        ctx.draw.paintGraph(code::kBat, tx, ty);
-        if (d == dir::kRight || d == dir::kDown) b.set(tx, ty, layer::kMoved, -1);
+        b.set(tx, ty, layer::kParamA, index(d));
+        ctx.draw.paintObject(code::kEmpty, x, y);
+        ctx.draw.paintObject(code::kBat, tx, ty);
+        if (leadsAhead(d)) b.set(tx, ty, layer::kMoved, kMarked);
     } else {
-        b.set(x, y, layer::kParamA, (d + 2) % 4);
-        ctx.draw.paintGraph(code::kBat, x, y);
+        b.set(x, y, layer::kParamA, index(opposite(d)));
+        ctx.draw.paintObject(code::kBat, x, y);
     }
 }
 

@@ -11,56 +11,56 @@ using namespace board;
 namespace {
 
 bool passableForward(int c) {
-    return c == code::kEmpty || (c >= 100 && c <= 103);
+    return c == code::kEmpty || (c >= code::kBlast1 && c <= code::kBlast4);
 }
 
 // The shot at (sx, sy) hits target (tx, ty), a shootable object or the player.
 void hit(Context& ctx, int sx, int sy, int tx, int ty) {
     if (ctx.board.code(tx, ty) == code::kPlayer) Destroy(ctx);
     if (ctx.board.code(tx, ty) == code::kBomb) BombowzrResumingNext(ctx, tx, ty);
-    ctx.draw.paintGraph(code::kEmpty, sx, sy);
+    ctx.draw.paintObject(code::kEmpty, sx, sy);
     ctx.board.setCode(sx, sy, code::kEmpty);
     ignite(ctx.board, tx, ty);
-    ctx.draw.paintGraph(code::kBlast1, tx, ty);
+    ctx.draw.paintObject(code::kBlast1, tx, ty);
 }
 
 void stopInPlace(Context& ctx, int x, int y) {
     ignite(ctx.board, x, y);
-    ctx.draw.paintGraph(code::kBlast1, x, y);
+    ctx.draw.paintObject(code::kBlast1, x, y);
 }
 
 // Moves the shot of the given code from (x, y) to (tx, ty) with direction d.
-void move(Context& ctx, int16_t shot, int x, int y, int tx, int ty, int d, bool mark) {
+void move(Context& ctx, int16_t shot, int x, int y, int tx, int ty, Dir d) {
     ctx.board.setCode(x, y, code::kEmpty);
     ctx.board.setCode(tx, ty, shot);
-    ctx.board.set(tx, ty, layer::kShotDir, d);
-    if (mark) ctx.board.set(tx, ty, layer::kMoved, -1);
-    ctx.draw.paintGraph(code::kEmpty, x, y);
-    ctx.draw.paintGraph(shot, tx, ty);
+    ctx.board.set(tx, ty, layer::kShotDir, index(d));
+    if (leadsAhead(d)) ctx.board.set(tx, ty, layer::kMoved, kMarked);
+    ctx.draw.paintObject(code::kEmpty, x, y);
+    ctx.draw.paintObject(shot, tx, ty);
 }
 
 // One flight step of a shot in direction d. Backward directions (up, left) enter only
 // empty cells; forward ones (down, right) also blasts, and mark what they enter or hit.
-void fly(Context& ctx, int16_t shot, int x, int y, int d, bool hurtsPlayer) {
-    const int tx = x + dir::kDx[d];
-    const int ty = y + dir::kDy[d];
+void fly(Context& ctx, int16_t shot, int x, int y, Dir d, bool hurtsPlayer) {
+    const int tx = x + dx(d);
+    const int ty = y + dy(d);
     const int t = ctx.board.code(tx, ty);
-    const bool forward = d == dir::kDown || d == dir::kRight;
+    const bool forward = leadsAhead(d);
     if (forward ? passableForward(t) : t == code::kEmpty) {
-        move(ctx, shot, x, y, tx, ty, d, forward);
-    } else if (code::isShootable(t) || (hurtsPlayer && t == code::kPlayer)) {
+        move(ctx, shot, x, y, tx, ty, d);
+    } else if (info(t).shootable || (hurtsPlayer && t == code::kPlayer)) {
         hit(ctx, x, y, tx, ty);
     } else {
         stopInPlace(ctx, x, y);
-        if (forward) ctx.board.set(tx, ty, layer::kMoved, -1);
+        if (forward) ctx.board.set(tx, ty, layer::kMoved, kMarked);
     }
 }
 
-void shotStep(Context& ctx, int16_t shot, int x, int y, int back, int forward, bool hurts) {
+void shotStep(Context& ctx, int16_t shot, int x, int y, Dir back, Dir forward, bool hurts) {
     if (ctx.board.at(x, y, layer::kMoved) != 0) return;
-    if (ctx.board.at(x, y, layer::kShotDir) == back) fly(ctx, shot, x, y, back, hurts);
+    if (ctx.board.at(x, y, layer::kShotDir) == index(back)) fly(ctx, shot, x, y, back, hurts);
     // Tested again on the shot's own cell: a shot that went back left nothing here.
-    if (ctx.board.at(x, y, layer::kShotDir) == forward && ctx.board.code(x, y) == shot) {
+    if (ctx.board.at(x, y, layer::kShotDir) == index(forward) && ctx.board.code(x, y) == shot) {
         fly(ctx, shot, x, y, forward, hurts);
     }
 }
@@ -68,11 +68,11 @@ void shotStep(Context& ctx, int16_t shot, int x, int y, int back, int forward, b
 }  // namespace
 
 void verticalShotStep(Context& ctx, int x, int y) {
-    shotStep(ctx, code::kShotV, x, y, dir::kUp, dir::kDown, true);
+    shotStep(ctx, code::kShotV, x, y, Dir::Up, Dir::Down, true);
 }
 
 void horizontalShotStep(Context& ctx, int x, int y) {
-    shotStep(ctx, code::kShotH, x, y, dir::kLeft, dir::kRight, false);
+    shotStep(ctx, code::kShotH, x, y, Dir::Left, Dir::Right, false);
 }
 
 void gunStep(Context& ctx, int x, int y) {
@@ -81,15 +81,15 @@ void gunStep(Context& ctx, int x, int y) {
     const int ty = down ? y + 1 : y - 1;
     if (ctx.board.code(x, ty) == code::kPlayer) Destroy(ctx);
     const int t = ctx.board.code(x, ty);
-    if (code::isShootable(t)) {
+    if (info(t).shootable) {
         if (t == code::kBomb) BombowzrResumingNext(ctx, x, ty);
         ignite(ctx.board, x, ty);
     } else if (t == code::kEmpty) {
         // Only an empty cell takes a new shot: walls, boxes, keys, doors, bolts and
         // burning cells are left as they are.
         ctx.board.setCode(x, ty, code::kShotV);
-        ctx.board.set(x, ty, layer::kMoved, -1);
-        ctx.board.set(x, ty, layer::kShotDir, down ? dir::kDown : dir::kUp);
+        ctx.board.set(x, ty, layer::kMoved, kMarked);
+        ctx.board.set(x, ty, layer::kShotDir, index(down ? Dir::Down : Dir::Up));
     }
 }
 

@@ -13,7 +13,7 @@ void capsuleStep(Context& ctx, int x, int y) {
     if (++ctx.capsuleTicks != 10) return;
     ctx.capsuleTicks = 0;
     if (!ctx.world.kolBolt.readsZero()) return;
-    ctx.sprites.menial(code::kCapsule, code::kCapsuleLit);
+    ctx.sprites.swapObjects(code::kCapsule, code::kCapsuleLit);
     ctx.draw.DrawZeml(x, y);
 }
 
@@ -25,16 +25,16 @@ void teleporterStep(Context& ctx, int x, int y) {
     b.set(x, y, layer::kTick, 0);
     if (b.at(x, y, layer::kPhase) != 0) {
         b.set(x, y, layer::kPhase, 0);
-        ctx.draw.paintGraph(code::kTeleporterLit, x, y);
+        ctx.draw.paintObject(code::kTeleporterLit, x, y);
     } else {
         b.set(x, y, layer::kPhase, 1);
-        ctx.draw.paintGraph(code::kTeleporter, x, y);
+        ctx.draw.paintObject(code::kTeleporter, x, y);
     }
 }
 
 void magnetStep(Context& ctx, int x, int y) {
     const World& w = ctx.world;
-    if (ctx.board.at(x, y, layer::kParamB) != dir::kLeft) return;
+    if (ctx.board.at(x, y, layer::kParamB) != index(Dir::Left)) return;
     if (w.playerY != y || w.playerX >= x) return;
     for (int c = w.playerX + 1; c < x; ++c) {
         if (ctx.board.code(c, y) != code::kEmpty) return;

@@ -12,6 +12,7 @@ namespace boltik::loop {
 
 using namespace board;
 using game::Context;
+using game::FlashState;
 using game::GameQuit;
 
 namespace {
@@ -48,20 +49,18 @@ void prepareGeometry(Context& ctx) {
 void obtainLevel(Context& ctx) {
     World& w = ctx.world;
     switch (w.startMode) {
-        case 0: {
+        case StartMode::Choose: {
             const auto chosen = ctx.host.chooseLevel();
             if (!chosen) throw GameQuit{};
             OpenTur(ctx, *chosen);
             break;
         }
-        case 2:
+        case StartMode::Replay:
             OpenTur(ctx, w.levelName);
-            w.startMode = 0;
+            w.startMode = StartMode::Choose;
             break;
-        case 3:
+        case StartMode::Next:
             OpenTur(ctx, nextLevelName(w.levelName));
-            break;
-        default:
             break;
     }
 }
@@ -75,7 +74,7 @@ void reveal(Context& ctx) {
         for (int y = 0; y <= w.lastRow; ++y) {
             resumeNext([&] {
                 if (ctx.board.code(x, y) == code::kPlayer) {
-                    ctx.draw.paintMes(0, x, y);
+                    ctx.draw.paintRobot(0, x, y);
                 } else {
                     ctx.draw.DrawZeml(x, y);
                 }
@@ -91,7 +90,7 @@ void paintFlashOverBoard(Context& ctx) {
             resumeNext([&] {
                 if (ctx.board.code(x, y) == code::kWall) return;
                 const int step = ctx.board.at(x, y, layer::kWidth);
-                ctx.draw.paintAt(ctx.sprites.grasma(), x * step, y * step);
+                ctx.draw.paintAt(ctx.sprites.flashPicture(), x * step, y * step);
             });
         }
     }
@@ -106,7 +105,7 @@ void flash(Context& ctx) {
     ctx.sounds.playPanned(sound::Effect::Wzriw2, 0);
     paintFlashOverBoard(ctx);
     ctx.draw.canvas().restoreCopy();
-    ctx.flashState = 2;
+    ctx.flashState = FlashState::Shown;
 }
 
 // One cell step; returns true when the player's turn has finished the level.
@@ -116,14 +115,14 @@ bool cellStep(Context& ctx, int x, int y) {
     if (!ctx.sounds.isPlaying(sound::Effect::Mus1)) {
         sound::restartAndPlay(ctx.sounds, sound::Effect::Mus1);
     }
-    if (w.kolBolt.readsZero() && ctx.flashState == 0) {
+    if (w.kolBolt.readsZero() && ctx.flashState == FlashState::BoltsRemain) {
         ctx.draw.canvas().keepCopy();
-        ctx.flashState = 1;
+        ctx.flashState = FlashState::Pending;
     }
     ctx.host.yield();
     const int16_t c = ctx.board.code(x, y);
     resumeNext([&] { dispatch(ctx, c, x, y); });
-    if (c == code::kPlayer && w.levelDone == -1) {
+    if (c == code::kPlayer && w.levelDone == kLevelDone) {
         w.levelDone = 0;
         return true;
     }
@@ -153,7 +152,7 @@ bool countdownOver(World& w) {
 GameEnd Game(Context& ctx) {
     World& w = ctx.world;
     ctx.draw.canvas().clear();
-    ctx.flashState = 0;
+    ctx.flashState = FlashState::BoltsRemain;
     ctx.capsuleTicks = 0;
     ctx.cycles = 0;
     prepareGeometry(ctx);
@@ -170,7 +169,7 @@ GameEnd Game(Context& ctx) {
         if (countdownOver(w)) return GameEnd::Wrecked;
         if (w.fireDelay < std::numeric_limits<int16_t>::max()) ++w.fireDelay;
         for (int x = 0; x <= w.lastCol; ++x) {
-            if (ctx.flashState == 1) flash(ctx);
+            if (ctx.flashState == FlashState::Pending) flash(ctx);
             ctx.host.pace(kCycleColumnRounds);
             for (int y = 0; y <= w.lastRow; ++y) {
                 if (cellStep(ctx, x, y)) return GameEnd::LevelDone;
@@ -183,8 +182,8 @@ GameEnd Game(Context& ctx) {
 void Starter(Context& ctx) {
     World& w = ctx.world;
     Game(ctx);
-    if (w.startMode != 0) return;
-    w.startMode = 3;
+    if (w.startMode != StartMode::Choose) return;
+    w.startMode = StartMode::Next;
     for (int x = w.lastCol; x >= 0; --x) {
         ctx.host.yield();
         ctx.host.pace(kCurtainColumnRounds);

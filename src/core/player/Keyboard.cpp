@@ -7,54 +7,41 @@ namespace boltik::player {
 
 using namespace board;
 
-namespace {
-
-struct Arrow {
-    int16_t* move;
-    int16_t* fire;
-    bool* fresh;
-    bool* held;
-};
-
-bool arrowFor(Requests& r, int keyCode, Arrow& a) {
+std::optional<Dir> arrowDir(int keyCode) {
     switch (keyCode) {
         case kKeyUp:
-            a = {&r.keyUp, &r.fireUp, &r.freshUp, &r.heldUp};
-            return true;
-        case kKeyDown:
-            a = {&r.keyDown, &r.fireDown, &r.freshDown, &r.heldDown};
-            return true;
-        case kKeyLeft:
-            a = {&r.keyLeft, &r.fireLeft, &r.freshLeft, &r.heldLeft};
-            return true;
+            return Dir::Up;
         case kKeyRight:
-            a = {&r.keyRight, &r.fireRight, &r.freshRight, &r.heldRight};
-            return true;
+            return Dir::Right;
+        case kKeyDown:
+            return Dir::Down;
+        case kKeyLeft:
+            return Dir::Left;
         default:
-            return false;
+            return std::nullopt;
     }
 }
 
-}  // namespace
-
 void keyDown(World& world, int keyCode, int shiftState) {
-    Arrow a{};
-    if (!arrowFor(world.requests, keyCode, a)) return;
+    const auto d = arrowDir(keyCode);
+    if (!d) return;
+    Requests& r = world.requests;
     if (shiftState == kShiftAlone) {
-        *a.fire = 1;
+        r.fire[*d] = 1;
     } else {
-        if (!*a.held) *a.fresh = true;
-        *a.move = 1;
+        if (!r.held[*d]) r.fresh[*d] = true;
+        r.key[*d] = 1;
     }
-    *a.held = true;
+    r.held[*d] = true;
 }
 
 void keyUp(World& world, int keyCode) {
-    Arrow a{};
-    if (!arrowFor(world.requests, keyCode, a)) return;
-    *a.held = false;
-    *a.fire = 0;
-    if (!*a.fresh) *a.move = 0;
+    const auto d = arrowDir(keyCode);
+    if (!d) return;
+    Requests& r = world.requests;
+    r.held[*d] = false;
+    r.fire[*d] = 0;
+    if (!r.fresh[*d]) r.key[*d] = 0;
 }
 
 EscapeAnswer escape(game::Context& ctx) {

@@ -1,6 +1,9 @@
 // Keyboard input of the game window as request flags, and the Escape questions.
 #pragma once
 
+#include <optional>
+
+#include "core/board/Directions.h"
 #include "core/board/World.h"
 #include "core/game/Context.h"
 
@@ -14,6 +17,9 @@ inline constexpr int kKeyRight = 39;
 inline constexpr int kKeyDown = 40;
 // The shift state of Shift alone.
 inline constexpr int kShiftAlone = 1;
+
+// The direction of an arrow key; nothing for other keys.
+std::optional<board::Dir> arrowDir(int keyCode);
 
 // An arrow key went down. With Shift alone it asks for a shot, otherwise for a move. The
 // first key-down after a key-up marks the move request fresh.

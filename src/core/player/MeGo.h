@@ -1,6 +1,7 @@
 // The player's turn.
 #pragma once
 
+#include "core/board/Directions.h"
 #include "core/game/Context.h"
 
 namespace boltik::player {
@@ -10,7 +11,8 @@ namespace boltik::player {
 // most one shot.
 void MeGo(game::Context& ctx);
 
-// The four move requests, with the facing view (index of the robot picture) of each.
-enum class Move { Down, Up, Left, Right };
+// The player steps from its cell onto (tx, ty): the floor is painted and written where it
+// stood, the robot facing f where it now stands, and playerX, playerY follow it.
+void stepOnto(game::Context& ctx, int tx, int ty, board::Facing f);
 
 }  // namespace boltik::player

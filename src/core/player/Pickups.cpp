@@ -1,6 +1,8 @@
 // The four pickups.
 #include "core/player/Pickups.h"
 
+#include "core/player/MeGo.h"
+
 namespace boltik::player {
 
 using namespace board;
@@ -9,15 +11,9 @@ using game::Context;
 namespace {
 
 void eat(Context& ctx, PickupTarget t, sound::Effect effect, Counter& counter, int change) {
-    World& w = ctx.world;
     sound::restartAndPlay(ctx.sounds, effect);
-    ctx.draw.paintGraph(code::kEmpty, w.playerX, w.playerY);
-    ctx.board.setCode(w.playerX, w.playerY, code::kEmpty);
-    ctx.draw.paintMes(t.facing, t.x, t.y);
-    ctx.board.setCode(t.x, t.y, code::kPlayer);
+    stepOnto(ctx, t.x, t.y, t.facing);
     counter.add(change);
-    w.playerX = static_cast<int16_t>(t.x);
-    w.playerY = static_cast<int16_t>(t.y);
 }
 
 }  // namespace
@@ -37,9 +33,9 @@ void EatBolt(Context& ctx, PickupTarget target) {
 void EatDoor(Context& ctx, PickupTarget target) {
     World& w = ctx.world;
     if (w.kolKeys.value() <= 0) return;
-    ctx.draw.paintGraph(code::kEmpty, target.x, target.y);
+    ctx.draw.paintObject(code::kEmpty, target.x, target.y);
     ctx.board.setCode(target.x, target.y, code::kEmpty);
-    ctx.draw.paintMes(target.facing, w.playerX, w.playerY);
+    ctx.draw.paintRobot(target.facing, w.playerX, w.playerY);
     ctx.board.setCode(w.playerX, w.playerY, code::kPlayer);
     w.kolKeys.add(-1);
     sound::restartAndPlay(ctx.sounds, sound::Effect::EatDoor);

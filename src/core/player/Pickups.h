@@ -1,15 +1,16 @@
 // Picking up ammunition, keys and bolts, and opening doors.
 #pragma once
 
+#include "core/board/Directions.h"
 #include "core/game/Context.h"
 
 namespace boltik::player {
 
-// The cell holding the pickup and the robot view to show there (0 down, 1 left, 2 right,
-// 3 up). The player's own cell is playerX, playerY.
+// The cell holding the pickup and the way the robot faces there. The player's own cell is
+// playerX, playerY.
 struct PickupTarget {
     int x, y;
-    int facing;
+    board::Facing facing;
 };
 
 // Each plays its sound, moves the player onto the target and changes its counter:

@@ -10,42 +10,23 @@ using game::Context;
 
 namespace {
 
-struct FireRequest {
-    int16_t Requests::*flag;
-    int dx, dy;
-    int16_t shot;
-    int direction;
-};
-
-constexpr FireRequest kFires[4] = {
-    {&Requests::fireUp, 0, -1, code::kShotV, dir::kUp},
-    {&Requests::fireRight, 1, 0, code::kShotH, dir::kRight},
-    {&Requests::fireLeft, -1, 0, code::kShotH, dir::kLeft},
-    {&Requests::fireDown, 0, 1, code::kShotV, dir::kDown},
-};
-
-// Codes that swallow a shot fired point-blank: it is lost and the board is unchanged.
-bool absorbsShot(int t) {
-    return t == code::kWall || t == code::kBox || t == code::kKey || t == code::kDoor ||
-           t == code::kBolt || t >= 100;
-}
-
-void fire(Context& ctx, const FireRequest& f) {
+// Fires towards d from the player's cell: the shot is lost in a cell that swallows it, flies
+// from an empty one, and destroys a shootable object point-blank.
+void fire(Context& ctx, Dir d) {
     World& w = ctx.world;
-    ctx.sprites.robchan();
-    w.requests.*f.flag = 0;
+    ctx.sprites.nextWalkFrame();
+    w.requests.fire[d] = 0;
     w.fireDelay = 0;
     w.kolWeapon.add(-1);
-    const int sx = w.playerX + f.dx;
-    const int sy = w.playerY + f.dy;
+    const int sx = w.playerX + dx(d);
+    const int sy = w.playerY + dy(d);
     const int t = ctx.board.code(sx, sy);
-    if (absorbsShot(t)) return;
+    if (info(t).absorbsShot) return;
     if (t == code::kEmpty) {
-        ctx.board.setCode(sx, sy, f.shot);
-        ctx.board.set(sx, sy, layer::kShotDir, f.direction);
-        if (f.direction == dir::kRight || f.direction == dir::kDown) {
-            ctx.board.set(sx, sy, layer::kMoved, -1);
-        }
+        const bool vertical = d == Dir::Up || d == Dir::Down;
+        ctx.board.setCode(sx, sy, vertical ? code::kShotV : code::kShotH);
+        ctx.board.set(sx, sy, layer::kShotDir, index(d));
+        if (leadsAhead(d)) ctx.board.set(sx, sy, layer::kMoved, kMarked);
         return;
     }
     if (t == code::kBomb) game::Bombowzr(ctx, sx, sy);
@@ -56,8 +37,8 @@ void fire(Context& ctx, const FireRequest& f) {
 
 void shoot(Context& ctx) {
     World& w = ctx.world;
-    for (const FireRequest& f : kFires) {
-        if (w.kolWeapon.value() > 0 && w.fireDelay >= 10 && w.requests.*f.flag == 1) fire(ctx, f);
+    for (Dir d : kFireOrder) {
+        if (w.kolWeapon.value() > 0 && w.fireDelay >= 10 && w.requests.fire[d] == 1) fire(ctx, d);
     }
 }
 

@@ -10,13 +10,9 @@ using game::Context;
 
 namespace {
 
-enum Side { Below, Above, LeftSide, RightSide };
-constexpr int kSideDx[4] = {0, 0, -1, 1};
-constexpr int kSideDy[4] = {1, -1, 0, 0};
-
 struct Landing {
-    Side side;
-    int view;  // robot view the player re-forms with
+    Dir side;  // the side of the partner
+    int view;  // robot view (0..7) the player re-forms with
 };
 
 struct TravelRule {
@@ -24,17 +20,17 @@ struct TravelRule {
     int viewInPlace;   // when no side is free
 };
 
-// Indexed by Move: Down, Up, Left, Right.
-constexpr TravelRule kRules[4] = {
-    {{{Below, 7}, {RightSide, 4}, {LeftSide, 1}, {Above, 6}}, 6},
-    {{{Above, 1}, {LeftSide, 1}, {RightSide, 2}, {Below, 7}}, 0},
-    {{{LeftSide, 1}, {Below, 0}, {Above, 6}, {RightSide, 2}}, 2},
-    {{{RightSide, 2}, {Above, 6}, {Below, 7}, {LeftSide, 1}}, 1},
-};
+// The landing sides tried, by the direction of the move that met the teleporter.
+constexpr ByDir<TravelRule> kLandingOrder = {{{
+    {{{Dir::Up, 1}, {Dir::Left, 1}, {Dir::Right, 2}, {Dir::Down, 7}}, 0},  // up
+    {{{Dir::Right, 2}, {Dir::Up, 6}, {Dir::Down, 7}, {Dir::Left, 1}}, 1},  // right
+    {{{Dir::Down, 7}, {Dir::Right, 4}, {Dir::Left, 1}, {Dir::Up, 6}}, 6},  // down
+    {{{Dir::Left, 1}, {Dir::Down, 0}, {Dir::Up, 6}, {Dir::Right, 2}}, 2},  // left
+}}};
 
 }  // namespace
 
-void teleportTravel(Context& ctx, Move move, int tx, int ty) {
+void teleportTravel(Context& ctx, Dir d, int tx, int ty) {
     World& w = ctx.world;
     Board& b = ctx.board;
     const int x = w.playerX;
@@ -43,20 +39,20 @@ void teleportTravel(Context& ctx, Move move, int tx, int ty) {
     // The old cell burns forward to the floor, even when it is still the backward blast of
     // an earlier teleport in this turn: otherwise it would re-form as a second robot.
     b.setCode(x, y, code::kBlast1);
-    b.set(x, y, layer::kPhase, 0);
+    b.set(x, y, layer::kPhase, phase::kForward);
     const int px = b.at(tx, ty, layer::kParamA);
     const int py = b.at(tx, ty, layer::kParamB);
-    const TravelRule& rule = kRules[static_cast<int>(move)];
+    const TravelRule& rule = kLandingOrder[d];
     bool landed = false;
     for (const Landing& l : rule.tries) {
-        const int lx = px + kSideDx[l.side];
-        const int ly = py + kSideDy[l.side];
+        const int lx = px + dx(l.side);
+        const int ly = py + dy(l.side);
         // A side outside the play area (a partner on the edge) is not free: the sweep would
         // never reach it, and the robot would never re-form.
         const bool inPlay = lx >= 0 && lx <= w.lastCol && ly >= 0 && ly <= w.lastRow;
         if (!inPlay || b.code(lx, ly) != code::kEmpty) continue;
         b.setCode(lx, ly, code::kBlast5);
-        b.set(lx, ly, layer::kPhase, 1);
+        b.set(lx, ly, layer::kPhase, phase::kBackward);
         b.set(lx, ly, layer::kTick, l.view);
         w.playerX = static_cast<int16_t>(lx);
         w.playerY = static_cast<int16_t>(ly);
@@ -64,7 +60,7 @@ void teleportTravel(Context& ctx, Move move, int tx, int ty) {
         break;
     }
     if (!landed) {
-        b.set(x, y, layer::kPhase, 3);
+        b.set(x, y, layer::kPhase, phase::kTurnBack);
         b.set(x, y, layer::kTick, rule.viewInPlace);
     }
     ctx.draw.DrawZeml(x, y);

@@ -13,19 +13,19 @@ bool Drawing::paintAtCell(std::optional<Picture> picture, int x, int y) {
     return true;
 }
 
-bool Drawing::paintGraph(int k, int x, int y) {
-    return paintAtCell(sprites_.graph(k), x, y);
+bool Drawing::paintObject(int k, int x, int y) {
+    return paintAtCell(sprites_.object(k), x, y);
 }
 
-bool Drawing::paintMes(int k, int x, int y) {
-    return paintAtCell(sprites_.mes(k), x, y);
+bool Drawing::paintRobot(int k, int x, int y) {
+    return paintAtCell(sprites_.robot(k), x, y);
 }
 
 bool Drawing::DrawZeml(int x, int y) {
-    return paintGraph(board_.code(x, y), x, y);
+    return paintObject(board_.code(x, y), x, y);
 }
 
-void Drawing::menzeml(int a1, int b1, int a2, int b2) {
+void Drawing::swapCells(int a1, int b1, int a2, int b2) {
     const int16_t t = board_.code(a2, b2);
     board_.setCode(a2, b2, board_.code(a1, b1));
     board_.setCode(a1, b1, t);

@@ -14,20 +14,21 @@ public:
     Drawing(board::Board& board, SpriteStore& sprites, Canvas& canvas)
         : board_(board), sprites_(sprites), canvas_(canvas) {}
 
-    // Paints graph(k) at the pixel position (layers 2 and 3) of cell (x, y). A code without
-    // a sprite paints nothing and returns false.
-    bool paintGraph(int k, int x, int y);
-    // Paints robot view mes(k) at cell (x, y).
-    bool paintMes(int k, int x, int y);
+    // Paints the picture of object code k at the pixel position (layers 2 and 3) of cell
+    // (x, y). A code without a picture paints nothing and returns false.
+    bool paintObject(int k, int x, int y);
+    // Paints robot view k (0..7) at cell (x, y).
+    bool paintRobot(int k, int x, int y);
+    bool paintRobot(board::Facing f, int x, int y) { return paintRobot(board::index(f), x, y); }
     // Paints a picture at a pixel position directly.
     void paintAt(Picture picture, int px, int py) { canvas_.paint(picture, px, py); }
 
-    // DrawZeml: paints cell (x, y) with the sprite of its object code. The player's code has
-    // no object sprite, so the player's cell paints nothing (the player's turn draws it).
+    // DrawZeml: paints cell (x, y) with the picture of its object code. The player's code has
+    // no object picture, so the player's cell paints nothing (the player's turn draws it).
     bool DrawZeml(int x, int y);
     // menzeml: exchanges the object codes of two cells and redraws both. Only layer 7 moves;
     // directions, headings and marks stay with their cells.
-    void menzeml(int a1, int b1, int a2, int b2);
+    void swapCells(int a1, int b1, int a2, int b2);
 
     Canvas& canvas() { return canvas_; }
 

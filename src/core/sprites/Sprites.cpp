@@ -1,40 +1,24 @@
 // Sprite slots and their exchanges.
 #include "core/sprites/Sprites.h"
 
-#include <initializer_list>
 #include <utility>
 
 #include "core/board/Codes.h"
 
 namespace boltik::sprites {
 
-namespace code = board::code;
-
 namespace {
 
-// Object sprites at 48 pixels; 233 exists only at 32 pixels.
-constexpr std::initializer_list<int> kGraphIndices = {
-    0,  1,  2,  3,  4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  14, 20,
-    50, 51, 60, 61, 100, 101, 102, 103, 104, 106, 120, 121, 122, 123, 233};
-
-// Sprites with a 32-pixel twin, exchanged on a narrow screen. The teleporter, bat and
-// horizontal shot pictures are here too: left at 48 pixels they would spill over the
-// neighbouring 32-pixel cells.
-constexpr std::initializer_list<int> kSmallTwins = {0,   1,   2,   3,   4,   5,   6,   7,   8,  9,
-                                                    10,  11,  12,  13,  14,  20,  50,  51,  60, 61,
-                                                    100, 101, 102, 103, 104, 120, 121, 122, 123};
-
-bool validGraph(int n) {
-    return n >= 0 && n < SpriteStore::kGraphSlots;
+bool validObject(int n) {
+    return n >= 0 && n < SpriteStore::kObjectSlots;
 }
 
 }  // namespace
 
 int Picture::size() const {
     switch (set) {
-        case PictureSet::Graph48:
-            return index == code::kGreenTile ? 32 : 48;
-        case PictureSet::Mes48:
+        case PictureSet::Object48:
+        case PictureSet::Robot48:
         case PictureSet::Flash48:
             return 48;
         default:
@@ -42,61 +26,98 @@ int Picture::size() const {
     }
 }
 
+std::string fileStem(Picture picture) {
+    const std::string n = std::to_string(picture.index);
+    switch (picture.set) {
+        case PictureSet::Object48:
+            return "graph48_" + n;
+        case PictureSet::Object32:
+            return "graph32_" + n;
+        case PictureSet::Robot48:
+            return "mes48_" + n;
+        case PictureSet::Robot32:
+            return "mes32_" + n;
+        case PictureSet::Flash48:
+            return "grasma";
+        case PictureSet::Flash32:
+            break;
+    }
+    return "grasmb";
+}
+
+std::vector<Picture> allPictures() {
+    std::vector<Picture> all;
+    for (const board::CodeInfo& row : board::kCodeTable) {
+        if (!row.sprite) continue;
+        if (!row.smallOnly) all.push_back({PictureSet::Object48, row.code});
+        if (row.smallOnly || row.smallTwin) all.push_back({PictureSet::Object32, row.code});
+    }
+    for (int16_t n = 0; n < kRobotViews; ++n) {
+        all.push_back({PictureSet::Robot48, n});
+        all.push_back({PictureSet::Robot32, n});
+    }
+    all.push_back({PictureSet::Flash48, 0});
+    all.push_back({PictureSet::Flash32, 0});
+    return all;
+}
+
 SpriteStore::SpriteStore() {
-    for (int n : kGraphIndices) {
-        graph_[n] = Picture{n == code::kGreenTile ? PictureSet::Graph32 : PictureSet::Graph48,
-                            static_cast<int16_t>(n)};
+    for (const board::CodeInfo& row : board::kCodeTable) {
+        if (!row.sprite) continue;
+        const PictureSet set = row.smallOnly ? PictureSet::Object32 : PictureSet::Object48;
+        objects_[row.code] = Picture{set, row.code};
+        if (row.smallTwin) smallObjects_[row.code] = Picture{PictureSet::Object32, row.code};
     }
-    for (int n : kSmallTwins)
-        kraph_[n] = Picture{PictureSet::Graph32, static_cast<int16_t>(n)};
-    for (int n = 0; n < kMesSlots; ++n) {
-        mes_[n] = Picture{PictureSet::Mes48, static_cast<int16_t>(n)};
-        mess_[n] = Picture{PictureSet::Mes32, static_cast<int16_t>(n)};
+    for (int n = 0; n < kRobotViews; ++n) {
+        robots_[n] = Picture{PictureSet::Robot48, static_cast<int16_t>(n)};
+        smallRobots_[n] = Picture{PictureSet::Robot32, static_cast<int16_t>(n)};
     }
 }
 
-std::optional<Picture> SpriteStore::graph(int n) const {
-    if (!validGraph(n)) return std::nullopt;
-    return graph_[n];
+std::optional<Picture> SpriteStore::object(int n) const {
+    if (!validObject(n)) return std::nullopt;
+    return objects_[n];
 }
 
-std::optional<Picture> SpriteStore::mes(int n) const {
-    if (n < 0 || n >= kMesSlots) return std::nullopt;
-    return mes_[n];
+std::optional<Picture> SpriteStore::robot(int n) const {
+    if (n < 0 || n >= kRobotViews) return std::nullopt;
+    return robots_[n];
 }
 
 int SpriteStore::cellSize() const {
-    return graph_[0] ? graph_[0]->size() : 48;
+    return objects_[0] ? objects_[0]->size() : 48;
 }
 
-void SpriteStore::menial(int a, int b) {
-    if (validGraph(a) && validGraph(b)) std::swap(graph_[a], graph_[b]);
+void SpriteStore::swapObjects(int a, int b) {
+    if (validObject(a) && validObject(b)) std::swap(objects_[a], objects_[b]);
 }
 
-void SpriteStore::menialRobo(int a, int b) {
-    if (a >= 0 && a < kMesSlots && b >= 0 && b < kMesSlots) std::swap(mes_[a], mes_[b]);
+void SpriteStore::swapRobotViews(int a, int b) {
+    if (a >= 0 && a < kRobotViews && b >= 0 && b < kRobotViews) std::swap(robots_[a], robots_[b]);
 }
 
-void SpriteStore::robchan() {
-    menialRobo(3, 6);
-    menialRobo(4, 2);
-    menialRobo(7, 0);
-    menialRobo(1, 5);
+void SpriteStore::nextWalkFrame() {
+    swapRobotViews(3, 6);
+    swapRobotViews(4, 2);
+    swapRobotViews(7, 0);
+    swapRobotViews(1, 5);
 }
 
 void SpriteStore::animationTick() {
-    menial(60, 61);
-    menial(120, 121);
-    menial(122, 123);
-    menial(50, 51);
+    namespace code = board::code;
+    swapObjects(code::kBat, code::kBatFrame);
+    swapObjects(code::kShotV, code::kShotVFrame);
+    swapObjects(code::kShotH, code::kShotHFrame);
+    swapObjects(code::kCrawler, code::kCrawlerFrame);
 }
 
-void SpriteStore::narrowExchange() {
-    std::swap(grasma_, grasmb_);
-    for (int n : kSmallTwins)
-        std::swap(graph_[n], kraph_[n]);
-    for (int n = 0; n < kMesSlots; ++n)
-        std::swap(mes_[n], mess_[n]);
+void SpriteStore::useSmallPictures() {
+    std::swap(flash_, smallFlash_);
+    for (int n = 0; n < kObjectSlots; ++n) {
+        if (smallObjects_[n]) std::swap(objects_[n], smallObjects_[n]);
+    }
+    for (int n = 0; n < kRobotViews; ++n)
+        std::swap(robots_[n], smallRobots_[n]);
 }
 
 }  // namespace boltik::sprites

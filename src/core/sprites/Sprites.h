@@ -5,55 +5,73 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
+
+#include "core/board/Directions.h"
 
 namespace boltik::sprites {
 
-// The picture families of the sprite store: object sprites and robot views at two sizes,
+// The picture families of the sprite store: object pictures and robot views at two sizes,
 // and the two flash pictures.
-enum class PictureSet : uint8_t { Graph48, Graph32, Mes48, Mes32, Flash48, Flash32 };
+enum class PictureSet : uint8_t { Object48, Object32, Robot48, Robot32, Flash48, Flash32 };
 
 struct Picture {
     PictureSet set;
     int16_t index;
     bool operator==(const Picture&) const = default;
 
-    // Size in pixels. The pictures are square; the large green tile 233 is small by design.
+    // Size in pixels. The pictures are square; the green tile 233 is small by design.
     int size() const;
 };
 
+// The file stem of a picture, as the picture generator writes it and the sprite store loads
+// it: "graph48_7", "graph32_7", "mes48_0", "mes32_0", "grasma", "grasmb".
+std::string fileStem(Picture picture);
+
+// Every picture the sprite store can name, each once: the object pictures of the table of
+// codes with their small twins, the robot views at both sizes, the two flash pictures.
+std::vector<Picture> allPictures();
+
+// The robot's pictures: the views 0 down, 1 left, 2 right, 3 up (indexed by Facing) and their
+// second walking frames 7, 5, 4 and 6.
+inline constexpr int kRobotViews = 8;
+
 class SpriteStore {
 public:
-    static constexpr int kGraphSlots = 234;
-    static constexpr int kMesSlots = 8;
+    static constexpr int kObjectSlots = 234;
 
     SpriteStore();
 
-    // The picture of object sprite n, or nothing for a code without a sprite (the player).
-    std::optional<Picture> graph(int n) const;
-    // The picture of robot view n; nothing outside 0..7.
-    std::optional<Picture> mes(int n) const;
-    Picture grasma() const { return grasma_; }
-    // The cell size: the size of the picture now in slot graph(0).
+    // graph(n): the picture of object code n, or nothing for a code without one (the
+    // player's, the fuse's, anything outside 0..233).
+    std::optional<Picture> object(int n) const;
+    // mes(n): robot view n; nothing outside 0..7.
+    std::optional<Picture> robot(int n) const;
+    std::optional<Picture> robot(board::Facing f) const { return robot(board::index(f)); }
+    // grasma: the pale picture of the all-bolts flash.
+    Picture flashPicture() const { return flash_; }
+    // The cell size: the size of the picture now in the slot of code 0.
     int cellSize() const;
 
-    // menial: exchange the pictures of graph(a) and graph(b).
-    void menial(int a, int b);
-    // menialRobo: exchange the pictures of mes(a) and mes(b).
-    void menialRobo(int a, int b);
-    // robchan: advance the robot's walking frame, once per step of the player.
-    void robchan();
+    // menial: exchange the pictures of object slots a and b.
+    void swapObjects(int a, int b);
+    // menialRobo: exchange the pictures of robot views a and b.
+    void swapRobotViews(int a, int b);
+    // robchan: the robot's next walking frame, once per step of the player.
+    void nextWalkFrame();
     // One tick of the frame animation (every 200 ms): enemies' and shots' second frames.
     void animationTick();
     // On a narrow screen the 32-pixel twins take the places of the 48-pixel pictures.
-    void narrowExchange();
+    void useSmallPictures();
 
 private:
-    std::array<std::optional<Picture>, kGraphSlots> graph_{};
-    std::array<std::optional<Picture>, kGraphSlots> kraph_{};
-    std::array<Picture, kMesSlots> mes_{};
-    std::array<Picture, kMesSlots> mess_{};
-    Picture grasma_{PictureSet::Flash48, 0};
-    Picture grasmb_{PictureSet::Flash32, 0};
+    std::array<std::optional<Picture>, kObjectSlots> objects_{};       // graph
+    std::array<std::optional<Picture>, kObjectSlots> smallObjects_{};  // kraph
+    std::array<Picture, kRobotViews> robots_{};                        // mes
+    std::array<Picture, kRobotViews> smallRobots_{};                   // mess
+    Picture flash_{PictureSet::Flash48, 0};                            // grasma
+    Picture smallFlash_{PictureSet::Flash32, 0};                       // grasmb
 };
 
 }  // namespace boltik::sprites

@@ -54,25 +54,32 @@ TEST(Shots, WhatAShotEntersStopsAtOrDestroys) {
     // shot, direction, what lies ahead; then the shot's cell and the cell ahead after the
     // step, and whether the cell ahead loses its turn in this sweep. Only a vertical shot
     // harms the player; a horizontal one stops before it. A bomb hit explodes first.
-    const std::tuple<char, int, char, int, int, bool> kCases[] = {
-        {'|', dir::kDown, '.', 0, 120, true},     {'|', dir::kDown, '3', 0, 120, true},
-        {'|', dir::kDown, '5', 100, 104, true},   {'|', dir::kDown, 'B', 100, 3, true},
-        {'|', dir::kDown, 'r', 0, 100, false},    {'|', dir::kUp, '.', 0, 120, false},
-        {'|', dir::kUp, '3', 100, 102, false},    {'|', dir::kUp, 'C', 0, 100, false},
-        {'-', dir::kRight, '1', 0, 122, true},    {'-', dir::kRight, 'k', 100, 5, true},
-        {'-', dir::kLeft, '2', 100, 101, false},  {'-', dir::kLeft, 'b', 0, 100, false},
-        {'|', dir::kRight, '.', 120, 0, false},   {'-', dir::kDown, '.', 122, 0, false},
-        {'|', dir::kDown, 'P', 0, 100, false},    {'|', dir::kUp, 'P', 0, 100, false},
-        {'-', dir::kLeft, 'P', 100, 1000, false}, {'-', dir::kRight, 'P', 100, 1000, true},
-        {'|', dir::kDown, 'o', 0, 100, false}};
+    struct Case {
+        char shot;
+        Dir d;
+        char ahead;
+        int own, after;
+        bool marked;
+    };
+    const Case kCases[] = {
+        {'|', Dir::Down, '.', 0, 120, true},     {'|', Dir::Down, '3', 0, 120, true},
+        {'|', Dir::Down, '5', 100, 104, true},   {'|', Dir::Down, 'B', 100, 3, true},
+        {'|', Dir::Down, 'r', 0, 100, false},    {'|', Dir::Up, '.', 0, 120, false},
+        {'|', Dir::Up, '3', 100, 102, false},    {'|', Dir::Up, 'C', 0, 100, false},
+        {'-', Dir::Right, '1', 0, 122, true},    {'-', Dir::Right, 'k', 100, 5, true},
+        {'-', Dir::Left, '2', 100, 101, false},  {'-', Dir::Left, 'b', 0, 100, false},
+        {'|', Dir::Right, '.', 120, 0, false},   {'-', Dir::Down, '.', 122, 0, false},
+        {'|', Dir::Down, 'P', 0, 100, false},    {'|', Dir::Up, 'P', 0, 100, false},
+        {'-', Dir::Left, 'P', 100, 1000, false}, {'-', Dir::Right, 'P', 100, 1000, true},
+        {'|', Dir::Down, 'o', 0, 100, false}};
     for (auto [shot, d, ahead, own, after, marked] : kCases) {
-        SCOPED_TRACE(std::string(1, shot) + ahead + " direction " + std::to_string(d));
-        const int tx = 2 + dir::kDx[d], ty = 2 + dir::kDy[d];
+        SCOPED_TRACE(std::string(1, shot) + ahead + " direction " + std::to_string(index(d)));
+        const int tx = 2 + dx(d), ty = 2 + dy(d);
         auto rows = kRoom;
         rows[2][2] = shot;
         rows[ty][tx] = ahead;
         Rig rig;
-        rig.place({rows, {{2, 2, layer::kShotDir, d}}});
+        rig.place({rows, {{2, 2, layer::kShotDir, index(d)}}});
         dispatch(rig.ctx, rig.code(2, 2), 2, 2);
         EXPECT_EQ(rig.code(2, 2), own);
         EXPECT_EQ(rig.code(tx, ty), after);
@@ -80,7 +87,7 @@ TEST(Shots, WhatAShotEntersStopsAtOrDestroys) {
         EXPECT_EQ(lives(rig), ahead == 'P' && shot == '|' ? "9" : "10");
         EXPECT_EQ(rig.sounds.count(sound::Effect::Wzri), ahead == 'o' ? 1 : 0);
         if (after == testing::codeFor(shot)) {
-            EXPECT_EQ(rig.at(tx, ty, layer::kShotDir), d);
+            EXPECT_EQ(rig.at(tx, ty, layer::kShotDir), index(d));
         }
     }
 }
@@ -147,7 +154,7 @@ TEST(Guns, TargetIsShotEmptyFilledPlayerKilledAnythingElseLeftAlone) {
         EXPECT_EQ(lives(rig), target == 'P' ? "9" : "10");
         EXPECT_EQ(rig.at(2, 2, layer::kMoved), target == '.' ? -1 : 0);
         if (target == '.') {
-            EXPECT_EQ(rig.at(2, 2, layer::kShotDir), gun == 'v' ? dir::kDown : dir::kUp);
+            EXPECT_EQ(rig.at(2, 2, layer::kShotDir), index(gun == 'v' ? Dir::Down : Dir::Up));
         }
     }
 }
@@ -176,17 +183,17 @@ TEST(CrawlerMoves, HandSideThenStraightThenAwayThenRoundInPlace) {
             auto rows = kRoom;
             rows[2][2] = 'c';
             for (int i = 0; i < blocked; ++i)
-                rows[2 + dir::kDy[c.tries[i]]][2 + dir::kDx[c.tries[i]]] = 'B';
+                rows[2 + dy(*dirFromLayer(c.tries[i]))][2 + dx(*dirFromLayer(c.tries[i]))] = 'B';
             Rig rig;
             rig.place({rows, {{2, 2, layer::kParamA, c.heading}, {2, 2, layer::kParamB, c.hand}}});
             crawlerStep(rig.ctx, 2, 2);
             if (blocked < 3) {
-                const int m = c.tries[blocked];
-                const int nx = 2 + dir::kDx[m], ny = 2 + dir::kDy[m];
+                const Dir m = *dirFromLayer(c.tries[blocked]);
+                const int nx = 2 + dx(m), ny = 2 + dy(m);
                 EXPECT_EQ(rig.code(2, 2), code::kEmpty);
                 EXPECT_EQ(rig.code(nx, ny), code::kCrawler);
-                EXPECT_EQ(rig.at(nx, ny, layer::kParamA), m);
-                EXPECT_EQ(rig.at(nx, ny, layer::kParamB), (m + (c.rightHanded ? 1 : 3)) % 4);
+                EXPECT_EQ(rig.at(nx, ny, layer::kParamA), index(m));
+                EXPECT_EQ(rig.at(nx, ny, layer::kParamB), (index(m) + (c.rightHanded ? 1 : 3)) % 4);
             } else {  // never backwards: it turns round where it stands
                 EXPECT_EQ(rig.code(2, 2), code::kCrawler);
                 EXPECT_EQ(rig.at(2, 2, layer::kParamA), c.turnedHeading);
@@ -199,21 +206,22 @@ TEST(CrawlerMoves, HandSideThenStraightThenAwayThenRoundInPlace) {
 TEST(CrawlerMoves, DeadEndTurnsRoundAndLeavesTheNextCycle) {
     Rig rig;
     const Level corridor{{"######", "#P####", "##c..#"},
-                         {{2, 2, layer::kParamA, dir::kLeft}, {2, 2, layer::kParamB, dir::kUp}}};
+                         {{2, 2, layer::kParamA, Dir::Left}, {2, 2, layer::kParamB, Dir::Up}}};
     const auto seen = afterEachCycle(rig, corridor, 2, [&] {
         const Cell c = where(rig, code::kCrawler);
         return std::array{c[0], c[1], int{rig.at(c[0], c[1], layer::kParamA)}};
     });
-    EXPECT_EQ(seen, (std::vector<std::array<int, 3>>{{2, 2, dir::kRight}, {3, 2, dir::kRight}}));
+    EXPECT_EQ(seen, (std::vector<std::array<int, 3>>{{2, 2, index(Dir::Right)},
+                                                     {3, 2, index(Dir::Right)}}));
 }
 
 TEST(CrawlerMoves, StrikeAgainWhereARightOrDownMoveLanded) {
     // the picture, the crawler's cell, heading and hand, the lives after one and two cycles
-    const std::tuple<std::vector<std::string>, Cell, int, int, std::vector<std::string>> kCases[] =
-        {{{"######", "######", "#.c.P#"}, {2, 2}, dir::kRight, dir::kDown, {"9", "9"}},
-         {{"####", "##c#", "##.#", "##P#"}, {2, 1}, dir::kDown, dir::kLeft, {"9", "9"}},
-         {{"######", "######", "#.P.c#"}, {4, 2}, dir::kLeft, dir::kUp, {"10", "9"}},
-         {{"####", "##P#", "##.#", "##c#"}, {2, 3}, dir::kUp, dir::kRight, {"10", "9"}}};
+    const std::tuple<std::vector<std::string>, Cell, Dir, Dir, std::vector<std::string>> kCases[] =
+        {{{"######", "######", "#.c.P#"}, {2, 2}, Dir::Right, Dir::Down, {"9", "9"}},
+         {{"####", "##c#", "##.#", "##P#"}, {2, 1}, Dir::Down, Dir::Left, {"9", "9"}},
+         {{"######", "######", "#.P.c#"}, {4, 2}, Dir::Left, Dir::Up, {"10", "9"}},
+         {{"####", "##P#", "##.#", "##c#"}, {2, 3}, Dir::Up, Dir::Right, {"10", "9"}}};
     for (const auto& [rows, at, heading, hand, livesAfter] : kCases) {
         Rig rig;
         const Level level{
@@ -253,10 +261,10 @@ TEST(BatMoves, ShuttlesAndReversesAtEveryObstacle) {
 TEST(BatMoves, TwoFacingBatsBothReverse) {
     Rig rig;
     const Level level{{"######", "#.bb.#", "#....#", "#...P#"},
-                      {{2, 1, layer::kParamA, dir::kRight}, {3, 1, layer::kParamA, dir::kLeft}}};
+                      {{2, 1, layer::kParamA, Dir::Right}, {3, 1, layer::kParamA, Dir::Left}}};
     rig.play(level, 1);
-    EXPECT_EQ(rig.at(2, 1, layer::kParamA), dir::kLeft);
-    EXPECT_EQ(rig.at(3, 1, layer::kParamA), dir::kRight);
+    EXPECT_EQ(rig.at(2, 1, layer::kParamA), index(Dir::Left));
+    EXPECT_EQ(rig.at(3, 1, layer::kParamA), index(Dir::Right));
     rig.play(level, 2);
     EXPECT_EQ(rig.code(1, 1), code::kBat);
     EXPECT_EQ(rig.code(4, 1), code::kBat);
@@ -267,7 +275,7 @@ TEST(BatMoves, NoStrikeWhileAWreckRunsOrWhenMarked) {
         {0, false, true}, {1, false, false}, {300, false, false}, {0, true, false}};
     for (auto [countdown, marked, strikes] : kCases) {
         Rig rig;
-        rig.place({{"####", "#bP#"}, {{1, 1, layer::kParamA, dir::kLeft}}});
+        rig.place({{"####", "#bP#"}, {{1, 1, layer::kParamA, Dir::Left}}});
         rig.world.wreckCountdown = countdown;
         rig.world.board.set(1, 1, layer::kMoved, marked ? -1 : 0);
         batStep(rig.ctx, 1, 1);
@@ -288,7 +296,7 @@ TEST(CapsuleBlink, PicturesSwapEveryTenthCapsuleStepOnceTheBoltsAreGone) {
         if (boltsGoneAt) rig.host.at(boltsGoneAt, [&] { rig.world.kolBolt.setCaption("0"); });
         std::string lit;
         for (bool l : afterEachCycle(rig, {{"######", row}, {}, bolts}, litAfter.size(),
-                                     [&] { return rig.sprites.graph(9) == graphPicture(12); }))
+                                     [&] { return rig.sprites.object(9) == graphPicture(12); }))
             lit += l ? '1' : '0';
         EXPECT_EQ(lit, litAfter);
     }
@@ -328,7 +336,7 @@ TEST(TeleporterBlink, EveryTenthStepFromWhateverItsCounterHeld) {
 TEST(TeleporterBlink, ShotTeleporterBurnsOutToTheFloor) {
     Rig rig;
     rig.world.board.set(1, 1, layer::kPhase, 1);  // showing its first picture
-    rig.play({{"######", "#T..-#", "#....#", "#...P#"}, {{4, 1, layer::kShotDir, dir::kLeft}}}, 12);
+    rig.play({{"######", "#T..-#", "#....#", "#...P#"}, {{4, 1, layer::kShotDir, Dir::Left}}}, 12);
     EXPECT_EQ(rig.code(1, 1), code::kEmpty);
     EXPECT_EQ(where(rig, code::kPlayer), (Cell{4, 3}));
 }
@@ -353,22 +361,20 @@ TEST(Magnet, StrikesFacingLeftAlongTheWholeRowThroughFloorOnly) {
 
 // A room with the player one step from the teleporter at (3, 3), whose partner is at (7, 3).
 struct Travel {
-    int16_t Requests::*request;
-    int dx, dy;     // from the player to the teleporter
+    Dir request;    // the move that meets the teleporter
     Cell sides[4];  // offsets from the partner, in the order tried
     int views[4], viewInPlace;
 };
 constexpr Cell kBelow{0, 1}, kAbove{0, -1}, kLeftSide{-1, 0}, kRightSide{1, 0};
-const Travel kTravels[] = {
-    {&Requests::keyDown, 0, 1, {kBelow, kRightSide, kLeftSide, kAbove}, {7, 4, 1, 6}, 6},
-    {&Requests::keyUp, 0, -1, {kAbove, kLeftSide, kRightSide, kBelow}, {1, 1, 2, 7}, 0},
-    {&Requests::keyLeft, -1, 0, {kLeftSide, kBelow, kAbove, kRightSide}, {1, 0, 6, 2}, 2},
-    {&Requests::keyRight, 1, 0, {kRightSide, kAbove, kBelow, kLeftSide}, {2, 6, 7, 1}, 1}};
+const Travel kTravels[] = {{Dir::Down, {kBelow, kRightSide, kLeftSide, kAbove}, {7, 4, 1, 6}, 6},
+                           {Dir::Up, {kAbove, kLeftSide, kRightSide, kBelow}, {1, 1, 2, 7}, 0},
+                           {Dir::Left, {kLeftSide, kBelow, kAbove, kRightSide}, {1, 0, 6, 2}, 2},
+                           {Dir::Right, {kRightSide, kAbove, kBelow, kLeftSide}, {2, 6, 7, 1}, 1}};
 
 Level travelRoom(const Travel& t, int blocked) {
     std::vector<std::string> rows{"###########", "#.........#", "#.........#",
                                   "#..T...T..#", "#.........#", "#.........#"};
-    rows[3 - t.dy][3 - t.dx] = 'P';
+    rows[3 - dy(t.request)][3 - dx(t.request)] = 'P';
     for (int i = 0; i < blocked; ++i)
         rows[3 + t.sides[i][1]][7 + t.sides[i][0]] = 'B';
     return {rows, {{3, 3, layer::kParamA, 7}, {3, 3, layer::kParamB, 3}}};
@@ -376,14 +382,14 @@ Level travelRoom(const Travel& t, int blocked) {
 
 TEST(TeleportTravel, LandsOnTheFirstFreeSideOrReformsInPlace) {
     for (const Travel& t : kTravels) {
-        const bool marks = t.request == &Requests::keyDown || t.request == &Requests::keyRight;
+        const bool marks = t.request == Dir::Down || t.request == Dir::Right;
         for (int blocked = 0; blocked <= 4; ++blocked) {
-            SCOPED_TRACE(::testing::Message() << t.dx << "," << t.dy << " " << blocked);
+            SCOPED_TRACE(::testing::Message() << index(t.request) << " " << blocked);
             Rig rig;
             rig.place(travelRoom(t, blocked));
-            const int x = 3 - t.dx, y = 3 - t.dy;
+            const int x = 3 - dx(t.request), y = 3 - dy(t.request);
             rig.world.board.set(x, y, layer::kPhase, 1);  // left over from an earlier level
-            rig.world.requests.*t.request = 1;
+            rig.world.requests.key[t.request] = 1;
             player::MeGo(rig.ctx);
             EXPECT_EQ(rig.code(x, y), 100);
             EXPECT_EQ(rig.paintsAt(x, y), std::vector<Picture>{graphPicture(100)});
@@ -408,7 +414,7 @@ TEST(TeleportTravel, LandsOnTheFirstFreeSideOrReformsInPlace) {
 
 TEST(TeleportTravel, NoSideFreeReformsInPlaceFacingAway) {
     Rig rig;
-    rig.host.at(1, [&] { rig.world.requests.keyDown = 1; });
+    rig.host.at(1, [&] { rig.world.requests.key[Dir::Down] = 1; });
     rig.play(travelRoom(kTravels[0], 4), 10);
     EXPECT_EQ(rig.code(3, 2), code::kPlayer);
     EXPECT_EQ(rig.paintsAt(3, 2).back(), testing::mesPicture(6));
@@ -418,7 +424,7 @@ TEST(TeleportTravel, PartnerNextToThePlayerNeverLandsOnThePlayersCell) {
     Rig rig;
     rig.place({{"######", "#....#", "#.TPT#", "#....#"},
                {{2, 2, layer::kParamA, 4}, {2, 2, layer::kParamB, 2}}});
-    rig.world.requests.keyLeft = 1;
+    rig.world.requests.key[Dir::Left] = 1;
     player::MeGo(rig.ctx);
     EXPECT_EQ(rig.code(3, 2), 100);
     EXPECT_EQ(rig.code(4, 3), 104);  // below the partner: the second side tried
@@ -433,7 +439,7 @@ TEST(TeleportTravel, SidesOffTheBoardAreNotFree) {
         Rig rig;  // the partner stands on the ring where the wall was painted over
         rig.place({{"######", "#....#", "T....#", "#.TP.#", "######"},
                    {{2, 3, layer::kParamA, px}, {2, 3, layer::kParamB, py}}});
-        rig.world.requests.keyLeft = 1;
+        rig.world.requests.key[Dir::Left] = 1;
         EXPECT_NO_THROW(player::MeGo(rig.ctx));
         EXPECT_EQ((Cell{rig.world.playerX, rig.world.playerY}), lands);
         EXPECT_EQ(rig.code(lands[0], lands[1]), (lands == Cell{3, 3} ? 100 : 104));
@@ -447,7 +453,7 @@ TEST(TeleportTravel, PartnerOnTheFarRingNeverLandsOutsideThePlayArea) {
     rows[4] = "#..................";  // the ring painted over at (18, 4) and (18, 5)
     rows[5] = "#PT...............T";
     rig.place({rows, {{2, 5, layer::kParamA, 18}, {2, 5, layer::kParamB, 5}}});
-    rig.world.requests.keyRight = 1;
+    rig.world.requests.key[Dir::Right] = 1;
     player::MeGo(rig.ctx);
     // Right of the partner is column 19, outside the play area: the next side, above, is used.
     EXPECT_EQ((Cell{rig.world.playerX, rig.world.playerY}), (Cell{18, 4}));
@@ -464,7 +470,7 @@ TEST(TeleportTravel, TwoTeleportsInOneTurnLeaveOneRobot) {
                 {3, 2, layer::kParamB, 2},
                 {6, 3, layer::kParamA, 10},
                 {6, 3, layer::kParamB, 4}}});
-    rig.world.requests.keyDown = rig.world.requests.keyLeft = 1;
+    rig.world.requests.key[Dir::Down] = rig.world.requests.key[Dir::Left] = 1;
     player::MeGo(rig.ctx);
     EXPECT_EQ(rig.code(7, 3), 100);  // the first landing cell now burns forward
     EXPECT_EQ(rig.at(7, 3, layer::kPhase), 0);
@@ -480,7 +486,7 @@ TEST(TeleportTravel, TwoTeleportsInOneTurnLeaveOneRobot) {
 TEST(TeleportTravel, FurtherRequestStartsFromTheLandingCell) {
     Rig rig;
     rig.place(travelRoom(kTravels[0], 0));
-    rig.world.requests.keyDown = rig.world.requests.keyLeft = 1;
+    rig.world.requests.key[Dir::Down] = rig.world.requests.key[Dir::Left] = 1;
     player::MeGo(rig.ctx);
     EXPECT_EQ(rig.code(3, 2), 100);
     EXPECT_EQ(rig.code(7, 4), code::kEmpty);  // walked off: its blast sequence ends

@@ -21,8 +21,8 @@ const Level kRoom{{"######", "#P...#", "#....#", "#....#", "######"}};
 TEST(SweepOrder, RightAndDownMovesAreNotSteppedTwice) {
     Rig rig;
     rig.host.at(0, [&] {
-        rig.world.requests.keyRight = 1;
-        rig.world.requests.keyDown = 1;
+        rig.world.requests.key[Dir::Right] = 1;
+        rig.world.requests.key[Dir::Down] = 1;
     });
     rig.play(kRoom, 1);
     EXPECT_EQ(rig.code(2, 2), code::kPlayer);  // down, then right, in one turn only
@@ -36,8 +36,8 @@ TEST(SweepOrder, RightAndDownMovesAreNotSteppedTwice) {
 TEST(SweepOrder, UpThenDownInOneTurnLeavesTheMarkBelow) {
     Rig rig;
     rig.place(kRoom);
-    rig.world.requests.keyDown = 1;
-    rig.world.requests.keyUp = 1;
+    rig.world.requests.key[Dir::Down] = 1;
+    rig.world.requests.key[Dir::Up] = 1;
     player::MeGo(rig.ctx);
     EXPECT_EQ(rig.code(1, 1), code::kPlayer);
     EXPECT_EQ(rig.at(1, 2, layer::kMoved), -1);
@@ -81,7 +81,7 @@ TEST(Flash, LastBoltTriggersItOnce) {
     const Level level{{"#####", "#P*.#", "#####"}, {}, "1"};
     rig.play(level, 3);
     EXPECT_EQ(rig.sounds.count(Effect::Wzriw2), 0);
-    rig.host.at(2, [&] { rig.world.requests.keyRight = 1; });
+    rig.host.at(2, [&] { rig.world.requests.key[Dir::Right] = 1; });
     rig.host.at(5, [&] { rig.world.kolBolt.setCaption("0"); });
     rig.play(level, 8);
     EXPECT_EQ(rig.world.kolBolt.caption(), "0");
@@ -93,14 +93,14 @@ TEST(LevelExit, EnteringTheOpenCapsuleEndsTheCallWithoutShooting) {
     rig.host.at(1, [&] {
         rig.world.kolWeapon.setCaption("9");
         rig.world.fireDelay = 100;
-        rig.world.requests.keyRight = 1;
-        rig.world.requests.fireUp = 1;
+        rig.world.requests.key[Dir::Right] = 1;
+        rig.world.requests.fire[Dir::Up] = 1;
     });
     EXPECT_EQ(rig.play({{"####", "#PC#", "#..#"}}, 50), GameEnd::LevelDone);
     EXPECT_EQ(rig.ctx.cycles, 1);
     EXPECT_EQ(rig.world.levelDone, 0);
     EXPECT_EQ(rig.world.kolWeapon.caption(), "9");
-    EXPECT_EQ(rig.world.requests.fireUp, 1);
+    EXPECT_EQ(rig.world.requests.fire[Dir::Up], 1);
     EXPECT_EQ(rig.code(1, 1), code::kPlayer);
     EXPECT_EQ(rig.sounds.count(Effect::Zwezd), 1);
 }
@@ -111,7 +111,7 @@ TEST(Wreck, OneWreckReturnsAfterThirteenFurtherCycles) {
     EXPECT_EQ(rig.play(kRoom, 100), GameEnd::Wrecked);
     EXPECT_EQ(rig.ctx.cycles, 1 + 13 + 1);
     EXPECT_EQ(rig.world.kolLives.caption(), "9");
-    EXPECT_EQ(rig.world.startMode, 2);
+    EXPECT_EQ(rig.world.startMode, StartMode::Replay);
     EXPECT_EQ(rig.world.wreckCountdown, 0);
 }
 
@@ -145,7 +145,7 @@ TEST(Wreck, LivesGoBelowZeroAndTheNextCallReplaysTheLevel) {
     rig.ctx.cycleLimit = 2;
     EXPECT_EQ(Game(rig.ctx), GameEnd::Stopped);
     EXPECT_EQ(rig.world.levelName, "t.tur");
-    EXPECT_EQ(rig.world.startMode, 0);
+    EXPECT_EQ(rig.world.startMode, StartMode::Choose);
     EXPECT_EQ(rig.code(1, 1), code::kPlayer);
 }
 
@@ -154,10 +154,10 @@ TEST(StarterTick, CurtainOnlyAfterAFinishedLevelInModeZero) {
     rig.dir.write("4.tur", testing::levelFileText({{"####", "#PC#"}}));
     rig.dir.write("5.tur", testing::levelFileText({{"####", "#PC#"}}));
     rig.host.choices = {"4.tur"};
-    rig.host.at(0, [&] { rig.world.requests.keyRight = 1; });
-    rig.world.startMode = 0;
+    rig.host.at(0, [&] { rig.world.requests.key[Dir::Right] = 1; });
+    rig.world.startMode = StartMode::Choose;
     Starter(rig.ctx);
-    EXPECT_EQ(rig.world.startMode, 3);
+    EXPECT_EQ(rig.world.startMode, StartMode::Next);
     EXPECT_EQ(rig.code(18, 11), code::kBlackout);
     EXPECT_EQ(rig.code(0, 0), code::kBlackout);
     EXPECT_EQ(rig.host.paced.back(), kCurtainColumnRounds);
@@ -166,17 +166,17 @@ TEST(StarterTick, CurtainOnlyAfterAFinishedLevelInModeZero) {
     EXPECT_EQ(last.x, 0);
     EXPECT_EQ(last.picture, testing::graphPicture(code::kBlackout));
 
-    rig.host.at(0, [&] { rig.world.requests.keyRight = 1; });
+    rig.host.at(0, [&] { rig.world.requests.key[Dir::Right] = 1; });
     rig.canvas.paints.clear();
     Starter(rig.ctx);  // mode 3: the next number, no curtain
     EXPECT_EQ(rig.world.levelName, "5.tur");
-    EXPECT_EQ(rig.world.startMode, 3);
+    EXPECT_EQ(rig.world.startMode, StartMode::Next);
     EXPECT_EQ(rig.code(0, 0), code::kWall);
 }
 
 TEST(StarterTick, CancelledChoiceEndsTheGame) {
     Rig rig;
-    rig.world.startMode = 0;
+    rig.world.startMode = StartMode::Choose;
     EXPECT_THROW(Starter(rig.ctx), GameQuit);
 }
 

@@ -25,10 +25,7 @@ using testing::Rig;
 constexpr long kCyclesPerSeed = 25000;
 constexpr long kCyclesPerLevel = 3000;
 
-// Every code a cell can hold or a picture is known by, and values no level should hold.
-constexpr int16_t kKnownCodes[] = {0,   1,   2,   3,   4,   5,   6,   7,   8,   9,   10,
-                                   11,  12,  13,  14,  20,  50,  51,  60,  61,  100, 101,
-                                   102, 103, 104, 106, 120, 121, 122, 123, 130, 233, 1000};
+// Values no level should hold; the known codes come from the table of codes.
 constexpr int16_t kGarbage[] = {-32768, -1000, -1, 15, 99, 105, 107, 131, 999, 1001, 32767};
 
 struct RandomPlay {
@@ -56,7 +53,7 @@ struct RandomPlay {
                 } else if (chance(10)) {
                     c = kGarbage[below(std::size(kGarbage))];
                 } else if (chance(2)) {
-                    c = kKnownCodes[below(std::size(kKnownCodes))];
+                    c = kCodeTable[below(std::size(kCodeTable))].code;
                 }
                 if (c == code::kTeleporter) teleporters.push_back({x, y});
                 level.values.push_back({x, y, layer::kCode, c});
@@ -120,7 +117,7 @@ TEST_P(Soak, RandomBoardsAndKeysNeverCrashTheMainLoop) {
         if (calls == 0 || soak.chance(4)) {
             rig.dir.write("t.tur", testing::levelFileText(soak.randomLevel()));
         }
-        rig.world.startMode = 2;
+        rig.world.startMode = StartMode::Replay;
         rig.ctx.cycleLimit = std::min(kCyclesPerLevel, kCyclesPerSeed - total);
         rig.host.events.clear();
         rig.host.at(0, [&] { soak.everyCycle(rig); });

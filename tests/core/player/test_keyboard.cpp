@@ -42,17 +42,17 @@ TEST(KeyRequests, ReleasingAHeldKeyNeverMovesFurther) {
 TEST(KeyRequests, ShiftAloneAsksForAShotAndReleaseClearsIt) {
     World w;
     keyDown(w, kKeyUp, kShiftAlone);
-    EXPECT_EQ(w.requests.fireUp, 1);
-    EXPECT_EQ(w.requests.keyUp, 0);
+    EXPECT_EQ(w.requests.fire[Dir::Up], 1);
+    EXPECT_EQ(w.requests.key[Dir::Up], 0);
     keyUp(w, kKeyUp);
-    EXPECT_EQ(w.requests.fireUp, 0);
+    EXPECT_EQ(w.requests.fire[Dir::Up], 0);
     keyDown(w, kKeyLeft, 3);  // Ctrl with Shift counts as a move
-    EXPECT_EQ(w.requests.keyLeft, 1);
-    EXPECT_EQ(w.requests.fireLeft, 0);
+    EXPECT_EQ(w.requests.key[Dir::Left], 1);
+    EXPECT_EQ(w.requests.fire[Dir::Left], 0);
     keyDown(w, 65, 0);                  // other keys are ignored
     keyDown(w, kKeyLeft, kShiftAlone);  // Shift after the arrow: both requests
-    EXPECT_EQ(w.requests.keyLeft, 1);
-    EXPECT_EQ(w.requests.fireLeft, 1);
+    EXPECT_EQ(w.requests.key[Dir::Left], 1);
+    EXPECT_EQ(w.requests.fire[Dir::Left], 1);
 }
 
 TEST(KeyRequests, UpAndDownHeldTogetherAreBothHandled) {
@@ -68,11 +68,11 @@ TEST(KeyRequests, UpAndDownHeldTogetherAreBothHandled) {
 TEST(EscapeKey, AnswersDecideQuitRestartOrNothing) {
     Rig rig;
     rig.place(kRoom);
-    rig.world.requests.keyDown = 1;
+    rig.world.requests.key[Dir::Down] = 1;
     rig.host.answers = {2, 2};
     EXPECT_EQ(escape(rig.ctx), EscapeAnswer::Continue);
     EXPECT_EQ(rig.world.kolLives.caption(), "10");
-    EXPECT_EQ(rig.world.requests.keyDown, 1);
+    EXPECT_EQ(rig.world.requests.key[Dir::Down], 1);
     EXPECT_EQ(rig.host.questions, (std::vector<std::string>{"Вы уверены, что хотите выйти ?",
                                                             "Вы хотите перезапустить тур ?"}));
     rig.host.answers = {2, 1};

@@ -15,17 +15,20 @@ using testing::Level;
 using testing::mesPicture;
 using testing::Rig;
 
-// Places the level and runs one turn with the given requests set.
-void turn(Rig& rig, const Level& level, std::initializer_list<int16_t Requests::*> requests) {
+// Places the level and runs one turn with the given move and shot requests set.
+void turn(Rig& rig, const Level& level, std::initializer_list<Dir> moves,
+          std::initializer_list<Dir> shots = {}) {
     rig.place(level);
-    for (auto r : requests)
-        rig.world.requests.*r = 1;
+    for (Dir d : moves)
+        rig.world.requests.key[d] = 1;
+    for (Dir d : shots)
+        rig.world.requests.fire[d] = 1;
     MeGo(rig.ctx);
 }
 
 TEST(Walking, PaintsFloorBehindAndTheFacingViewAhead) {
     Rig rig;
-    turn(rig, {{"####", "#P.#"}}, {&Requests::keyRight});
+    turn(rig, {{"####", "#P.#"}}, {Dir::Right});
     EXPECT_EQ(rig.code(1, 1), code::kEmpty);
     EXPECT_EQ(rig.code(2, 1), code::kPlayer);
     EXPECT_EQ(rig.paintsAt(1, 1), std::vector<Picture>{graphPicture(0)});
@@ -38,9 +41,9 @@ TEST(Walking, PaintsFloorBehindAndTheFacingViewAhead) {
 TEST(Walking, BlockedMovesAreUsedUpHarmlessly) {
     for (const char* blocker : {"r", "#", "v", "M", "c", "b", "1", "|", "-", "f"}) {
         Rig rig;
-        turn(rig, {{"####", std::string("#P") + blocker + "#"}}, {&Requests::keyRight});
+        turn(rig, {{"####", std::string("#P") + blocker + "#"}}, {Dir::Right});
         EXPECT_EQ(rig.code(1, 1), code::kPlayer) << blocker;
-        EXPECT_EQ(rig.world.requests.keyRight, 0);
+        EXPECT_EQ(rig.world.requests.key[Dir::Right], 0);
         EXPECT_EQ(rig.at(1, 1, layer::kMoved), -1);  // marked even when nothing happened
         EXPECT_TRUE(rig.sounds.played.empty());
     }
@@ -49,7 +52,7 @@ TEST(Walking, BlockedMovesAreUsedUpHarmlessly) {
 TEST(Pushing, OneObjectMovesIntoAnEmptyCell) {
     for (char pushed : {'B', 'o', 'C'}) {
         Rig rig;
-        turn(rig, {{"#####", std::string("#P") + pushed + ".#"}, {}, "1"}, {&Requests::keyRight});
+        turn(rig, {{"#####", std::string("#P") + pushed + ".#"}, {}, "1"}, {Dir::Right});
         EXPECT_EQ(rig.code(2, 1), code::kPlayer);
         EXPECT_EQ(rig.code(3, 1), testing::codeFor(pushed));
         EXPECT_EQ(rig.world.playerX, 2);
@@ -60,20 +63,20 @@ TEST(Pushing, OneObjectMovesIntoAnEmptyCell) {
 
 TEST(Pushing, BlockedPushStillChangesTheRobotFrameButIsSilent) {
     Rig rig;
-    turn(rig, {{"######", "#PBB.#"}}, {&Requests::keyRight});
+    turn(rig, {{"######", "#PBB.#"}}, {Dir::Right});
     EXPECT_EQ(rig.code(2, 1), code::kBox);
     EXPECT_EQ(rig.code(3, 1), code::kBox);
     EXPECT_TRUE(rig.sounds.played.empty());
-    EXPECT_EQ(*rig.sprites.mes(0), mesPicture(7));
+    EXPECT_EQ(*rig.sprites.robot(0), mesPicture(7));
 }
 
 TEST(Pickups, AmmunitionAddsNineEachTime) {
     Rig rig;
-    turn(rig, {{"#####", "#Paa#"}}, {&Requests::keyRight});
+    turn(rig, {{"#####", "#Paa#"}}, {Dir::Right});
     EXPECT_EQ(rig.world.kolWeapon.caption(), "9");
     EXPECT_EQ(rig.paintsAt(1, 1), std::vector<Picture>{graphPicture(0)});
     EXPECT_EQ(rig.paintsAt(2, 1), std::vector<Picture>{mesPicture(2)});  // no robchan
-    rig.world.requests.keyRight = 1;
+    rig.world.requests.key[Dir::Right] = 1;
     MeGo(rig.ctx);
     EXPECT_EQ(rig.world.kolWeapon.caption(), "18");
     EXPECT_EQ(rig.sounds.count(Effect::EatWeapon), 2);
@@ -83,7 +86,7 @@ TEST(Pickups, BoltsCountDownFromTheCaption) {
     Rig rig;
     turn(rig, {{"####", "#P*#"}}, {});
     rig.world.kolBolt.setCaption("007");
-    rig.world.requests.keyRight = 1;
+    rig.world.requests.key[Dir::Right] = 1;
     MeGo(rig.ctx);
     EXPECT_EQ(rig.world.kolBolt.caption(), "6");
     EXPECT_EQ(rig.world.playerX, 2);
@@ -91,13 +94,13 @@ TEST(Pickups, BoltsCountDownFromTheCaption) {
 
 TEST(Pickups, DoorNeedsAKeyAndOpensWithoutMovingThePlayer) {
     Rig rig;
-    turn(rig, {{"####", "#PD#"}}, {&Requests::keyRight});
+    turn(rig, {{"####", "#PD#"}}, {Dir::Right});
     EXPECT_EQ(rig.code(2, 1), code::kDoor);
     EXPECT_TRUE(rig.sounds.played.empty());
     EXPECT_TRUE(rig.canvas.paints.empty());
 
     rig.world.kolKeys.setCaption("2");
-    rig.world.requests.keyRight = 1;
+    rig.world.requests.key[Dir::Right] = 1;
     MeGo(rig.ctx);
     EXPECT_EQ(rig.code(2, 1), code::kEmpty);
     EXPECT_EQ(rig.code(1, 1), code::kPlayer);
@@ -111,7 +114,7 @@ TEST(Pickups, KeyThenDoorThenWalkThrough) {
     Rig rig;
     turn(rig, {{"######", "#PkD.#"}}, {});
     for (int i = 0; i < 3; ++i) {
-        rig.world.requests.keyRight = 1;
+        rig.world.requests.key[Dir::Right] = 1;
         MeGo(rig.ctx);
     }
     EXPECT_EQ(rig.world.playerX, 3);
@@ -122,12 +125,12 @@ TEST(Capsule, PushedWhileBoltsRemainEnteredAtZero) {
     Rig rig;
     turn(rig, {{"#####", "#PC.#"}, {}, "1"}, {});
     rig.world.kolBolt.setCaption("1");
-    rig.world.requests.keyRight = 1;
+    rig.world.requests.key[Dir::Right] = 1;
     MeGo(rig.ctx);
     EXPECT_EQ(rig.code(3, 1), code::kCapsule);
     rig.world.kolBolt.setCaption("0");
     rig.world.board.set(2, 1, layer::kMoved, 0);  // the main loop clears it after the step
-    rig.world.requests.keyRight = 1;
+    rig.world.requests.key[Dir::Right] = 1;
     MeGo(rig.ctx);
     EXPECT_EQ(rig.world.levelDone, -1);
     EXPECT_EQ(rig.code(2, 1), code::kPlayer);
@@ -137,13 +140,13 @@ TEST(Capsule, PushedWhileBoltsRemainEnteredAtZero) {
 TEST(Shooting, NeedsAmmunitionAndKeepsTheRequest) {
     Rig rig;
     rig.world.fireDelay = 50;
-    turn(rig, {{"###", "#.#", "#P#"}}, {&Requests::fireUp});
-    EXPECT_EQ(rig.world.requests.fireUp, 1);
+    turn(rig, {{"###", "#.#", "#P#"}}, {}, {Dir::Up});
+    EXPECT_EQ(rig.world.requests.fire[Dir::Up], 1);
     EXPECT_EQ(rig.code(1, 1), code::kEmpty);
     rig.world.kolWeapon.setCaption("1");
     MeGo(rig.ctx);
     EXPECT_EQ(rig.code(1, 1), code::kShotV);
-    EXPECT_EQ(rig.at(1, 1, layer::kShotDir), dir::kUp);
+    EXPECT_EQ(rig.at(1, 1, layer::kShotDir), index(Dir::Up));
     EXPECT_EQ(rig.at(1, 1, layer::kMoved), 0);  // behind the sweep: no mark
     EXPECT_EQ(rig.world.kolWeapon.caption(), "0");
     EXPECT_EQ(rig.world.fireDelay, 0);
@@ -161,7 +164,7 @@ TEST(Shooting, PointBlankTargets) {
         rig.world.fireDelay = 10;
         rig.place({{"#####", std::string("#P") + target + ".#", "#####"}});
         rig.world.kolWeapon.setCaption("3");
-        rig.world.requests.fireRight = 1;
+        rig.world.requests.fire[Dir::Right] = 1;
         MeGo(rig.ctx);
         EXPECT_EQ(rig.code(2, 1), after) << target;
         EXPECT_EQ(rig.world.kolWeapon.caption(), "2") << target;
@@ -173,7 +176,7 @@ TEST(Shooting, AdjacentBombExplodesThroughItsBlast) {
     rig.world.fireDelay = 10;
     rig.place({{"#####", "#Po.#", "#.r.#", "#####"}});
     rig.world.kolWeapon.setCaption("1");
-    rig.world.requests.fireRight = 1;
+    rig.world.requests.fire[Dir::Right] = 1;
     MeGo(rig.ctx);
     EXPECT_EQ(rig.code(2, 1), 100);
     EXPECT_EQ(rig.code(2, 2), 100);
@@ -186,17 +189,18 @@ TEST(Shooting, OneShotPerTurnUpFirstAfterTheMoves) {
     rig.world.fireDelay = 10;
     rig.place({{"#####", "#...#", "#P..#", "#...#", "#####"}});
     rig.world.kolWeapon.setCaption("5");
-    rig.world.requests.fireUp = rig.world.requests.fireDown = rig.world.requests.keyRight = 1;
+    rig.world.requests.fire[Dir::Up] = rig.world.requests.fire[Dir::Down] =
+        rig.world.requests.key[Dir::Right] = 1;
     MeGo(rig.ctx);
     EXPECT_EQ(rig.code(2, 1), code::kShotV);  // from the cell after the move
     EXPECT_EQ(rig.code(2, 3), code::kEmpty);
-    EXPECT_EQ(rig.world.requests.fireDown, 1);
+    EXPECT_EQ(rig.world.requests.fire[Dir::Down], 1);
 }
 
 TEST(Shooting, FireDelayOfTenCyclesThroughTheMainLoop) {
     Rig rig;
     for (int c = 1; c <= 25; ++c)
-        rig.host.at(c, [&] { rig.world.requests.fireUp = 1; });
+        rig.host.at(c, [&] { rig.world.requests.fire[Dir::Up] = 1; });
     rig.host.at(1, [&] { rig.world.kolWeapon.setCaption("9"); });
     rig.play({{"###", "#.#", "#.#", "#.#", "#P#"}}, 25);
     EXPECT_EQ(rig.world.kolWeapon.caption(), "7");
