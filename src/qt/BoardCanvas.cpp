@@ -14,21 +14,21 @@ BoardCanvas::BoardCanvas(const GraphicObjects& sprites, QWidget* parent)
 }
 
 void BoardCanvas::setBoardSize(QSize size) {
-    polle_ = QImage(size, QImage::Format_RGB32);
-    polle_.fill(Qt::black);
-    hran_ = polle_;
+    picture_ = QImage(size, QImage::Format_RGB32);
+    picture_.fill(Qt::black);
+    keptCopy_ = picture_;
     resize(size);
 }
 
 void BoardCanvas::fillKeptCopy(const QImage& tile, int factor) {
-    TileForm(hran_, tile, factor);
+    TileForm(keptCopy_, tile, factor);
 }
 
 void BoardCanvas::paint(sprites::Picture picture, int x, int y) {
     const QImage& image = sprites_.image(picture);
-    if (image.isNull() || polle_.isNull()) return;
+    if (image.isNull() || picture_.isNull()) return;
     {
-        QPainter painter(&polle_);
+        QPainter painter(&picture_);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(x, y, image);
     }
@@ -36,19 +36,19 @@ void BoardCanvas::paint(sprites::Picture picture, int x, int y) {
 }
 
 void BoardCanvas::clear() {
-    polle_.fill(Qt::black);
+    picture_.fill(Qt::black);
     update();
 }
 
 void BoardCanvas::restoreCopy() {
-    polle_ = hran_;
+    picture_ = keptCopy_;
     update();
 }
 
 void BoardCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     for (const QRect& r : event->region())
-        painter.drawImage(r, polle_, r);
+        painter.drawImage(r, picture_, r);
 }
 
 }  // namespace boltik::qt

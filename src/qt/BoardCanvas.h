@@ -23,18 +23,18 @@ public:
 
     void paint(sprites::Picture picture, int x, int y) override;
     void clear() override;
-    void keepCopy() override { hran_ = polle_; }
+    void keepCopy() override { keptCopy_ = picture_; }
     void restoreCopy() override;
 
-    const QImage& picture() const { return polle_; }
+    const QImage& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const GraphicObjects& sprites_;
-    QImage polle_;
-    QImage hran_;
+    QImage picture_;
+    QImage keptCopy_;
 };
 
 }  // namespace boltik::qt

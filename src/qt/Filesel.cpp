@@ -26,33 +26,33 @@ const QString kWhiteOnBlue = QStringLiteral(
 
 Filesel::Filesel(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      filesis_(new QListWidget(this)),
-      enterFile_(new QLineEdit(QStringLiteral("1"), this)),
-      butOk_(new QLabel(this)) {
+      fileList_(new QListWidget(this)),
+      nameBox_(new QLineEdit(QStringLiteral("1"), this)),
+      okButton_(new QLabel(this)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(178, 282);
     QFont arial(QStringLiteral("Arial"));
-    filesis_->setGeometry(8, 8, 161, 212);
-    filesis_->setFont(arial);
-    filesis_->setStyleSheet(kWhiteOnBlue);
-    filesis_->addItems(
+    fileList_->setGeometry(8, 8, 161, 212);
+    fileList_->setFont(arial);
+    fileList_->setStyleSheet(kWhiteOnBlue);
+    fileList_->addItems(
         QDir::current().entryList({QStringLiteral("*.tur")}, QDir::Files, QDir::Name));
-    enterFile_->setGeometry(8, 224, 161, 19);
-    enterFile_->setStyleSheet(kWhiteOnBlue);
-    butOk_->setGeometry(8, 248, 159, 27);
-    butOk_->setPixmap(QPixmap::fromImage(uiPicture(QStringLiteral("filesel_ok"))));
-    butOk_->setCursor(Qt::PointingHandCursor);
-    butOk_->installEventFilter(this);
+    nameBox_->setGeometry(8, 224, 161, 19);
+    nameBox_->setStyleSheet(kWhiteOnBlue);
+    okButton_->setGeometry(8, 248, 159, 27);
+    okButton_->setPixmap(QPixmap::fromImage(uiPicture(QStringLiteral("filesel_ok"))));
+    okButton_->setCursor(Qt::PointingHandCursor);
+    okButton_->installEventFilter(this);
 
-    connect(filesis_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { enterFile_->setText(item->text()); });
-    connect(filesis_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        enterFile_->setText(item->text());
+    connect(fileList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { nameBox_->setText(item->text()); });
+    connect(fileList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        nameBox_->setText(item->text());
         confirm();
     });
     // The window sees Enter before its controls.
-    filesis_->installEventFilter(this);
-    enterFile_->installEventFilter(this);
+    fileList_->installEventFilter(this);
+    nameBox_->installEventFilter(this);
 
     QPainterPath outline;
     outline.addRoundedRect(QRectF(0, 0, width(), height()), 7.5, 7.5);
@@ -65,7 +65,7 @@ Filesel::Filesel(QWidget* parent)
 }
 
 void Filesel::confirm() {
-    tag_ = QString::fromStdString(board::chooserFileName(enterFile_->text().toStdString()));
+    tag_ = QString::fromStdString(board::chooserFileName(nameBox_->text().toStdString()));
     emit chosen(tag_);
 }
 
@@ -86,7 +86,7 @@ bool Filesel::eventFilter(QObject* watched, QEvent* event) {
         close();
         return false;
     }
-    if (watched == butOk_ && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == okButton_ && event->type() == QEvent::MouseButtonRelease) {
         confirm();
         return true;
     }
@@ -116,8 +116,8 @@ QString Filesel::choose(QWidget* parent) {
     connect(&chooser, &Filesel::cancelled, &wait, &QEventLoop::quit);
     chooser.show();
     chooser.activateWindow();
-    chooser.enterFile_->setFocus();
-    chooser.enterFile_->selectAll();
+    chooser.nameBox_->setFocus();
+    chooser.nameBox_->selectAll();
     wait.exec();
     return chooser.tag();
 }

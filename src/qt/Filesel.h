@@ -17,9 +17,9 @@ public:
     // The chosen file name; empty until a choice has been made.
     const QString& tag() const { return tag_; }
 
-    QListWidget* fileList() const { return filesis_; }
-    QLineEdit* nameBox() const { return enterFile_; }
-    QLabel* okButton() const { return butOk_; }
+    QListWidget* fileList() const { return fileList_; }
+    QLineEdit* nameBox() const { return nameBox_; }
+    QLabel* okButton() const { return okButton_; }
 
     // Shows the chooser and waits, handling window events, until a name is chosen or the
     // window is closed. Returns the name, or an empty text for a cancelled choice.
@@ -38,9 +38,9 @@ protected:
 private:
     void confirm();
 
-    QListWidget* filesis_;
-    QLineEdit* enterFile_;
-    QLabel* butOk_;
+    QListWidget* fileList_;
+    QLineEdit* nameBox_;
+    QLabel* okButton_;
     QString tag_;
 };
 

@@ -60,10 +60,10 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
 GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
     : QWidget(parent),
       graphics_(screenWidth(), this),
-      polle_(new BoardCanvas(graphics_, this)),
+      boardCanvas_(new BoardCanvas(graphics_, this)),
       sounds_(sounds),
-      zanowo_(new QLabel(this)),
-      tex_(uiPicture(QStringLiteral("tex"))),
+      replayButton_(new QLabel(this)),
+      texture_(uiPicture(QStringLiteral("tex"))),
       generator_(
           static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())) {
     // The load sequence: counter file, window over the whole screen, sprites, board size.
@@ -73,20 +73,21 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         setGeometry(screen->geometry());
     }
-    ctx_ = std::make_unique<game::Context>(world_, graphics_.store(), *polle_, sounds_, *this);
+    ctx_ =
+        std::make_unique<game::Context>(world_, graphics_.store(), *boardCanvas_, sounds_, *this);
     const int cell = graphics_.store().cellSize();
-    polle_->setBoardSize(QSize(static_cast<int>(cell * (world_.lastCol + 1) * world_.scale),
-                               static_cast<int>(cell * (world_.lastRow + 1) * world_.scale)));
-    polle_->fillKeptCopy(uiPicture(QStringLiteral("wspih")), 5);
+    boardCanvas_->setBoardSize(QSize(static_cast<int>(cell * (world_.lastCol + 1) * world_.scale),
+                                     static_cast<int>(cell * (world_.lastRow + 1) * world_.scale)));
+    boardCanvas_->fillKeptCopy(uiPicture(QStringLiteral("wspih")), 5);
 
     const QString icons[] = {QStringLiteral("icon_lives"), QStringLiteral("icon_bolt"),
                              QStringLiteral("icon_key"), QStringLiteral("icon_ammo")};
     for (int i = 0; i < 4; ++i)
         addCounter(i, icons[i]);
-    zanowo_->setPixmap(QPixmap::fromImage(uiPicture(QStringLiteral("zanowo"))));
-    zanowo_->setCursor(Qt::PointingHandCursor);
-    zanowo_->setToolTip(QStringLiteral("Заново"));
-    zanowo_->installEventFilter(this);
+    replayButton_->setPixmap(QPixmap::fromImage(uiPicture(QStringLiteral("zanowo"))));
+    replayButton_->setCursor(Qt::PointingHandCursor);
+    replayButton_->setToolTip(QStringLiteral("Заново"));
+    replayButton_->installEventFilter(this);
     syncCounters();
     layoutControls();
 
@@ -113,13 +114,13 @@ void GameWindow::addCounter(int index, const QString& icon) {
 }
 
 void GameWindow::layoutControls() {
-    polle_->move((width() - polle_->width()) / 2, kBoardTop);
-    const int left = polle_->x();
+    boardCanvas_->move((width() - boardCanvas_->width()) / 2, kBoardTop);
+    const int left = boardCanvas_->x();
     for (int i = 0; i < 4; ++i) {
         icons_[i]->move(left + i * 170, kCounterTop);
         counters_[i]->move(left + i * 170 + 40, kCounterTop);
     }
-    zanowo_->setGeometry(left + polle_->width() - 112, kCounterTop - 7, 112, 46);
+    replayButton_->setGeometry(left + boardCanvas_->width() - 112, kCounterTop - 7, 112, 46);
     if (graphics_.narrow()) {
         // On a narrow screen the bolts, keys and ammunition move to the bottom edge.
         for (int i = 1; i < 4; ++i) {
@@ -134,7 +135,7 @@ void GameWindow::resizeEvent(QResizeEvent*) {
 }
 
 void GameWindow::paintEvent(QPaintEvent*) {
-    TileForm(*this, tex_, 1);
+    TileForm(*this, texture_, 1);
 }
 
 void GameWindow::start() {
@@ -175,11 +176,9 @@ void GameWindow::pace(int rounds) {
     std::this_thread::sleep_for(std::chrono::nanoseconds(nanosPerRound_ * rounds));
 }
 
-int GameWindow::askUser(const std::string& text, const std::string& button1,
-                        const std::string& button2) {
+int GameWindow::askUser(const game::Question& question) {
     syncCounters();
-    return AskUser(QString::fromStdString(text), QString::fromStdString(button1),
-                   QString::fromStdString(button2), this);
+    return AskUser(question, this);
 }
 
 std::optional<std::string> GameWindow::chooseLevel() {
@@ -211,7 +210,7 @@ void GameWindow::keyReleaseEvent(QKeyEvent* event) {
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == zanowo_ && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == replayButton_ && event->type() == QEvent::MouseButtonRelease) {
         game::Destroy(*ctx_);
         return true;
     }

@@ -37,14 +37,13 @@ public:
 
     board::World& world() { return world_; }
     game::Context& context() { return *ctx_; }
-    BoardCanvas& boardCanvas() { return *polle_; }
+    BoardCanvas& boardCanvas() { return *boardCanvas_; }
     QLabel* counterLabel(int i) const { return counters_[i]; }
-    QWidget* replayButton() const { return zanowo_; }
+    QWidget* replayButton() const { return replayButton_; }
 
     void yield() override;
     void pace(int rounds) override;
-    int askUser(const std::string& text, const std::string& button1,
-                const std::string& button2) override;
+    int askUser(const game::Question& question) override;
     std::optional<std::string> chooseLevel() override;
     double random() override { return uniform_(generator_); }
 
@@ -68,14 +67,14 @@ private:
 
     board::World world_;
     GraphicObjects graphics_;
-    BoardCanvas* polle_;
+    BoardCanvas* boardCanvas_;
     sound::Sounds& sounds_;
     std::unique_ptr<game::Context> ctx_;
     std::array<QLabel*, 4> counters_{};  // lives, bolts, keys, ammunition
     std::array<QLabel*, 4> icons_{};
     std::array<std::string, 4> shown_;  // the captions the labels show
-    QLabel* zanowo_;
-    QImage tex_;
+    QLabel* replayButton_;
+    QImage texture_;
     QTimer starter_;
     bool inTick_ = false;
     bool closed_ = false;

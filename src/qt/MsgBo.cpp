@@ -20,7 +20,7 @@ const QColor kBlue(0, 0, 255);
 
 MsgBo::MsgBo(const QString& text, const QString& caption1, const QString& caption2, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      fon_(uiPicture(QStringLiteral("msg_fon"))) {
+      tile_(uiPicture(QStringLiteral("msg_fon"))) {
     setFixedSize(466, 128);
     setWindowTitle(QString());
     setModal(true);
@@ -36,10 +36,10 @@ MsgBo::MsgBo(const QString& text, const QString& caption1, const QString& captio
 
     addButtonPicture(48);
     addButtonPicture(296);
-    but1_ = addCaption(caption1, 48);
-    but2_ = addCaption(caption2, 296);
-    button1_ = addClickArea(40);
-    button2_ = addClickArea(288);
+    caption1_ = addCaption(caption1, 48);
+    caption2_ = addCaption(caption2, 296);
+    clickArea1_ = addClickArea(40);
+    clickArea2_ = addClickArea(288);
 }
 
 void MsgBo::addButtonPicture(int left) {
@@ -87,7 +87,7 @@ void MsgBo::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QImage surface(size(), QImage::Format_RGB32);
     surface.fill(QColor(212, 204, 244));
-    TileForm(surface, fon_, 1);
+    TileForm(surface, tile_, 1);
     painter.drawImage(0, 0, surface);
 }
 
@@ -95,14 +95,14 @@ void MsgBo::mouseMoveEvent(QMouseEvent* event) {
     // Only the window's own surface turns the captions white again; moves over the question
     // or the button pictures reach here too, and leave them as they are.
     if (childAt(event->position().toPoint()) == nullptr) {
-        setCaptionColour(but1_, kWhite);
-        setCaptionColour(but2_, kWhite);
+        setCaptionColour(caption1_, kWhite);
+        setCaptionColour(caption2_, kWhite);
     }
     QDialog::mouseMoveEvent(event);
 }
 
 bool MsgBo::eventFilter(QObject* watched, QEvent* event) {
-    const int button = watched == button1_ ? 1 : watched == button2_ ? 2 : 0;
+    const int button = watched == clickArea1_ ? 1 : watched == clickArea2_ ? 2 : 0;
     if (button == 0) return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         setCaptionColour(caption(button), kBlue);
@@ -119,6 +119,11 @@ int AskUser(const QString& text, const QString& caption1, const QString& caption
     MsgBo box(text, caption1, caption2, parent);
     box.exec();
     return box.answer();
+}
+
+int AskUser(const game::Question& question, QWidget* parent) {
+    return AskUser(QString::fromStdString(question.text), QString::fromStdString(question.button1),
+                   QString::fromStdString(question.button2), parent);
 }
 
 }  // namespace boltik::qt

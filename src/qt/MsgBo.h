@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QLabel>
 
+#include "core/game/Questions.h"
+
 namespace boltik::qt {
 
 class MsgBo : public QDialog {
@@ -17,8 +19,8 @@ public:
     // click answers 2, as the second button always means "no".
     int answer() const { return answer_; }
 
-    QLabel* caption(int button) const { return button == 1 ? but1_ : but2_; }
-    QWidget* clickArea(int button) const { return button == 1 ? button1_ : button2_; }
+    QLabel* caption(int button) const { return button == 1 ? caption1_ : caption2_; }
+    QWidget* clickArea(int button) const { return button == 1 ? clickArea1_ : clickArea2_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,16 +33,17 @@ private:
     QWidget* addClickArea(int left);
     void setCaptionColour(QLabel* label, const QColor& colour);
 
-    QImage fon_;
-    QLabel* but1_ = nullptr;
-    QLabel* but2_ = nullptr;
-    QWidget* button1_ = nullptr;
-    QWidget* button2_ = nullptr;
+    QImage tile_;
+    QLabel* caption1_ = nullptr;
+    QLabel* caption2_ = nullptr;
+    QWidget* clickArea1_ = nullptr;
+    QWidget* clickArea2_ = nullptr;
     int answer_ = 2;
 };
 
 // AskUser: shows the question modally and returns 1 or 2.
 int AskUser(const QString& text, const QString& caption1, const QString& caption2,
             QWidget* parent = nullptr);
+int AskUser(const game::Question& question, QWidget* parent = nullptr);
 
 }  // namespace boltik::qt

@@ -76,40 +76,9 @@ int RecordingSounds::count(sound::Effect effect) const {
     return n;
 }
 
-void ScriptedHost::yield() {
-    ++yields;
-    const long cycle = ctx ? ctx->cycles : 0;
-    while (!events.empty() && events.begin()->first <= cycle) {
-        auto fn = std::move(events.begin()->second);
-        events.erase(events.begin());
-        fn();
-    }
-}
-
-int ScriptedHost::askUser(const std::string& text, const std::string&, const std::string&) {
-    questions.push_back(text);
-    if (answers.empty()) return 1;
-    const int a = answers.front();
-    answers.pop_front();
-    return a;
-}
-
-std::optional<std::string> ScriptedHost::chooseLevel() {
-    if (choices.empty()) return std::nullopt;
-    auto c = choices.front();
-    choices.pop_front();
-    return c;
-}
-
-double ScriptedHost::random() {
-    if (randoms.empty()) return 0.0;
-    const double r = randoms.front();
-    randoms.pop_front();
-    return r;
-}
-
 Rig::Rig() : ctx(world, sprites, canvas, sounds, host) {
-    host.ctx = &ctx;
+    host.attach(ctx);
+    host.fixedRandom = 0.0;
 }
 
 loop::GameEnd Rig::play(const Level& level, long cycles) {

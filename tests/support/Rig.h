@@ -1,15 +1,13 @@
-// A test rig: a game context with a recording canvas, recording sounds and a scripted host,
+// A test rig: a game context with a recording canvas, recording sounds and the scripted host,
 // and levels written as small text pictures.
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <filesystem>
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "ScriptHost.h"
 #include "core/board/World.h"
 #include "core/game/Context.h"
 #include "core/loop/MainLoop.h"
@@ -88,27 +86,6 @@ public:
     std::vector<sound::Effect> played;
 };
 
-class ScriptedHost : public game::Host {
-public:
-    void yield() override;
-    void pace(int rounds) override { paced.push_back(rounds); }
-    int askUser(const std::string& text, const std::string&, const std::string&) override;
-    std::optional<std::string> chooseLevel() override;
-    double random() override;
-
-    // Runs fn at the first yield of the given cycle (0: the first yield at all).
-    void at(long cycle, std::function<void()> fn) { events.insert({cycle, std::move(fn)}); }
-
-    game::Context* ctx = nullptr;
-    std::multimap<long, std::function<void()>> events;
-    std::deque<int> answers;  // popped by askUser; 1 when empty
-    std::vector<std::string> questions;
-    std::deque<std::optional<std::string>> choices;
-    std::deque<double> randoms;  // popped by random; 0 when empty
-    std::vector<int> paced;
-    long yields = 0;
-};
-
 struct Rig {
     Rig();
 
@@ -128,7 +105,7 @@ struct Rig {
     sprites::SpriteStore sprites;
     RecordingCanvas canvas;
     RecordingSounds sounds;
-    ScriptedHost host;
+    turtool::ScriptHost host;  // random() gives 0 unless randoms are scripted
     game::Context ctx;
 };
 

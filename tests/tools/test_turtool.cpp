@@ -130,6 +130,22 @@ TEST(TurtoolRun, ResultsForQuitWreckAndDone) {
     EXPECT_NE(next.out.find("result: loaded\nlevel: 1.tur\n"), std::string::npos);
 }
 
+TEST(TurtoolRun, AHundredMissingLevelsInARowStopTheRun) {
+    TempDir dir;
+    dir.write("107.tur", levelFileText({{"####", "#PC#"}}));
+    // From 7.tur the hundredth missing file in a row is 106.tur, one short of 107.tur.
+    const ToolRun stopped = turtool({"run", "7.tur", "--cycles", "5", "--answer-missing", "1"});
+    EXPECT_EQ(stopped.code, 1);
+    EXPECT_NE(stopped.out.find("result: quit\nlevel: 106.tur\n"), std::string::npos);
+    EXPECT_EQ(stopped.err,
+              "turtool: stopped: 100 level files in a row could not be loaded; the last: "
+              "\"Тура106.turне существует, продолжить ?\"\n");
+    // From 8.tur, 99 missing files lead to 107.tur.
+    const ToolRun found = turtool({"run", "8.tur", "--cycles", "0", "--answer-missing", "1"});
+    EXPECT_EQ(found.code, 0);
+    EXPECT_NE(found.out.find("result: loaded\nlevel: 107.tur\n"), std::string::npos);
+}
+
 TEST(TurtoolRun, BadArgumentsAndScripts) {
     TempDir dir;
     dir.write("1.tur", levelFileText(kLevel));

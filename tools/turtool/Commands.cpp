@@ -19,6 +19,10 @@ using boltik::loop::GameEnd;
 
 namespace {
 
+using boltik::game::QuestionId;
+
+constexpr int kMissingLevelLimit = 100;
+
 const char* const kUsage =
     "usage: turtool show FILE\n"
     "       turtool check FILE\n"
@@ -224,19 +228,30 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
     SpriteStore sprites;
     NullCanvas canvas;
     TraceSounds sounds;
-    ScriptHost host(std::move(*events), o.seed, o.answerMissing);
+    ScriptHost host(o.seed);
     boltik::game::Context ctx(world, sprites, canvas, sounds, host);
     ctx.cycleLimit = o.cycles;
     host.attach(ctx);
     sounds.attach(ctx);
+    // Escape's questions without a scripted answer are answered "Нет"; a run of missing
+    // levels answered "Да" ends after a hundred, where the game would keep asking.
+    host.answerAlways(QuestionId::LeaveGame, 2);
+    host.answerAlways(QuestionId::RestartLevel, 2);
+    host.answerAlways(QuestionId::MissingLevel, o.answerMissing);
+    host.limitMissingLevels(kMissingLevelLimit);
+    schedule(host, ctx, *events);
     const char* result = "quit";
+    int status = 0;
     try {
         const GameEnd end = boltik::loop::Game(ctx);
         result = resultName(end, ctx.cycles);
     } catch (const boltik::game::GameQuit&) {
+    } catch (const ScriptStop& stop) {
+        err << "turtool: stopped: " << stop.what() << '\n';
+        status = 1;
     }
     printRun(out, result, ctx, o, sounds);
-    return 0;
+    return status;
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Script parsing and the scripted host of headless runs.
+// Script parsing, and the events of a script scheduled on the host.
 #include "Script.h"
 
 #include <sstream>
@@ -79,43 +79,35 @@ std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::strin
     return events;
 }
 
-ScriptHost::ScriptHost(std::vector<ScriptEvent> events, uint32_t seed, int answerMissing)
-    : events_(std::move(events)), generator_(seed), answerMissing_(answerMissing) {}
-
-void ScriptHost::yield() {
-    while (ctx_ && next_ < events_.size() && events_[next_].cycle <= ctx_->cycles) {
-        deliver(events_[next_++]);
+void schedule(ScriptHost& host, boltik::game::Context& ctx,
+              const std::vector<ScriptEvent>& events) {
+    using boltik::game::QuestionId;
+    for (const ScriptEvent& event : events) {
+        host.at(event.cycle, [&host, &ctx, event] {
+            auto& world = ctx.world;
+            switch (event.kind) {
+                case ScriptEvent::Kind::Press:
+                    player::keyDown(world, event.keyCode, 0);
+                    break;
+                case ScriptEvent::Kind::Shift:
+                    player::keyDown(world, event.keyCode, player::kShiftAlone);
+                    break;
+                case ScriptEvent::Kind::Release:
+                    player::keyUp(world, event.keyCode);
+                    break;
+                case ScriptEvent::Kind::Escape:
+                    host.answer(QuestionId::LeaveGame, event.answers[0]);
+                    if (event.answers.size() > 1) {
+                        host.answer(QuestionId::RestartLevel, event.answers[1]);
+                    }
+                    if (player::escape(ctx) == player::EscapeAnswer::Quit) throw GameQuit{};
+                    break;
+                case ScriptEvent::Kind::Replay:
+                    boltik::game::Destroy(ctx);
+                    break;
+            }
+        });
     }
-}
-
-void ScriptHost::deliver(const ScriptEvent& event) {
-    auto& world = ctx_->world;
-    switch (event.kind) {
-        case ScriptEvent::Kind::Press:
-            player::keyDown(world, event.keyCode, 0);
-            break;
-        case ScriptEvent::Kind::Shift:
-            player::keyDown(world, event.keyCode, player::kShiftAlone);
-            break;
-        case ScriptEvent::Kind::Release:
-            player::keyUp(world, event.keyCode);
-            break;
-        case ScriptEvent::Kind::Escape:
-            escapeAnswers_.assign(event.answers.begin(), event.answers.end());
-            if (player::escape(*ctx_) == player::EscapeAnswer::Quit) throw GameQuit{};
-            break;
-        case ScriptEvent::Kind::Replay:
-            boltik::game::Destroy(*ctx_);
-            break;
-    }
-}
-
-int ScriptHost::askUser(const std::string& text, const std::string&, const std::string&) {
-    if (text.rfind("Тура", 0) == 0) return answerMissing_;
-    if (escapeAnswers_.empty()) return 2;
-    const int answer = escapeAnswers_.front();
-    escapeAnswers_.pop_front();
-    return answer;
 }
 
 void TraceSounds::playPanned(boltik::sound::Effect effect, int pan) {

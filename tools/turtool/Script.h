@@ -1,17 +1,14 @@
-// A scripted host for headless runs: key events at given cycles, scripted answers, a seeded
-// random generator and no waiting.
+// turtool scripts: key events at given cycles, and the silent sounds that trace what played.
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <istream>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "ScriptHost.h"
 #include "core/game/Context.h"
-#include "core/game/Host.h"
 #include "core/sound/Sounds.h"
 
 namespace turtool {
@@ -29,31 +26,10 @@ struct ScriptEvent {
 // nothing and sets error (naming the line) on a malformed line.
 std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::string& error);
 
-class ScriptHost : public boltik::game::Host {
-public:
-    ScriptHost(std::vector<ScriptEvent> events, uint32_t seed, int answerMissing);
-
-    // The context the events act on; set before the run starts.
-    void attach(boltik::game::Context& ctx) { ctx_ = &ctx; }
-
-    // Delivers, in file order, every event whose cycle has come.
-    void yield() override;
-    void pace(int) override {}
-    int askUser(const std::string& text, const std::string&, const std::string&) override;
-    std::optional<std::string> chooseLevel() override { return std::nullopt; }
-    double random() override { return uniform_(generator_); }
-
-private:
-    void deliver(const ScriptEvent& event);
-
-    std::vector<ScriptEvent> events_;
-    std::size_t next_ = 0;
-    std::mt19937 generator_;
-    std::uniform_real_distribution<double> uniform_{0.0, 1.0};
-    int answerMissing_;
-    std::deque<int> escapeAnswers_;
-    boltik::game::Context* ctx_ = nullptr;
-};
+// Schedules the events on the host: key presses and releases, Escape with its answers
+// (the first for the leave question, the second for the restart question) and the replay
+// button, each at the first yield of its cycle.
+void schedule(ScriptHost& host, boltik::game::Context& ctx, const std::vector<ScriptEvent>& events);
 
 // Silent sounds that remember which effect started in which cycle.
 class TraceSounds : public boltik::sound::SilentSounds {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/game/Questions.h"
+
 namespace boltik::game {
 
 // Thrown when the game is to end at once (the window closed, Escape answered "Да", a
@@ -23,8 +25,7 @@ public:
     // column, 10001 a curtain column). Sleeps; never spins.
     virtual void pace(int rounds) = 0;
     // The program's two-button question; returns 1 for the first button, 2 for the second.
-    virtual int askUser(const std::string& text, const std::string& button1,
-                        const std::string& button2) = 0;
+    virtual int askUser(const Question& question) = 0;
     // Lets the user choose a level file; nothing when the chooser is closed without a choice.
     virtual std::optional<std::string> chooseLevel() = 0;
     // A uniform random number in [0, 1).

@@ -35,8 +35,7 @@ bool loadOnce(Context& ctx, const std::string& name) {
 void OpenTur(Context& ctx, std::string name) {
     // A loop, not a recursion: a long run of missing numbers must not grow the stack.
     while (!loadOnce(ctx, name)) {
-        const int answer =
-            ctx.host.askUser("Тура" + name + "не существует, продолжить ?", "Да", "Нет");
+        const int answer = ctx.host.askUser(game::missingLevelQuestion(name));
         if (answer == 2) throw GameQuit{};
         name = nextLevelName(name);
     }

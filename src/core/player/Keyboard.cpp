@@ -45,10 +45,10 @@ void keyUp(World& world, int keyCode) {
 }
 
 EscapeAnswer escape(game::Context& ctx) {
-    if (ctx.host.askUser("Вы уверены, что хотите выйти ?", "Да", "Нет") == 1) {
+    if (ctx.host.askUser(game::leaveGameQuestion()) == 1) {
         return EscapeAnswer::Quit;
     }
-    if (ctx.host.askUser("Вы хотите перезапустить тур ?", "Да", "Нет") == 1) {
+    if (ctx.host.askUser(game::restartLevelQuestion()) == 1) {
         game::Destroy(ctx);
         return EscapeAnswer::Restart;
     }

@@ -11,6 +11,7 @@ namespace {
 using namespace board;
 using namespace sprites;
 using namespace game;
+using game::QuestionId;
 using testing::Level;
 using testing::Rig;
 
@@ -31,7 +32,7 @@ TEST(LevelLoad, SetsCountersNameAndCounterFile) {
     EXPECT_EQ(rig.world.kolLives.caption(), "10");
     EXPECT_EQ(rig.world.levelName, "3.tur");
     EXPECT_EQ(rig.dir.read(kCounterFileName), counterFileText(777));
-    EXPECT_TRUE(rig.host.questions.empty());
+    EXPECT_TRUE(rig.host.asked.empty());
 }
 
 TEST(LevelLoad, NoPlayerPutsOneAtOneOne) {
@@ -53,18 +54,26 @@ TEST(LevelLoad, PlayerElsewhereLeavesOneOneAsTheFileHasIt) {
 
 TEST(LevelLoad, MissingLevelAskedAndNoEndsTheGame) {
     Rig rig;
-    rig.host.answers = {2};
+    rig.host.answer(QuestionId::MissingLevel, 2);
     EXPECT_THROW(OpenTur(rig.ctx, "4.tur"), GameQuit);
-    ASSERT_EQ(rig.host.questions.size(), 1u);
-    EXPECT_EQ(rig.host.questions[0], "Тура4.turне существует, продолжить ?");
+    ASSERT_EQ(rig.host.asked.size(), 1u);
+    EXPECT_EQ(rig.host.asked[0].text, "Тура4.turне существует, продолжить ?");
+}
+
+TEST(LevelLoad, AQuestionNobodyScriptedStopsTheTest) {
+    Rig rig;
+    EXPECT_THROW(OpenTur(rig.ctx, "4.tur"), turtool::ScriptStop);
+    rig.host.answer(QuestionId::LeaveGame, 1);  // a different question is not an answer
+    EXPECT_THROW(OpenTur(rig.ctx, "4.tur"), turtool::ScriptStop);
 }
 
 TEST(LevelLoad, YesWalksARunOfMissingNumbersToTheNextLevel) {
     Rig rig;
     writeLevel(rig, "2001.tur", {{"###", "#P."}, {}, "0"});
-    OpenTur(rig.ctx, "1.tur");  // every question answered "Да"
-    EXPECT_EQ(rig.host.questions.size(), 2000u);
-    EXPECT_EQ(rig.host.questions.back(), "Тура2000.turне существует, продолжить ?");
+    rig.host.answerAlways(QuestionId::MissingLevel, 1);
+    OpenTur(rig.ctx, "1.tur");
+    EXPECT_EQ(rig.host.asked.size(), 2000u);
+    EXPECT_EQ(rig.host.asked.back().text, "Тура2000.turне существует, продолжить ?");
     EXPECT_EQ(rig.world.levelName, "2001.tur");
 }
 
@@ -74,8 +83,9 @@ TEST(LevelLoad, ShortFileCountsAsMissing) {
     text.erase(text.rfind("0\r\n"));
     rig.dir.write("1.tur", text);
     writeLevel(rig, "2.tur", {{"###", "#P."}});
+    rig.host.answer(QuestionId::MissingLevel, 1);
     OpenTur(rig.ctx, "1.tur");
-    ASSERT_EQ(rig.host.questions.size(), 1u);
+    ASSERT_EQ(rig.host.asked.size(), 1u);
     EXPECT_EQ(rig.world.levelName, "2.tur");
 }
 
@@ -84,7 +94,7 @@ TEST(LevelLoad, UnwritableCounterFileDoesNotStopTheLevel) {
     std::filesystem::create_directory(kCounterFileName);  // cannot be replaced by a file
     writeLevel(rig, "1.tur", {{"###", "#P*"}, {}, "1"});
     OpenTur(rig.ctx, "1.tur");
-    EXPECT_TRUE(rig.host.questions.empty());
+    EXPECT_TRUE(rig.host.asked.empty());
     EXPECT_EQ(rig.world.kolBolt.caption(), "1");
 }
 

@@ -85,7 +85,7 @@ struct RandomPlay {
         rig.canvas.paints.clear();
         rig.sounds.played.clear();
         rig.host.paced.clear();
-        rig.host.questions.clear();
+        rig.host.asked.clear();
         static constexpr int kArrows[] = {player::kKeyLeft, player::kKeyUp, player::kKeyRight,
                                           player::kKeyDown, 0};
         if (chance(10)) {
@@ -94,7 +94,8 @@ struct RandomPlay {
         if (chance(10)) player::keyUp(rig.world, kArrows[below(5)]);
         if (chance(50)) rig.world.kolWeapon.setCaption(std::to_string(below(20)));
         if (chance(1000)) {
-            rig.host.answers = {2, 1 + below(2)};  // never quit: restart or go on
+            rig.host.answer(QuestionId::LeaveGame, 2);  // never quit: restart or go on
+            rig.host.answer(QuestionId::RestartLevel, 1 + below(2));
             player::escape(rig.ctx);
         }
         if (chance(2000)) Destroy(rig.ctx);
@@ -119,7 +120,7 @@ TEST_P(Soak, RandomBoardsAndKeysNeverCrashTheMainLoop) {
         }
         rig.world.startMode = StartMode::Replay;
         rig.ctx.cycleLimit = std::min(kCyclesPerLevel, kCyclesPerSeed - total);
-        rig.host.events.clear();
+        rig.host.clearEvents();
         rig.host.at(0, [&] { soak.everyCycle(rig); });
         ASSERT_NO_THROW(Game(rig.ctx)) << "call " << calls;
         ASSERT_GT(rig.ctx.cycles, 0);

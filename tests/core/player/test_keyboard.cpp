@@ -10,6 +10,7 @@ namespace {
 
 using namespace board;
 using namespace sprites;
+using game::QuestionId;
 using testing::Rig;
 
 const testing::Level kRoom{{"#####", "#P..#", "#...#", "#####"}};
@@ -69,17 +70,20 @@ TEST(EscapeKey, AnswersDecideQuitRestartOrNothing) {
     Rig rig;
     rig.place(kRoom);
     rig.world.requests.key[Dir::Down] = 1;
-    rig.host.answers = {2, 2};
+    rig.host.answer(QuestionId::LeaveGame, 2);
+    rig.host.answer(QuestionId::RestartLevel, 2);
     EXPECT_EQ(escape(rig.ctx), EscapeAnswer::Continue);
     EXPECT_EQ(rig.world.kolLives.caption(), "10");
     EXPECT_EQ(rig.world.requests.key[Dir::Down], 1);
-    EXPECT_EQ(rig.host.questions, (std::vector<std::string>{"Вы уверены, что хотите выйти ?",
-                                                            "Вы хотите перезапустить тур ?"}));
-    rig.host.answers = {2, 1};
+    ASSERT_EQ(rig.host.asked.size(), 2u);
+    EXPECT_EQ(rig.host.asked[0].text, "Вы уверены, что хотите выйти ?");
+    EXPECT_EQ(rig.host.asked[1].text, "Вы хотите перезапустить тур ?");
+    rig.host.answer(QuestionId::LeaveGame, 2);
+    rig.host.answer(QuestionId::RestartLevel, 1);
     EXPECT_EQ(escape(rig.ctx), EscapeAnswer::Restart);
     EXPECT_EQ(rig.world.kolLives.caption(), "9");
     EXPECT_EQ(rig.code(1, 1), 100);
-    rig.host.answers = {1};
+    rig.host.answer(QuestionId::LeaveGame, 1);
     EXPECT_EQ(escape(rig.ctx), EscapeAnswer::Quit);
 }
 

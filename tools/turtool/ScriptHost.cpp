@@ -1,0 +1,61 @@
+// The host of headless runs.
+#include "ScriptHost.h"
+
+namespace turtool {
+
+using boltik::game::Question;
+using boltik::game::QuestionId;
+
+void ScriptHost::yield() {
+    ++yields;
+    missingInARow_ = 0;
+    const long cycle = ctx_ ? ctx_->cycles : 0;
+    while (!events_.empty() && events_.begin()->first <= cycle) {
+        auto fn = std::move(events_.begin()->second);
+        events_.erase(events_.begin());
+        fn();
+    }
+}
+
+int ScriptHost::askUser(const Question& question) {
+    asked.push_back(question);
+    if (question.id == QuestionId::MissingLevel && missingLimit_ > 0 &&
+        ++missingInARow_ >= missingLimit_) {
+        throw ScriptStop(std::to_string(missingLimit_) +
+                         " level files in a row could not be loaded; the last: \"" + question.text +
+                         "\"");
+    }
+    if (!answers_.empty() && answers_.front().first == question.id) {
+        const int answer = answers_.front().second;
+        answers_.pop_front();
+        return answer;
+    }
+    if (const auto it = standing_.find(question.id); it != standing_.end()) return it->second;
+    std::string expected;
+    if (!answers_.empty()) {
+        expected = std::string(" while the script expected the ") +
+                   boltik::game::questionName(answers_.front().first) + " question";
+    }
+    throw ScriptStop(std::string("the ") + boltik::game::questionName(question.id) +
+                     " question \"" + question.text + "\" was asked" + expected +
+                     ", and no answer was scripted");
+}
+
+std::optional<std::string> ScriptHost::chooseLevel() {
+    if (choices.empty()) return std::nullopt;
+    auto choice = choices.front();
+    choices.pop_front();
+    return choice;
+}
+
+double ScriptHost::random() {
+    if (!randoms.empty()) {
+        const double r = randoms.front();
+        randoms.pop_front();
+        return r;
+    }
+    if (fixedRandom) return *fixedRandom;
+    return uniform_(generator_);
+}
+
+}  // namespace turtool

@@ -1,0 +1,75 @@
+// The host of headless runs, shared by turtool and the tests: events at given cycles, scripted
+// answers and level choices, random numbers from a seed or a script, and no waiting.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/game/Context.h"
+#include "core/game/Host.h"
+
+namespace turtool {
+
+// Thrown by the host when a run cannot go on as scripted: a question that nobody answered,
+// or the run of missing levels that would never end. It unwinds the main loop like GameQuit.
+class ScriptStop : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ScriptHost : public boltik::game::Host {
+public:
+    explicit ScriptHost(uint32_t seed = 0) : generator_(seed) {}
+
+    // The running game; its cycle count times the events.
+    void attach(const boltik::game::Context& ctx) { ctx_ = &ctx; }
+
+    // Runs fn at the first yield of the given cycle (0: the first yield at all). Events of
+    // one cycle run in the order they were given.
+    void at(long cycle, std::function<void()> fn) { events_.insert({cycle, std::move(fn)}); }
+    void clearEvents() { events_.clear(); }
+
+    // The next question asked must be this one; it is answered so.
+    void answer(boltik::game::QuestionId id, int answer) { answers_.push_back({id, answer}); }
+    // Every question of this kind that finds no answer waiting is answered so.
+    void answerAlways(boltik::game::QuestionId id, int answer) { standing_[id] = answer; }
+    // Stop the run (ScriptStop) when this many missing levels are asked in a row, with no
+    // yield between them; 0 for no limit.
+    void limitMissingLevels(int limit) { missingLimit_ = limit; }
+
+    void yield() override;
+    void pace(int rounds) override { paced.push_back(rounds); }
+    // Throws ScriptStop for a question nobody scripted.
+    int askUser(const boltik::game::Question& question) override;
+    // The next scripted choice; the chooser closed without a choice when none is left.
+    std::optional<std::string> chooseLevel() override;
+    // The next scripted number, else the fixed one when set, else the seeded generator's.
+    double random() override;
+
+    std::deque<std::optional<std::string>> choices;
+    std::deque<double> randoms;
+    std::optional<double> fixedRandom;
+    std::vector<boltik::game::Question> asked;
+    std::vector<int> paced;
+    long yields = 0;
+
+private:
+    const boltik::game::Context* ctx_ = nullptr;
+    std::multimap<long, std::function<void()>> events_;
+    std::deque<std::pair<boltik::game::QuestionId, int>> answers_;
+    std::map<boltik::game::QuestionId, int> standing_;
+    int missingLimit_ = 0;
+    int missingInARow_ = 0;
+    std::mt19937 generator_;
+    std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+};
+
+}  // namespace turtool
