@@ -11,6 +11,7 @@
 #include <chrono>
 #include <thread>
 
+#include "core/board/Geometry.h"
 #include "core/board/LevelFile.h"
 #include "core/game/Blasts.h"
 #include "core/loop/MainLoop.h"
@@ -76,8 +77,8 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
     ctx_ =
         std::make_unique<game::Context>(world_, graphics_.store(), *boardCanvas_, sounds_, *this);
     const int cell = graphics_.store().cellSize();
-    boardCanvas_->setBoardSize(QSize(static_cast<int>(cell * (world_.lastCol + 1) * world_.scale),
-                                     static_cast<int>(cell * (world_.lastRow + 1) * world_.scale)));
+    boardCanvas_->setBoardSize(QSize(board::span(world_.lastCol + 1, cell * world_.scale),
+                                     board::span(world_.lastRow + 1, cell * world_.scale)));
     boardCanvas_->fillKeptCopy(uiPicture(QStringLiteral("wspih")), 5);
 
     const QString icons[] = {QStringLiteral("icon_lives"), QStringLiteral("icon_bolt"),

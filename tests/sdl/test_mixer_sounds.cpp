@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "Wav.h"
 #include "sdl/MixerSounds.h"
 #include "support/Rig.h"
 
@@ -31,32 +32,16 @@ const std::string kNoDevice =
     "Невозможно инициализировать DirectSound. Убедитесь в том, что ваша звуковая карта "
     "правильно установлена.";
 
-void putLe(std::string& out, std::uint32_t value, int width) {
-    for (int i = 0; i < width; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
 // A 440 Hz tone, 16-bit mono PCM at 22050 Hz.
 std::string toneWav(double seconds) {
     const std::uint32_t rate = 22050;
     const auto frames = static_cast<std::uint32_t>(seconds * rate);
-    std::string wav = "RIFF";
-    putLe(wav, 36 + frames * 2, 4);
-    wav += "WAVEfmt ";
-    putLe(wav, 16, 4);
-    putLe(wav, 1, 2);  // PCM
-    putLe(wav, 1, 2);  // mono
-    putLe(wav, rate, 4);
-    putLe(wav, rate * 2, 4);
-    putLe(wav, 2, 2);
-    putLe(wav, 16, 2);
-    wav += "data";
-    putLe(wav, frames * 2, 4);
+    std::vector<std::int16_t> samples;
     for (std::uint32_t i = 0; i < frames; ++i) {
         const double sample = 8000.0 * std::sin(2.0 * std::numbers::pi * 440.0 * i / rate);
-        putLe(wav, static_cast<std::uint32_t>(static_cast<std::int16_t>(sample)), 2);
+        samples.push_back(static_cast<std::int16_t>(sample));
     }
-    return wav;
+    return sndgen::encodeWav(samples, rate);
 }
 
 bool audioClosed() {

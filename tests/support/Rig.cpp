@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "core/board/Codes.h"
+#include "core/board/Geometry.h"
 
 namespace boltik::testing {
 
@@ -95,10 +96,7 @@ void Rig::place(const Level& level) {
     const int size = sprites.cellSize();
     for (int x = 0; x < kBoardSize; ++x) {
         for (int y = 0; y < kBoardSize; ++y) {
-            world.board.set(x, y, layer::kLeft, x * size);
-            world.board.set(x, y, layer::kTop, y * size);
-            world.board.set(x, y, layer::kHeight, size);
-            world.board.set(x, y, layer::kWidth, size);
+            placeCell(world.board, x, y, size);
             if (world.board.code(x, y) == code::kPlayer) {
                 world.playerX = static_cast<int16_t>(x);
                 world.playerY = static_cast<int16_t>(y);

@@ -11,12 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "core/sound/Sounds.h"
+
 namespace {
 
-const char* const kSoundFiles[] = {
-    "wzri.wav",  "eatbolt.wav", "eatkey.wav", "eatdoor.wav", "eatweapon.wav", "gi.wav",
-    "start.wav", "wzriw2.wav",  "zwezd.wav",  "move.wav",    "zerk.wav",      "mus1.wav",
-};
+using boltik::sound::kEffectFiles;
 
 struct Wav {
     std::uint64_t fileSize = 0;
@@ -86,8 +85,8 @@ std::string parseWav(const std::string& bytes, Wav& wav) {
 }
 
 // Loads and parses one file from the game's data directory, failing the test if it cannot.
-Wav loadWav(const std::string& name) {
-    const std::string path = std::string(BOLTIK_DATA_DIR) + "/" + name;
+Wav loadWav(std::string_view name) {
+    const std::string path = std::string(BOLTIK_DATA_DIR) + "/" + std::string(name);
     std::ifstream in(path, std::ios::binary);
     EXPECT_TRUE(in) << "cannot open " << path;
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -109,7 +108,7 @@ int peakOf(const Wav& wav) {
     return peak;
 }
 
-class SoundFiles : public ::testing::TestWithParam<const char*> {};
+class SoundFiles : public ::testing::TestWithParam<std::string_view> {};
 
 TEST_P(SoundFiles, AreUncompressedPcmTheGameCanPlay) {
     const Wav wav = loadWav(GetParam());
@@ -138,9 +137,9 @@ TEST_P(SoundFiles, AreAudibleWithoutClipping) {
     EXPECT_LT(peak, 32000) << "reaches full scale, so it probably clips";
 }
 
-INSTANTIATE_TEST_SUITE_P(AllGameSounds, SoundFiles, ::testing::ValuesIn(kSoundFiles),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             std::string name = info.param;
+INSTANTIATE_TEST_SUITE_P(AllGameSounds, SoundFiles, ::testing::ValuesIn(kEffectFiles),
+                         [](const ::testing::TestParamInfo<std::string_view>& info) {
+                             const std::string name(info.param);
                              return name.substr(0, name.find('.'));
                          });
 

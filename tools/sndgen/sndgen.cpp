@@ -6,6 +6,9 @@
 // fixed seed and its own algorithm, so running the tool again reproduces the files byte for byte.
 
 #include "Synth.h"
+#include "Wav.h"
+#include "core/board/Files.h"
+#include "core/sound/Sounds.h"
 
 namespace {
 
@@ -54,74 +57,37 @@ bool normalizePeak(Buffer& b, double peakDb) {
     return true;
 }
 
-void putLe(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFu));
-}
-
-// Canonical 44-byte header: RIFF/WAVE, a 16-byte PCM fmt chunk, then the data chunk.
-std::string encodeWav(const Buffer& samples) {
-    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
-    std::string out;
-    out.reserve(44 + dataBytes);
-    out += "RIFF";
-    putLe(out, 36 + dataBytes, 4);
-    out += "WAVEfmt ";
-    putLe(out, 16, 4);         // fmt chunk size
-    putLe(out, 1, 2);          // PCM
-    putLe(out, 1, 2);          // mono
-    putLe(out, kRate, 4);      // sample rate
-    putLe(out, kRate * 2, 4);  // bytes per second
-    putLe(out, 2, 2);          // bytes per frame
-    putLe(out, 16, 2);         // bits per sample
-    out += "data";
-    putLe(out, dataBytes, 4);
+// The samples as 16-bit integers, clipped to full scale.
+std::vector<std::int16_t> toPcm(const Buffer& samples) {
+    std::vector<std::int16_t> pcm;
+    pcm.reserve(samples.size());
     for (double s : samples) {
-        const auto v = static_cast<std::int16_t>(std::lround(std::clamp(s, -1.0, 1.0) * 32767.0));
-        putLe(out, static_cast<std::uint16_t>(v), 2);
+        pcm.push_back(static_cast<std::int16_t>(std::lround(std::clamp(s, -1.0, 1.0) * 32767.0)));
     }
-    return out;
-}
-
-// Writes to a temporary name beside the target and renames it into place, so a reader never
-// sees a half-written file and a failed run leaves the previous file intact.
-bool writeAtomically(const fs::path& target, const std::string& bytes) {
-    fs::path temp = target;
-    temp += ".tmp";
-    std::error_code ignored;
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-        std::cerr << "sndgen: cannot write " << temp.string() << '\n';
-        fs::remove(temp, ignored);
-        return false;
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::cerr << "sndgen: cannot rename " << temp.string() << ": " << ec.message() << '\n';
-        fs::remove(temp, ignored);
-        return false;
-    }
-    return true;
+    return pcm;
 }
 
 struct Sound {
-    const char* file;
     Buffer (*build)();
     double peakDb;
     double fadeOut;  // seconds
 };
 
-constexpr Sound kSounds[] = {
-    {"wzri.wav", makeExplosion, -3.0, 0.08},    {"eatbolt.wav", makeBoltTing, -3.0, 0.02},
-    {"eatkey.wav", makeKeyJingle, -3.0, 0.03},  {"eatdoor.wav", makeDoor, -3.0, 0.03},
-    {"eatweapon.wav", makeReload, -3.0, 0.02},  {"gi.wav", makeStep, -18.0, 0.01},
-    {"start.wav", makeFanfare, -3.0, 0.05},     {"wzriw2.wav", makeChime, -3.0, 0.1},
-    {"zwezd.wav", makeExitFlourish, -3.0, 0.1}, {"move.wav", makePush, -3.0, 0.03},
-    {"zerk.wav", makeTeleport, -3.0, 0.02},     {"mus1.wav", makeMusic, -10.0, 0.01},
-};
+// In the order of the game's effects, whose files they become.
+constexpr std::array<Sound, boltik::sound::kEffectCount> kSounds = {{
+    {makeExplosion, -3.0, 0.08},    // wzri
+    {makeBoltTing, -3.0, 0.02},     // eatbolt
+    {makeKeyJingle, -3.0, 0.03},    // eatkey
+    {makeDoor, -3.0, 0.03},         // eatdoor
+    {makeReload, -3.0, 0.02},       // eatweapon
+    {makeStep, -18.0, 0.01},        // gi
+    {makeFanfare, -3.0, 0.05},      // start
+    {makeChime, -3.0, 0.1},         // wzriw2
+    {makeExitFlourish, -3.0, 0.1},  // zwezd
+    {makePush, -3.0, 0.03},         // move
+    {makeTeleport, -3.0, 0.02},     // zerk
+    {makeMusic, -10.0, 0.01},       // mus1
+}};
 
 }  // namespace
 
@@ -138,17 +104,25 @@ int main(int argc, char** argv) {
         return 1;
     }
     int failures = 0;
-    for (const Sound& sound : kSounds) {
+    for (std::size_t i = 0; i < kSounds.size(); ++i) {
+        const Sound& sound = kSounds[i];
+        const std::string file(boltik::sound::kEffectFiles[i]);
         Buffer samples = sound.build();
         removeDc(samples);
         fadeEdges(samples, 0.003, sound.fadeOut);
-        const fs::path target = dir / sound.file;
+        const fs::path target = dir / file;
         if (!normalizePeak(samples, sound.peakDb)) {
-            std::cerr << "sndgen: " << sound.file << " came out silent or not finite\n";
+            std::cerr << "sndgen: " << file << " came out silent or not finite\n";
             ++failures;
-        } else if (writeAtomically(target, encodeWav(samples))) {
+            continue;
+        }
+        const auto written =
+            boltik::board::writeFileAtomically(target.string(), encodeWav(toPcm(samples), kRate));
+        if (written) {
             std::cout << "wrote " << target.string() << '\n';
         } else {
+            std::cerr << "sndgen: cannot write " << target.string() << ": " << written.reason
+                      << '\n';
             ++failures;
         }
     }

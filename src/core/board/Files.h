@@ -7,9 +7,19 @@
 
 namespace boltik::board {
 
+// How a write ended: ok, or the reason it failed, in words for the user (Russian, UTF-8).
+struct WriteResult {
+    bool ok = true;
+    std::string reason;
+    explicit operator bool() const { return ok; }
+};
+
 // Writes the bytes to a temporary file beside path and renames it into place, so a failure
-// never leaves a truncated file. Returns false (and leaves any old file alone) on failure.
-bool writeFileAtomically(const std::string& path, std::string_view bytes);
+// never leaves a truncated file: on failure any old file is left as it was.
+WriteResult writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// The reason for a failed file operation with the given errno value, in Russian.
+std::string describeFileError(int errorNumber);
 
 // Reads one line without its CR LF or LF ending. Lines longer than maxLength are read to
 // their end but returned cut to maxLength + 1 characters, so they still fail any parse.

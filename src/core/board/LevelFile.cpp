@@ -90,7 +90,7 @@ std::string levelText(const Board& board, int64_t boltCount) {
     return text;
 }
 
-bool writeLevelFile(const std::string& path, const Board& board, int64_t boltCount) {
+WriteResult writeLevelFile(const std::string& path, const Board& board, int64_t boltCount) {
     return writeFileAtomically(path, levelText(board, boltCount));
 }
 
@@ -111,7 +111,7 @@ std::string counterFileText(int32_t bigCycles) {
            utf8ToCp1251(" столько больших циклов обработала программа") + kCrLf;
 }
 
-bool writeCounterFile(int32_t bigCycles, const std::string& path) {
+WriteResult writeCounterFile(int32_t bigCycles, const std::string& path) {
     return writeFileAtomically(path, counterFileText(bigCycles));
 }
 

@@ -1,9 +1,9 @@
 // The main loop: start of a call, the cycle, the cell step, the flash and the curtain.
 #include "core/loop/MainLoop.h"
 
-#include <cmath>
 #include <limits>
 
+#include "core/board/Geometry.h"
 #include "core/board/LevelNames.h"
 #include "core/loop/Dispatch.h"
 #include "core/loop/OpenTur.h"
@@ -17,27 +17,13 @@ using game::GameQuit;
 
 namespace {
 
-// Rounds half to even into 16 bits, as cell positions are stored.
-int16_t roundToCell(double value) {
-    const double r = std::nearbyint(value);
-    if (r < std::numeric_limits<int16_t>::min() || r > std::numeric_limits<int16_t>::max()) {
-        throw BoardError("cell position out of range");
-    }
-    return static_cast<int16_t>(r);
-}
-
 // Start step 2: cell positions from the size of sprite 0 and the scale, and the wall ring.
 void prepareGeometry(Context& ctx) {
     World& w = ctx.world;
     const double size = ctx.sprites.cellSize() * w.scale;
     for (int x = 0; x <= w.lastCol; ++x) {
         for (int y = 0; y <= w.lastRow; ++y) {
-            resumeNext([&] {
-                ctx.board.set(x, y, layer::kLeft, roundToCell(x * size));
-                ctx.board.set(x, y, layer::kTop, roundToCell(y * size));
-                ctx.board.set(x, y, layer::kHeight, roundToCell(size));
-                ctx.board.set(x, y, layer::kWidth, roundToCell(size));
-            });
+            resumeNext([&] { placeCell(ctx.board, x, y, size); });
             if (x == 0 || x == w.lastCol || y == 0 || y == w.lastRow) {
                 resumeNext([&] { ctx.board.setCode(x, y, code::kWall); });
             }

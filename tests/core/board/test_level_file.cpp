@@ -123,8 +123,13 @@ TEST(LevelFile, FailedWriteKeepsTheOldFile) {
     testing::TempDir dir;
     dir.write("x.tur", "old");
     std::filesystem::create_directory("x.tur.part");  // the temporary name is taken
-    EXPECT_FALSE(writeLevelFile("x.tur", Board{}, 0));
+    const WriteResult taken = writeLevelFile("x.tur", Board{}, 0);
+    EXPECT_FALSE(taken);
+    EXPECT_EQ(taken.reason, "на этом месте папка");
     EXPECT_EQ(dir.read("x.tur"), "old");
+    const WriteResult nowhere = writeLevelFile("no/such/folder/x.tur", Board{}, 0);
+    EXPECT_FALSE(nowhere);
+    EXPECT_EQ(nowhere.reason, "папки нет");
 }
 
 TEST(CounterFile, TwoLinesInCodePage1251) {
