@@ -11,4 +11,5 @@ cmake --build "$build" -j "$(nproc)"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 cd "$build"
-ctest --output-on-failure -j "$(nproc)"
+# Every test sets its own time limit; this one catches any that does not.
+ctest --output-on-failure --timeout 300 -j "$(nproc)"

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "WindowTesting.h"
 #include "qt/Filesel.h"
 #include "support/Rig.h"
 
@@ -77,19 +78,10 @@ private slots:
     }
 
     void closingIsACancellation() {
-        QTimer::singleShot(50, [] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (qobject_cast<Filesel*>(w) && w->isVisible()) w->close();
-            }
-        });
+        boltik::testing::whenShown<Filesel>([](Filesel* f) { f->close(); });
         QCOMPARE(Filesel::choose(), QString());
-        QTimer::singleShot(50, [] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (auto* f = qobject_cast<Filesel*>(w); f && f->isVisible()) {
-                    QTest::keyClick(f->nameBox(), Qt::Key_Escape);
-                }
-            }
-        });
+        boltik::testing::whenShown<Filesel>(
+            [](Filesel* f) { QTest::keyClick(f->nameBox(), Qt::Key_Escape); });
         QCOMPARE(Filesel::choose(), QString());
     }
 };

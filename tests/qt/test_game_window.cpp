@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "WindowTesting.h"
 #include "qt/Filesel.h"
 #include "qt/GameWindow.h"
 #include "qt/MsgBo.h"
@@ -12,17 +13,9 @@
 
 using boltik::qt::GameWindow;
 using boltik::testing::levelFileText;
+using boltik::testing::poll;
 
 namespace {
-
-// Calls act every 10 ms until it returns true.
-void every10ms(QObject* owner, std::function<bool()> act) {
-    auto* timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (act()) timer->stop();
-    });
-    timer->start(10);
-}
 
 // Posts a key tap to the window; it is handled at the game's next yield, as a real one is.
 void postKey(QWidget* window, Qt::Key key) {
@@ -31,10 +24,7 @@ void postKey(QWidget* window, Qt::Key key) {
 }
 
 boltik::qt::Filesel* openChooser() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* f = qobject_cast<boltik::qt::Filesel*>(w); f && f->isVisible()) return f;
-    }
-    return nullptr;
+    return boltik::testing::visibleWindow<boltik::qt::Filesel>();
 }
 
 struct Game {
@@ -62,13 +52,13 @@ private slots:
         dir.write("1.tur", levelFileText({{"#####", "#P*C#", "#####"}, {}, "1"}));
         dir.write("2.tur", levelFileText({{"#####", "#P..#", "#####"}}));
         Game game;
-        every10ms(&game.window, [] {
+        poll([] {
             auto* chooser = openChooser();
             if (chooser) QTest::keyClick(chooser->nameBox(), Qt::Key_Return);
             return chooser != nullptr;
         });
         int taps = 0;
-        every10ms(&game.window, [&] {
+        poll([&] {
             auto& w = game.window.world();
             if (w.levelName == "2.tur") {
                 game.window.close();
@@ -91,7 +81,7 @@ private slots:
         dir.write("1.tur", levelFileText({{"#####", "#P..#", "#####"}}));
         Game game;
         int step = 0;
-        every10ms(&game.window, [&] {
+        poll([&] {
             if (auto* chooser = openChooser()) {
                 QTest::keyClick(chooser->nameBox(), Qt::Key_Return);
                 return false;
@@ -118,7 +108,7 @@ private slots:
         dir.write("1.tur", levelFileText({{"#####", "#P.B#", "#####"}}));
         Game game;
         bool clicked = false;
-        every10ms(&game.window, [&] {
+        poll([&] {
             if (auto* chooser = openChooser()) {
                 QTest::keyClick(chooser->nameBox(), Qt::Key_Return);
             } else if (!clicked && game.window.context().cycles > 2) {
@@ -141,7 +131,7 @@ private slots:
         dir.write("1.tur", levelFileText({{"#####", "#P..#", "#####"}}));
         Game game;
         game.window.setNanosPerRound(2630);  // the real pace
-        every10ms(&game.window, [&] {
+        poll([&] {
             if (auto* chooser = openChooser()) QTest::keyClick(chooser->nameBox(), Qt::Key_Return);
             if (game.window.context().cycles < 3) return false;
             game.window.close();
@@ -157,7 +147,7 @@ private slots:
     void cancelledFirstChoiceClosesTheGame() {
         boltik::testing::TempDir dir;
         Game game;
-        every10ms(&game.window, [] {
+        poll([] {
             auto* chooser = openChooser();
             if (chooser) chooser->close();
             return chooser != nullptr;
@@ -171,7 +161,7 @@ private slots:
         dir.write("5.tur", levelFileText({{"####", "#PC#", "####"}}));
         Game game;
         QString question;
-        every10ms(&game.window, [&] {
+        poll([&] {
             if (auto* chooser = openChooser()) {
                 chooser->nameBox()->setText("5");
                 QTest::keyClick(chooser->nameBox(), Qt::Key_Return);

@@ -2,6 +2,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "WindowTesting.h"
 #include "qt/MsgBo.h"
 
 using boltik::qt::AskUser;
@@ -11,11 +12,7 @@ namespace {
 
 // Acts on the question window once it is open.
 void whenAsked(std::function<void(MsgBo*)> act) {
-    QTimer::singleShot(50, [act] {
-        auto* box = qobject_cast<MsgBo*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        act(box);
-    });
+    boltik::testing::whenShown<MsgBo>(act);
 }
 
 bool isBlue(QLabel* caption) {

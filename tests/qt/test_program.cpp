@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "WindowTesting.h"
 #include "qt/Program.h"
 #include "support/Rig.h"
 
@@ -19,9 +20,7 @@ void copySoundsExcept(const std::string& missing) {
 
 // Reads the text of the message box once it is open, then presses OK.
 void readMessage(QString& text) {
-    QTimer::singleShot(50, [&text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
+    boltik::testing::whenShown<QMessageBox>([&text](QMessageBox* box) {
         text = box->text();
         box->accept();
     });
