@@ -1,4 +1,4 @@
-// The game program: sets up the application and opens the game.
+// The game program: sets up the application and opens the start menu.
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -8,6 +8,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The program ends when one of its windows says so, not when the last window closes:
+    // between the level editor and the menu, or after the settings editor, none is open.
+    app.setQuitOnLastWindowClosed(false);
     // The standard dialogs speak Russian like the rest of the game.
     QTranslator qtRussian;
     if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -16,10 +19,8 @@ int main(int argc, char* argv[]) {
     }
 
     boltik::qt::Program program;
-    if (!program.openGame()) return 1;
-    auto* window = program.gameWindow();
-    QObject::connect(window, &boltik::qt::GameWindow::gameEnded, &app, &QApplication::quit);
-    window->showFullScreen();
-    window->start();
+    QObject::connect(&program, &boltik::qt::Program::finished, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    if (!program.start()) return 0;
     return app.exec();
 }

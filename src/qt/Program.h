@@ -1,26 +1,54 @@
-// The program's start: the sound first, then the game window.
+// The program's windows and who opens whom: the start menu first; from it the game, the level
+// editor, the settings editor, or the end of the program.
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <memory>
 
+#include "qt/FrmMeny.h"
 #include "qt/GameWindow.h"
 #include "sdl/MixerSounds.h"
 
 namespace boltik::qt {
 
-class Program {
-public:
-    // Opens the sound device and the twelve effects, then the game window (not yet shown).
-    // When the sound cannot be set up, shows the message in a standard OK box and returns
-    // false: the game window is never created and the program ends.
-    bool openGame();
+class Program : public QObject {
+    Q_OBJECT
 
-    GameWindow* gameWindow() const { return window_.get(); }
+public:
+    Program();
+    ~Program() override;
+
+    // Shows the start menu, first leading the user through the settings editor while
+    // settings.ini cannot build it. False when the program is to end at once: the settings
+    // editor was closed without saving over a file that still cannot build the menu.
+    bool start();
+
+    // The game button: opens the sound device and the twelve effects, then the game window,
+    // which closes the menu. When the sound cannot be set up, shows the message in a
+    // standard OK box and ends the program; the game window is never created.
+    bool openGame();
+    // The editor button, once access is granted: the level editor replaces the menu, and
+    // closing it brings the menu back.
+    void openEditor();
+
+    FrmMeny* menu() const { return menu_; }
+    GameWindow* gameWindow() const { return game_.get(); }
+    QWidget* editor() const { return editor_; }
+
+signals:
+    // The program is to end.
+    void finished();
 
 private:
+    bool showMenu();
+    void openSettings();
+
+    QPointer<FrmMeny> menu_;
+    QPointer<QWidget> editor_;
     std::unique_ptr<sdl::MixerSounds> sounds_;
-    std::unique_ptr<GameWindow> window_;
+    std::unique_ptr<GameWindow> game_;
 };
 
 }  // namespace boltik::qt

@@ -91,23 +91,25 @@ Settings defaultSettings() {
     return {"no", "def", "def", "def", "Меню", "Игра", "Редактор", "Выход"};
 }
 
-bool accessLineFor(AccessOption option, const std::string& password,
-                   const std::string& confirmation, std::string& line3) {
+PasswordProblem accessLineFor(AccessOption option, const std::string& password,
+                              const std::string& confirmation, std::string& line3) {
     switch (option) {
         case AccessOption::NoPassword:
             line3 = "no";
-            return true;
+            return PasswordProblem::None;
         case AccessOption::HideButton:
             line3 = "hide";
-            return true;
+            return PasswordProblem::None;
         case AccessOption::Password:
             break;
     }
-    if (password != confirmation || editorAccessOf(password) != EditorAccess::Password) {
-        return false;
+    if (password != confirmation) return PasswordProblem::Differs;
+    if (editorAccessOf(password) != EditorAccess::Password) return PasswordProblem::Reserved;
+    if (board::cp1251ToUtf8(board::utf8ToCp1251(password)) != password) {
+        return PasswordProblem::NotStorable;
     }
     line3 = password;
-    return true;
+    return PasswordProblem::None;
 }
 
 std::string settingsText(const Settings& settings) {

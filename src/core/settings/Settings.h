@@ -55,12 +55,14 @@ SettingsRead readSettingsFile(const std::string& path = kSettingsFileName);
 // The values the settings editor writes when the user changes nothing.
 Settings defaultSettings();
 
-// Line 3 as the settings editor composes it from its three options and two password boxes;
-// nothing when the password and its confirmation differ, or when the password is "no" or
-// "hide", which the menu would read as the other options.
+// Line 3 as the settings editor composes it from its three options and two password boxes.
+// A password is refused when its confirmation differs, when it is "no" or "hide" (the menu
+// would read it as the other options), or when code page 1251 cannot hold it (it would be
+// stored changed and could never be typed again); line 3 is then left as it was.
 enum class AccessOption { NoPassword, HideButton, Password };
-bool accessLineFor(AccessOption option, const std::string& password,
-                   const std::string& confirmation, std::string& line3);
+enum class PasswordProblem { None, Differs, Reserved, NotStorable };
+PasswordProblem accessLineFor(AccessOption option, const std::string& password,
+                              const std::string& confirmation, std::string& line3);
 
 // The whole file as the settings editor writes it: the 18 lines, each ended by CR LF, in code
 // page 1251.

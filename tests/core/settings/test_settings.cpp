@@ -131,24 +131,25 @@ TEST(EditorAccessLine, OptionsAndMatchingPasswords) {
     struct Case {
         AccessOption option;
         std::string password, confirmation;
-        bool written;
+        PasswordProblem problem;
         std::string line3;
     };
     const Case kCases[] = {
-        {AccessOption::NoPassword, "пароль", "подтверждение", true, "no"},
-        {AccessOption::HideButton, "a", "b", true, "hide"},
-        {AccessOption::Password, "Секрет", "Секрет", true, "Секрет"},
-        {AccessOption::Password, "", "", true, ""},
-        {AccessOption::Password, "Секрет", "секрет", false, ""},
-        {AccessOption::Password, "пароль", "подтверждение", false, ""},
-        {AccessOption::Password, "no", "no", false, ""},
-        {AccessOption::Password, "hide", "hide", false, ""},
+        {AccessOption::NoPassword, "пароль", "подтверждение", PasswordProblem::None, "no"},
+        {AccessOption::HideButton, "a", "b", PasswordProblem::None, "hide"},
+        {AccessOption::Password, "Секрет", "Секрет", PasswordProblem::None, "Секрет"},
+        {AccessOption::Password, "", "", PasswordProblem::None, ""},
+        {AccessOption::Password, "Секрет", "секрет", PasswordProblem::Differs, ""},
+        {AccessOption::Password, "пароль", "подтверждение", PasswordProblem::Differs, ""},
+        {AccessOption::Password, "no", "no", PasswordProblem::Reserved, ""},
+        {AccessOption::Password, "hide", "hide", PasswordProblem::Reserved, ""},
+        {AccessOption::Password, "ключ→", "ключ→", PasswordProblem::NotStorable, ""},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.password + "/" + c.confirmation);
         std::string line3 = "untouched";
-        EXPECT_EQ(accessLineFor(c.option, c.password, c.confirmation, line3), c.written);
-        EXPECT_EQ(line3, c.written ? c.line3 : "untouched");
+        EXPECT_EQ(accessLineFor(c.option, c.password, c.confirmation, line3), c.problem);
+        EXPECT_EQ(line3, c.problem == PasswordProblem::None ? c.line3 : "untouched");
     }
 }
 
