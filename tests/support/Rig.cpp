@@ -20,6 +20,19 @@ int16_t codeFor(char c) {
     throw std::invalid_argument(std::string("no code for ") + c);
 }
 
+std::vector<std::string> boardPicture(const Board& board) {
+    std::vector<std::string> rows;
+    for (int y = 0; y <= kLastRow; ++y) {
+        std::string row;
+        for (int x = 0; x <= kLastCol; ++x) {
+            const char letter = info(board.code(x, y)).letter;
+            row += letter ? letter : '?';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 void paintBoard(Board& board, const Level& level) {
     for (int x = 0; x <= kLastCol; ++x) {
         for (int y = 0; y <= kLastRow; ++y) {

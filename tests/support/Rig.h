@@ -39,6 +39,10 @@ struct Level {
     std::string bolts = "0";
 };
 
+// The object codes of the play area as a picture, one letter a cell ('?' for a code without
+// one), row 0 first.
+std::vector<std::string> boardPicture(const board::Board& board);
+
 // Puts the picture into layer 7 (and the values into their layers) of a board.
 void paintBoard(board::Board& board, const Level& level);
 // The text of a level file for the picture.

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/editor/Editor.h"
 #include "core/game/Context.h"
 #include "core/game/Host.h"
 
@@ -70,6 +71,22 @@ private:
     int missingInARow_ = 0;
     std::mt19937 generator_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+};
+
+// The editor's host of headless runs: KudaSow answers from a queue; with none waiting it is
+// closed without a choice.
+class ScriptEditorHost : public boltik::editor::EditorHost {
+public:
+    std::optional<int> chooseCrawlerHeading() override {
+        ++asked;
+        if (headings.empty()) return std::nullopt;
+        const auto heading = headings.front();
+        headings.pop_front();
+        return heading;
+    }
+
+    std::deque<std::optional<int>> headings;
+    int asked = 0;
 };
 
 }  // namespace turtool

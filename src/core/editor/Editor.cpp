@@ -1,0 +1,243 @@
+// The level editor's rules.
+#include "core/editor/Editor.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "core/board/Codes.h"
+#include "core/board/Geometry.h"
+#include "core/board/LevelFile.h"
+#include "core/board/Text.h"
+
+namespace boltik::editor {
+
+using namespace board;
+
+namespace {
+
+// The code each palette index writes.
+constexpr std::array<int16_t, kTools> kToolCodes = {
+    code::kEmpty,  code::kWall,    code::kBox,  code::kAmmo,      code::kKey,
+    code::kDoor,   code::kBolt,    code::kBomb, code::kCapsule,   code::kPlayer,
+    code::kRubble, code::kCrawler, code::kBat,  code::kTeleporter};
+
+// KudaSow's four pictures: the crawler's heading and hand side (up or down along a wall on
+// its right or on its left).
+constexpr std::array<std::array<int16_t, 2>, 4> kCrawlerChoices = {
+    {{0, 1}, {2, 1}, {0, 3}, {2, 3}}};
+
+bool onRing(int x, int y) {
+    return x == 0 || x == kLastCol || y == 0 || y == kLastRow;
+}
+
+int16_t clamp16(int value) {
+    return static_cast<int16_t>(std::clamp<int>(value, std::numeric_limits<int16_t>::min(),
+                                                std::numeric_limits<int16_t>::max()));
+}
+
+}  // namespace
+
+int16_t toolCode(int tool) {
+    return tool >= 0 && tool < kTools ? kToolCodes[tool] : code::kEmpty;
+}
+
+std::optional<int> paletteIndexFor(int c) {
+    for (int i = 0; i < kTools; ++i) {
+        if (kToolCodes[i] == c) return i;
+    }
+    return std::nullopt;
+}
+
+Editor::Editor() {
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y) {
+            placeCell(board_, x, y, kSquareTwips);
+            board_.setCode(x, y, onRing(x, y) ? code::kWall : code::kEmpty);
+        }
+    }
+    paintAll();
+}
+
+std::optional<Cell> Editor::player() const {
+    if (playerColumn_ == 0 && playerRow_ == 0) return std::nullopt;
+    return Cell{playerColumn_, playerRow_};
+}
+
+std::optional<Cell> Editor::pairingCell() const {
+    if (!pairing_) return std::nullopt;
+    return pairing_->from;
+}
+
+void Editor::selectTool(int tool) {
+    if (tool >= 0 && tool < kTools) tool_ = tool;
+}
+
+void Editor::mouseDown(std::optional<Cell> at, EditorHost& host, bool rightButton) {
+    painting_ = true;
+    if (pairing_ && rightButton) {
+        painting_ = false;
+        escape();
+        return;
+    }
+    if (!at) return;
+    if (pairing_) {
+        // The second click only names the partner.
+        painting_ = false;
+        completePairing(*at);
+        return;
+    }
+    sohr(*at, host);
+    paint(*at, true);
+}
+
+void Editor::mouseMove(std::optional<Cell> at, EditorHost& host) {
+    if (!at) return;
+    pointer_ = *at;
+    // While a teleporter awaits its partner the pointer only shows where it would go.
+    if (!painting_ || pairing_) return;
+    sohr(*at, host);
+    paint(*at, true);
+}
+
+void Editor::mouseUp() {
+    painting_ = false;
+}
+
+void Editor::escape() {
+    if (!pairing_) return;
+    const Pairing p = *pairing_;
+    pairing_.reset();
+    board_.setCode(p.from.x, p.from.y, p.heldCode);
+    boltCount_ = p.heldBolts;
+    boltCaption_ = p.heldCaption;
+    paint(p.from, true);
+}
+
+void Editor::sohr(Cell at, EditorHost& host) {
+    const int16_t held = board_.code(at.x, at.y);
+    const int16_t heldBolts = boltCount_;
+    const std::string heldCaption = boltCaption_;
+    if (held == code::kBolt) boltCount_ = clamp16(boltCount_ - 1);
+    switch (tool_) {
+        case kToolBolt:
+            board_.setCode(at.x, at.y, code::kBolt);
+            boltCount_ = clamp16(boltCount_ + 1);
+            break;
+        case kToolPlayer:
+            placePlayer(at);
+            break;
+        case kToolCrawler:
+            placeCrawler(at, host);
+            break;
+        case kToolTeleporter:
+            // Pairing waits for the next click; like the crawler, it ends the drag.
+            board_.setCode(at.x, at.y, code::kTeleporter);
+            pairing_ = Pairing{at, held, heldBolts, heldCaption};
+            painting_ = false;
+            break;
+        default:
+            board_.setCode(at.x, at.y, toolCode(tool_));
+            break;
+    }
+    setBolts(boltCount_);
+}
+
+void Editor::setBolts(int count) {
+    boltCount_ = clamp16(count);
+    boltCaption_ = std::to_string(boltCount_);
+}
+
+void Editor::placePlayer(Cell at) {
+    // One player only: the remembered one leaves its cell, if it still stands there.
+    if (const auto old = player();
+        old && !(*old == at) && board_.code(old->x, old->y) == code::kPlayer) {
+        board_.setCode(old->x, old->y, code::kEmpty);
+        paint(*old, true);
+    }
+    playerColumn_ = static_cast<int16_t>(at.x);
+    playerRow_ = static_cast<int16_t>(at.y);
+    board_.setCode(at.x, at.y, code::kPlayer);
+}
+
+void Editor::placeCrawler(Cell at, EditorHost& host) {
+    painting_ = false;
+    board_.setCode(at.x, at.y, code::kCrawler);
+    if (const auto chosen = host.chooseCrawlerHeading(); chosen && *chosen >= 0 && *chosen < 4) {
+        lastCrawlerChoice_ = *chosen;
+    }
+    // Closed without a choice, the choice KudaSow last gave is applied again, if any.
+    if (!lastCrawlerChoice_) return;
+    board_.set(at.x, at.y, layer::kParamA, kCrawlerChoices[*lastCrawlerChoice_][0]);
+    board_.set(at.x, at.y, layer::kParamB, kCrawlerChoices[*lastCrawlerChoice_][1]);
+}
+
+void Editor::completePairing(Cell partner) {
+    const Cell from = pairing_->from;
+    pairing_.reset();
+    board_.set(from.x, from.y, layer::kParamA, partner.x);
+    board_.set(from.x, from.y, layer::kParamB, partner.y);
+    if (board_.code(partner.x, partner.y) == code::kBolt) boltCount_ = clamp16(boltCount_ - 1);
+    board_.setCode(partner.x, partner.y, code::kTeleporter);
+    board_.set(partner.x, partner.y, layer::kParamA, from.x);
+    board_.set(partner.x, partner.y, layer::kParamB, from.y);
+    paint(partner, false);
+    paint(from, true);
+    setBolts(boltCount_);
+}
+
+void Editor::newLevel() {
+    escape();
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y)
+            board_.setCode(x, y, onRing(x, y) ? code::kWall : code::kEmpty);
+    }
+    setBolts(0);
+    playerColumn_ = playerRow_ = 0;
+    paintAll();
+}
+
+FileResult Editor::load(const std::string& path) {
+    escape();
+    Board read;
+    const LevelReadResult result = readLevelFile(path, read);
+    int64_t bolts = 0;
+    if (!result.ok || !parseInteger(utf8ToCp1251(result.boltLine), bolts) ||
+        bolts < std::numeric_limits<int16_t>::min() ||
+        bolts > std::numeric_limits<int16_t>::max()) {
+        return {false, "!!!"};
+    }
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y) {
+            for (int l = layer::kShotDir; l <= layer::kParamB; ++l)
+                board_.set(x, y, l, read.at(x, y, l));
+        }
+    }
+    boltCount_ = static_cast<int16_t>(bolts);
+    boltCaption_ = result.boltLine;
+    playerColumn_ = static_cast<int16_t>(result.playerFound ? result.playerX : 0);
+    playerRow_ = static_cast<int16_t>(result.playerFound ? result.playerY : 0);
+    paintAll();
+    return {};
+}
+
+FileResult Editor::save(const std::string& path) const {
+    const WriteResult written = writeLevelFile(path, board_, boltCount_);
+    if (written) return {};
+    return {false, "Не удалось записать файл " + path + ": " + written.reason};
+}
+
+std::vector<Paint> Editor::takePaints() {
+    std::vector<Paint> out;
+    out.swap(paints_);
+    return out;
+}
+
+void Editor::paintAll() {
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y)
+            paint({x, y}, false);
+    }
+}
+
+}  // namespace boltik::editor
