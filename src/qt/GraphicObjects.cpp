@@ -37,6 +37,10 @@ const QImage& GraphicObjects::image(Picture picture) const {
     return it == images_.constEnd() ? none_ : *it;
 }
 
+QImage editorPicture(const QString& name) {
+    return QImage(QStringLiteral(":/editor/%1.png").arg(name));
+}
+
 QImage uiPicture(const QString& name) {
     return QImage(QStringLiteral(":/ui/%1.png").arg(name));
 }

@@ -41,5 +41,7 @@ private:
 
 // A picture from the window art ("tex", "zanowo", ...), from the built-in resources.
 QImage uiPicture(const QString& name);
+// A picture of the level editor ("obje_3", "setka", "kudasow_0", ...).
+QImage editorPicture(const QString& name);
 
 }  // namespace boltik::qt

@@ -1,30 +1,12 @@
 // Opening the start menu, the game, the level editor and the settings editor.
 #include "qt/Program.h"
 
-#include <QCloseEvent>
-#include <QLabel>
 #include <QMessageBox>
-#include <QVBoxLayout>
 
+#include "qt/Redaktor.h"
 #include "qt/Setting.h"
 
 namespace boltik::qt {
-
-namespace {
-
-// Stands in for the level editor until it is built: closing it brings the menu back.
-class EditorPlaceholder : public QWidget {
-public:
-    EditorPlaceholder() {
-        setWindowTitle(QStringLiteral("****Разработчик****"));
-        setAttribute(Qt::WA_DeleteOnClose);
-        auto* layout = new QVBoxLayout(this);
-        layout->addWidget(new QLabel(QStringLiteral("Редактор уровней"), this));
-        resize(320, 120);
-    }
-};
-
-}  // namespace
 
 Program::Program() = default;
 
@@ -88,10 +70,11 @@ bool Program::openGame() {
 }
 
 void Program::openEditor() {
-    auto* editor = new EditorPlaceholder;
+    auto* editor = new Redaktor;
     editor_ = editor;
+    // The editor closes the menu as it opens; closed, it brings the menu back.
     if (menu_) menu_->deleteLater();
-    connect(editor, &QObject::destroyed, this, [this] {
+    connect(editor, &Redaktor::closed, this, [this] {
         if (!showMenu()) emit finished();
     });
     editor->show();

@@ -242,6 +242,8 @@ int writeAll(const QString& dir) {
     }
     for (const NamedImage& n : uiImages())
         failures += !save(n.image, dir, n.path);
+    for (const NamedImage& n : editorImages())
+        failures += !save(n.image, dir, n.path);
     return failures;
 }
 

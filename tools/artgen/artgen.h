@@ -81,6 +81,7 @@ struct NamedImage {
     QImage image;
 };
 std::vector<NamedImage> uiImages();
+std::vector<NamedImage> editorImages();
 QColor texBase();
 
 }  // namespace art

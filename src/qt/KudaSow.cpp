@@ -1,0 +1,45 @@
+// The crawler direction window: four pictures, a press on one answers.
+#include "qt/KudaSow.h"
+
+#include <QEvent>
+
+#include "qt/GraphicObjects.h"
+#include "qt/Twips.h"
+
+namespace boltik::qt {
+
+KudaSow::KudaSow(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Форма1"));
+    setFixedSize(px(4005), px(2265));
+    setStyleSheet(QStringLiteral("QDialog { background: rgb(128, 128, 255); }"));
+    const QPoint places[] = {{120, 120}, {2040, 120}, {120, 1200}, {2040, 1200}};
+    for (int i = 0; i < 4; ++i) {
+        kudaSowa_[i] = new QLabel(this);
+        kudaSowa_[i]->setGeometry(twipsRect(places[i].x(), places[i].y(), 1860, 975));
+        kudaSowa_[i]->setPixmap(
+            QPixmap::fromImage(editorPicture(QStringLiteral("kudasow_%1").arg(i))));
+        kudaSowa_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        kudaSowa_[i]->setCursor(Qt::PointingHandCursor);
+        kudaSowa_[i]->installEventFilter(this);
+    }
+}
+
+bool KudaSow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < 4; ++i) {
+            if (watched != kudaSowa_[i]) continue;
+            choice_ = i;
+            accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+std::optional<int> KudaSow::choose(QWidget* parent) {
+    KudaSow window(parent);
+    window.exec();
+    return window.choice();
+}
+
+}  // namespace boltik::qt

@@ -1,0 +1,311 @@
+// The level editor's window: the gradient background, the grid with its pictures and lines,
+// the palette, and the file menu through the level chooser.
+#include "qt/Redaktor.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
+
+#include "core/board/Codes.h"
+#include "qt/Filesel.h"
+#include "qt/GraphicObjects.h"
+#include "qt/KudaSow.h"
+#include "qt/Twips.h"
+
+namespace boltik::qt {
+
+namespace {
+
+constexpr int kSquare = px(editor::kSquareTwips);
+const QColor kPairingGreen(192, 255, 192);
+const QColor kSelectionGreen(0, 128, 0);
+
+// Palette places: column 1 at Left 120, column 2 at Left 720 (twips), by tool index.
+constexpr std::array<QPoint, editor::kTools> kPalettePlaces = {{
+    {120, 240},
+    {120, 1440},
+    {120, 2040},
+    {120, 2640},
+    {120, 3240},
+    {120, 3840},
+    {120, 4440},
+    {120, 5040},
+    {120, 5640},
+    {120, 6240},
+    {120, 840},
+    {720, 6240},
+    {720, 5640},
+    {720, 240},
+}};
+
+QImage paletteImage(int tool) {
+    return editorPicture(QStringLiteral("obje_%1").arg(tool));
+}
+
+// The window's background: a vertical gradient from grey towards light blue, one line a twip.
+QImage gradient(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    const double heightTwips = size.height() * 15.0;
+    for (int y = 0; y < size.height(); ++y) {
+        const double c = std::min(255.0, std::round(191 + 709.0 * (y * 15 + 1) / heightTwips));
+        const QRgb line = qRgb(191, 191, static_cast<int>(c));
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, line);
+    }
+    return image;
+}
+
+// A frame shape: a rectangle outline that lets mouse events through.
+class Frame : public QWidget {
+public:
+    Frame(QColor colour, QWidget* parent) : QWidget(parent), colour_(colour) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(colour_);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+private:
+    QColor colour_;
+};
+
+}  // namespace
+
+// polle: the grid, kept as a picture (drawing is kept across repaints), with obwodka drawn
+// over the cell under the pointer while a teleporter awaits its partner.
+class EditorGrid : public QWidget {
+public:
+    explicit EditorGrid(QWidget* parent) : QWidget(parent) {
+        setMouseTracking(true);
+        setCursor(Qt::CrossCursor);
+    }
+
+    void start(QSize size) {
+        picture_ = QImage(size, QImage::Format_RGB32);
+        picture_.fill(Qt::white);
+        resize(size);
+    }
+    void paintCell(editor::Cell c, const QImage& image) {
+        QPainter(&picture_).drawImage(c.x * kSquare, c.y * kSquare, image);
+        update(c.x * kSquare, c.y * kSquare, kSquare + 1, kSquare + 1);
+    }
+    void outlineCell(editor::Cell c) {
+        QPainter painter(&picture_);
+        painter.setPen(Qt::black);
+        painter.drawRect(c.x * kSquare, c.y * kSquare, kSquare, kSquare);
+    }
+    void drawGridLines() {
+        QPainter painter(&picture_);
+        painter.setPen(Qt::black);
+        for (int i = 0; i <= picture_.width() / kSquare + 1; ++i)
+            painter.drawLine(i * kSquare, 0, i * kSquare, picture_.height());
+        for (int j = 0; j <= picture_.height() / kSquare + 1; ++j)
+            painter.drawLine(0, j * kSquare, picture_.width(), j * kSquare);
+        update();
+    }
+    void showPairingFrame(std::optional<editor::Cell> at) {
+        if (pairingFrame_ == at) return;
+        pairingFrame_ = at;
+        update();
+    }
+    const QImage& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        for (const QRect& r : event->region())
+            painter.drawImage(r, picture_, r);
+        if (pairingFrame_) {
+            painter.setPen(kPairingGreen);
+            painter.drawRect(pairingFrame_->x * kSquare, pairingFrame_->y * kSquare, kSquare - 1,
+                             kSquare - 1);
+        }
+    }
+
+private:
+    QImage picture_;
+    std::optional<editor::Cell> pairingFrame_;
+};
+
+Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("****Разработчик****"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* client = new QLabel(this);
+    client->setFixedSize(px(11235), px(7500));
+    client->setPixmap(QPixmap::fromImage(gradient(client->size())));
+    setCentralWidget(client);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    mnuNew_ = file->addAction(QStringLiteral("&New(Новый)"));
+    mnuLoad_ = file->addAction(QStringLiteral("&Load(загрузить)"));
+    mnuSave_ = file->addAction(QStringLiteral("&Save(сохранить)"));
+    cmdExit_ = file->addAction(QStringLiteral("&Выход"));
+    connect(mnuNew_, &QAction::triggered, this, [this] {
+        model_.newLevel();
+        refresh();
+    });
+    connect(mnuLoad_, &QAction::triggered, this, &Redaktor::loadLevel);
+    connect(mnuSave_, &QAction::triggered, this, &Redaktor::saveLevel);
+    connect(cmdExit_, &QAction::triggered, this, &QWidget::close);
+
+    polle_ = new EditorGrid(client);
+    polle_->move(px(1320), px(120));
+    polle_->start(QSize(px(9216), px(5856)));
+    polle_->installEventFilter(this);
+    for (int i = 0; i < editor::kTools; ++i) {
+        obje_[i] = new QLabel(client);
+        obje_[i]->setGeometry(twipsRect(kPalettePlaces[i].x(), kPalettePlaces[i].y(), 480, 480));
+        obje_[i]->setPixmap(QPixmap::fromImage(paletteImage(i)));
+        obje_[i]->setCursor(Qt::PointingHandCursor);
+        obje_[i]->installEventFilter(this);
+    }
+    obwod_ = new Frame(kSelectionGreen, client);
+    obwod_->setGeometry(twipsRect(120, 240, 480, 480));
+    prew_ = new QLabel(client);
+    prew_->setGeometry(twipsRect(5640, 6840, 615, 495));
+    prew_->setPixmap(QPixmap::fromImage(paletteImage(0)));
+    lef_ = new QLabel(QStringLiteral("0"), client);
+    lef_->setGeometry(px(6720), px(6840), px(480), px(255));
+    toz_ = new QLabel(QStringLiteral("0"), client);
+    toz_->setGeometry(px(7200), px(6840), px(480), px(255));
+    auto* metBolt = new QLabel(QStringLiteral("Кол-во болтов"), client);
+    metBolt->move(px(1440), px(6960));
+    kolbolts_ = new QLabel(QStringLiteral("0"), client);
+    kolbolts_->move(px(3360), px(6960));
+    kolbolts_->setMinimumWidth(px(1200));
+
+    // Every cell as the window opens, then the grid lines over them.
+    const QImage setka = editorPicture(QStringLiteral("setka"));
+    for (const editor::Paint& p : model_.takePaints()) {
+        polle_->paintCell(p.cell, setka);
+        if (const auto tool = editor::paletteIndexFor(model_.board().code(p.cell.x, p.cell.y))) {
+            polle_->paintCell(p.cell, paletteImage(*tool));
+        }
+    }
+    polle_->drawGridLines();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->geometry().center() - rect().center());
+    }
+}
+
+QWidget* Redaktor::grid() const {
+    return polle_;
+}
+
+const QImage& Redaktor::gridPicture() const {
+    return polle_->picture();
+}
+
+std::optional<editor::Cell> Redaktor::cellAt(QPoint pixel) {
+    const int x = pixel.x() * 15;
+    const int y = pixel.y() * 15;
+    const int s = editor::kSquareTwips;
+    // The first square found in scan order wins, edges included.
+    for (int cx = 0; cx <= board::kLastCol; ++cx) {
+        for (int cy = 0; cy <= board::kLastRow; ++cy) {
+            if (x >= cx * s && x <= cx * s + s && y >= cy * s && y <= cy * s + s) {
+                return editor::Cell{cx, cy};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> Redaktor::chooseCrawlerHeading() {
+    return KudaSow::choose(this);
+}
+
+void Redaktor::refresh() {
+    for (const editor::Paint& p : model_.takePaints()) {
+        // A code no tool writes keeps the picture the cell had.
+        if (const auto tool = editor::paletteIndexFor(model_.board().code(p.cell.x, p.cell.y))) {
+            polle_->paintCell(p.cell, paletteImage(*tool));
+        }
+        if (p.outline) polle_->outlineCell(p.cell);
+    }
+    kolbolts_->setText(QString::fromStdString(model_.boltCaption()));
+    lef_->setText(QString::number(model_.pointerCell().x));
+    toz_->setText(QString::number(model_.pointerCell().y));
+    polle_->showPairingFrame(model_.pairingCell() ? std::optional(model_.pointerCell())
+                                                  : std::nullopt);
+}
+
+void Redaktor::selectTool(int tool) {
+    model_.selectTool(tool);
+    obwod_->move(obje_[tool]->pos());
+    prew_->setPixmap(QPixmap::fromImage(paletteImage(tool)));
+}
+
+bool Redaktor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == polle_) {
+        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseMove &&
+            event->type() != QEvent::MouseButtonRelease) {
+            return QMainWindow::eventFilter(watched, event);
+        }
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto at = cellAt(mouse->position().toPoint());
+        if (event->type() == QEvent::MouseButtonPress) {
+            model_.mouseDown(at, *this, mouse->button() == Qt::RightButton);
+        } else if (event->type() == QEvent::MouseMove) {
+            model_.mouseMove(at, *this);
+        } else {
+            model_.mouseUp();
+        }
+        refresh();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int i = 0; i < editor::kTools; ++i) {
+            if (watched != obje_[i]) continue;
+            selectTool(i);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Redaktor::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        model_.escape();
+        refresh();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void Redaktor::loadLevel() {
+    const QString name = Filesel::choose(this);
+    if (name.isEmpty()) return;  // the chooser closed without a choice
+    const editor::FileResult loaded = model_.load(name.toStdString());
+    refresh();
+    if (!loaded) {
+        QMessageBox::critical(this, QString(), QString::fromStdString(loaded.message));
+    }
+}
+
+void Redaktor::saveLevel() {
+    const QString name = Filesel::choose(this);
+    if (name.isEmpty()) return;
+    const editor::FileResult saved = model_.save(name.toStdString());
+    if (!saved) QMessageBox::warning(this, QString(), QString::fromStdString(saved.message));
+}
+
+void Redaktor::closeEvent(QCloseEvent* event) {
+    // Closing while a teleporter awaits its partner puts the first cell back.
+    model_.escape();
+    emit closed();
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace boltik::qt

@@ -1,0 +1,74 @@
+// Redaktor: the level editor's window, a view over the core's editor model: the grid, the
+// palette, the counters and the file menu.
+#pragma once
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <array>
+#include <optional>
+
+#include "core/editor/Editor.h"
+
+namespace boltik::qt {
+
+class EditorGrid;
+
+class Redaktor : public QMainWindow, public editor::EditorHost {
+    Q_OBJECT
+
+public:
+    explicit Redaktor(QWidget* parent = nullptr);
+
+    editor::Editor& model() { return model_; }
+    QWidget* grid() const;
+    const QImage& gridPicture() const;
+    QLabel* paletteItem(int tool) const { return obje_[tool]; }
+    QWidget* selectionFrame() const { return obwod_; }
+    QLabel* preview() const { return prew_; }
+    QLabel* columnLabel() const { return lef_; }
+    QLabel* rowLabel() const { return toz_; }
+    QLabel* boltCounter() const { return kolbolts_; }
+    QAction* newAction() const { return mnuNew_; }
+    QAction* loadAction() const { return mnuLoad_; }
+    QAction* saveAction() const { return mnuSave_; }
+    QAction* exitAction() const { return cmdExit_; }
+
+    // The grid cell under a pixel of the grid; nothing outside the 19 x 12 squares.
+    static std::optional<editor::Cell> cellAt(QPoint pixel);
+
+    std::optional<int> chooseCrawlerHeading() override;
+
+    // Applies what the model changed: the cells to redraw, the labels, the pairing frame.
+    void refresh();
+
+signals:
+    // The window has closed: the start menu comes back.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void selectTool(int tool);
+    void loadLevel();
+    void saveLevel();
+
+    editor::Editor model_;
+    EditorGrid* polle_;
+    std::array<QLabel*, editor::kTools> obje_{};
+    QWidget* obwod_;
+    QLabel* prew_;
+    QLabel* lef_;
+    QLabel* toz_;
+    QLabel* kolbolts_;
+    QAction* mnuNew_;
+    QAction* mnuLoad_;
+    QAction* mnuSave_;
+    QAction* cmdExit_;
+};
+
+}  // namespace boltik::qt

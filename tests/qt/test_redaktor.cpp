@@ -1,0 +1,249 @@
+// The level editor's window driven by synthesized mouse events: painting, the palette,
+// KudaSow, teleporter pairs, the file menu through the chooser, and a level it made played.
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+
+#include "WindowTesting.h"
+#include "core/board/Codes.h"
+#include "core/board/LevelFile.h"
+#include "qt/Filesel.h"
+#include "qt/GameWindow.h"
+#include "qt/KudaSow.h"
+#include "qt/MsgBo.h"
+#include "qt/Program.h"
+#include "qt/Redaktor.h"
+#include "support/Rig.h"
+
+using namespace boltik;
+using editor::Cell;
+using qt::Redaktor;
+using testing::whenShown;
+
+namespace {
+
+// The centre of a grid cell, in pixels of the grid.
+QPoint centre(int x, int y) {
+    return QPoint(x * 32 + 16, y * 32 + 16);
+}
+
+void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+void click(Redaktor& r, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    send(r.grid(), QEvent::MouseButtonPress, centre(x, y), button);
+    send(r.grid(), QEvent::MouseButtonRelease, centre(x, y), button);
+}
+
+void tool(Redaktor& r, int k) {
+    QTest::mouseClick(r.paletteItem(k), Qt::LeftButton);
+}
+
+int16_t code(Redaktor& r, int x, int y) {
+    return r.model().board().code(x, y);
+}
+
+// Answers the chooser with a name, or closes it without a choice.
+void answerChooser(const QString& name) {
+    whenShown<qt::Filesel>([name](qt::Filesel* chooser) {
+        if (name.isEmpty()) {
+            chooser->close();
+            return;
+        }
+        chooser->nameBox()->setText(name);
+        QTest::keyClick(chooser->nameBox(), Qt::Key_Return);
+    });
+}
+
+}  // namespace
+
+class RedaktorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithAWallRingAndTheGridLines() {
+        Redaktor r;
+        r.show();
+        QCOMPARE(r.grid()->size(), QSize(614, 390));
+        QCOMPARE(r.gridPicture().pixelColor(32 * 5, 32 * 5 + 10), QColor(Qt::black));
+        QCOMPARE(code(r, 0, 0), board::code::kWall);
+        QCOMPARE(r.boltCounter()->text(), QStringLiteral("0"));
+    }
+
+    void paintAndDragAcrossCells() {
+        Redaktor r;
+        r.show();
+        tool(r, 2);
+        QCOMPARE(r.model().tool(), 2);
+        QCOMPARE(r.selectionFrame()->pos(), r.paletteItem(2)->pos());
+        const QImage floor = r.gridPicture().copy(32 * 3 + 8, 32 * 3 + 8, 8, 8);
+        send(r.grid(), QEvent::MouseButtonPress, centre(3, 3));
+        send(r.grid(), QEvent::MouseMove, centre(4, 3));
+        send(r.grid(), QEvent::MouseMove, centre(5, 3) + QPoint(0, 10));
+        send(r.grid(), QEvent::MouseButtonRelease, centre(5, 3));
+        send(r.grid(), QEvent::MouseMove, centre(6, 3));
+        for (int x : {3, 4, 5})
+            QCOMPARE(code(r, x, 3), board::code::kBox);
+        QCOMPARE(code(r, 6, 3), board::code::kEmpty);
+        QVERIFY(r.gridPicture().copy(32 * 3 + 8, 32 * 3 + 8, 8, 8) != floor);
+        QCOMPARE(r.columnLabel()->text(), QStringLiteral("6"));
+        QCOMPARE(r.rowLabel()->text(), QStringLiteral("3"));
+    }
+
+    void aClickOutsideTheSquaresChangesNothing() {
+        Redaktor r;
+        r.show();
+        tool(r, 1);
+        const auto before = testing::boardPicture(r.model().board());
+        const QImage picture = r.gridPicture();
+        click(r, 0, 0);  // a wall on a wall, to begin with
+        send(r.grid(), QEvent::MouseButtonPress, QPoint(610, 100));
+        send(r.grid(), QEvent::MouseButtonRelease, QPoint(610, 100));
+        send(r.grid(), QEvent::MouseButtonPress, QPoint(100, 387));
+        send(r.grid(), QEvent::MouseButtonRelease, QPoint(100, 387));
+        QCOMPARE(testing::boardPicture(r.model().board()), before);
+        QVERIFY(!Redaktor::cellAt(QPoint(610, 100)));
+        QCOMPARE(Redaktor::cellAt(QPoint(32, 32)), (Cell{0, 0}));  // edges go to the first
+        QCOMPARE(Redaktor::cellAt(QPoint(33, 32)), (Cell{1, 0}));
+    }
+
+    void theCrawlerAsksKudaSow() {
+        Redaktor r;
+        r.show();
+        tool(r, editor::kToolCrawler);
+        whenShown<qt::KudaSow>([](qt::KudaSow* w) {
+            QCOMPARE(w->picture(0)->pixmap().size(), QSize(120, 61));
+            QTest::mousePress(w->picture(3), Qt::LeftButton);
+        });
+        click(r, 7, 7);
+        QCOMPARE(code(r, 7, 7), board::code::kCrawler);
+        QCOMPARE(r.model().board().at(7, 7, board::layer::kParamA), 2);
+        QCOMPARE(r.model().board().at(7, 7, board::layer::kParamB), 3);
+        whenShown<qt::KudaSow>([](qt::KudaSow* w) { w->close(); });
+        click(r, 8, 8);  // closed: the choice before is applied again
+        QCOMPARE(r.model().board().at(8, 8, board::layer::kParamA), 2);
+    }
+
+    void aTeleporterPairAndEscape() {
+        Redaktor r;
+        r.show();
+        tool(r, editor::kToolTeleporter);
+        click(r, 2, 2);
+        send(r.grid(), QEvent::MouseMove, centre(9, 6));
+        QCOMPARE(r.gridPicture().pixelColor(centre(9, 6)),
+                 r.gridPicture().pixelColor(centre(9, 5)));
+        QCOMPARE(r.grid()->grab().toImage().pixelColor(9 * 32, 6 * 32 + 5), QColor(192, 255, 192));
+        click(r, 9, 6);
+        QCOMPARE(code(r, 9, 6), board::code::kTeleporter);
+        QCOMPARE(r.model().board().at(2, 2, board::layer::kParamA), 9);
+        click(r, 4, 4);
+        QTest::keyClick(&r, Qt::Key_Escape);
+        QCOMPARE(code(r, 4, 4), board::code::kEmpty);
+        QVERIFY(!r.model().pairingCell());
+    }
+
+    void newSaveAndLoadThroughTheChooser() {
+        testing::TempDir dir;
+        Redaktor r;
+        r.show();
+        tool(r, editor::kToolBolt);
+        click(r, 3, 3);
+        click(r, 4, 3);
+        answerChooser(QStringLiteral("mine"));
+        r.saveAction()->trigger();
+        QVERIFY(std::filesystem::exists("mine.tur"));
+        r.newAction()->trigger();
+        QCOMPARE(r.boltCounter()->text(), QStringLiteral("0"));
+        QCOMPARE(code(r, 3, 3), board::code::kEmpty);
+        answerChooser(QString());  // closed without a choice: nothing is loaded
+        r.loadAction()->trigger();
+        QCOMPARE(code(r, 3, 3), board::code::kEmpty);
+        answerChooser(QStringLiteral("mine.tur"));
+        r.loadAction()->trigger();
+        QCOMPARE(code(r, 3, 3), board::code::kBolt);
+        QCOMPARE(r.boltCounter()->text(), QStringLiteral("2"));
+    }
+
+    void aFailedLoadShowsItsMessageAndKeepsTheBoard() {
+        testing::TempDir dir;
+        dir.write("bad.tur", "1\r\n2\r\n");
+        Redaktor r;
+        r.show();
+        tool(r, 2);
+        click(r, 5, 5);
+        answerChooser(QStringLiteral("bad"));
+        QString message;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            message = box->text();
+            icon = box->icon();
+            box->accept();
+        });
+        r.loadAction()->trigger();
+        QCOMPARE(message, QStringLiteral("!!!"));
+        QCOMPARE(icon, QMessageBox::Critical);
+        QCOMPARE(code(r, 5, 5), board::code::kBox);
+    }
+
+    void closingBringsTheMenuBack() {
+        testing::TempDir dir;
+        dir.write("settings.ini", settings::settingsText(settings::defaultSettings()));
+        qt::Program program;
+        QVERIFY(program.start());
+        QPointer<qt::FrmMeny> menu = program.menu();
+        menu->editorButton()->click();
+        QTRY_VERIFY(menu.isNull());
+        auto* editor = qobject_cast<Redaktor*>(program.editor());
+        QVERIFY(editor && editor->isVisible());
+        editor->exitAction()->trigger();
+        QTRY_VERIFY(program.menu() && program.menu()->isVisible());
+    }
+
+    void aLevelMadeInTheEditorPlaysInTheGame() {
+        testing::TempDir dir;
+        {
+            Redaktor r;
+            r.show();
+            tool(r, editor::kToolPlayer);
+            click(r, 1, 1);
+            tool(r, editor::kToolBolt);
+            click(r, 2, 1);
+            tool(r, 8);  // the capsule
+            click(r, 3, 1);
+            answerChooser(QStringLiteral("made"));
+            r.saveAction()->trigger();
+        }
+        sound::SilentSounds sounds;
+        qt::GameWindow game(sounds);
+        game.setNanosPerRound(0);
+        QSignalSpy ended(&game, &qt::GameWindow::gameEnded);
+        answerChooser(QStringLiteral("made"));
+        int taps = 0;
+        QString asked;
+        testing::poll([&] {
+            // Finished, the game takes the next number, which is missing: it asks.
+            if (auto* box = testing::visibleWindow<qt::MsgBo>()) {
+                asked = box->findChildren<QLabel*>().first()->text();
+                QTest::mouseClick(box->clickArea(2), Qt::LeftButton);
+                return true;
+            }
+            if (game.world().levelName == "made.tur" && ++taps % 5 == 0) {
+                QCoreApplication::postEvent(
+                    &game, new QKeyEvent(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier));
+            }
+            return false;
+        });
+        game.show();
+        game.start();
+        QTRY_VERIFY_WITH_TIMEOUT(ended.count() == 1, 20000);
+        QCOMPARE(asked, QStringLiteral("Тура1.turне существует, продолжить ?"));
+    }
+};
+
+QTEST_MAIN(RedaktorTest)
+#include "test_redaktor.moc"
