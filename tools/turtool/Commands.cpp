@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "Script.h"
+#include "Subcommands.h"
 #include "core/board/LevelFile.h"
 #include "core/board/Text.h"
 #include "core/loop/MainLoop.h"
@@ -27,16 +28,9 @@ const char* const kUsage =
     "usage: turtool show FILE\n"
     "       turtool check FILE\n"
     "       turtool run FILE [--cycles N] [--script F] [--seed S] [--layers L,...]\n"
-    "                        [--answer-missing 1|2] [--trace-sounds]\n";
-
-void printLayer(std::ostream& out, const Board& board, int l) {
-    out << "layer " << l << ":\n";
-    for (int y = 0; y <= kLastRow; ++y) {
-        for (int x = 0; x <= kLastCol; ++x)
-            out << (x ? " " : "") << board.at(x, y, l);
-        out << '\n';
-    }
-}
+    "                        [--answer-missing 1|2] [--trace-sounds]\n"
+    "       turtool edit [--from FILE] --script S\n"
+    "       turtool settings FILE\n";
 
 // Loads a level into a fresh board, or prints one line naming what failed.
 std::optional<LevelReadResult> load(const std::string& file, Board& board, std::ostream& err) {
@@ -256,12 +250,23 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
+void printLayer(std::ostream& out, const Board& board, int l) {
+    out << "layer " << l << ":\n";
+    for (int y = 0; y <= kLastRow; ++y) {
+        for (int x = 0; x <= kLastCol; ++x)
+            out << (x ? " " : "") << board.at(x, y, l);
+        out << '\n';
+    }
+}
+
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() == 2 && args[0] == "show") return show(args[1], out, err);
     if (args.size() == 2 && args[0] == "check") return check(args[1], out, err);
     if (args.size() >= 2 && args[0] == "run") {
         if (const auto options = parseRun(args)) return run(*options, out, err);
     }
+    if (!args.empty() && args[0] == "edit") return edit(args, out, err);
+    if (args.size() == 2 && args[0] == "settings") return showSettings(args[1], out);
     err << kUsage;
     return 2;
 }

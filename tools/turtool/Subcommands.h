@@ -1,0 +1,20 @@
+// The subcommands of turtool beside show, check and run, and what they share.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/board/Board.h"
+
+namespace turtool {
+
+// "layer N:" and the 12 rows of the play area, 19 numbers each, row 0 first.
+void printLayer(std::ostream& out, const boltik::board::Board& board, int layer);
+
+// edit [--from FILE] --script S: an editor board driven by a script; see Edit.cpp.
+int edit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// settings FILE: how the start menu reads a settings file.
+int showSettings(const std::string& file, std::ostream& out);
+
+}  // namespace turtool
