@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds the game in Release and starts it in the play directory.
+# Builds the game in Release and starts it. The game plays in the user's data directory
+# (~/.local/share/boltik, or $BOLTIK_PLAY_DIR), which it seeds with the default levels, sounds
+# and settings.ini on its first run.
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 "$root/scripts/deps.sh"
@@ -7,12 +9,4 @@ root="$(cd "$(dirname "$0")" && pwd)"
 build="$root/build/release"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBOLTIK_TESTS=OFF > /dev/null
 cmake --build "$build" -j "$(nproc)"
-
-# The play directory gets the default content; files already there are kept as they are.
-play="${BOLTIK_PLAY_DIR:-$root/play}"
-mkdir -p "$play"
-"$root/scripts/sync-data.sh" "$root/data" "$play"
-cp -f "$build/tools/turtool/turtool" "$play/"
-
-cd "$play"
 exec "$build/src/boltik" "$@"

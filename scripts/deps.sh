@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
-          libgtest-dev clang-format fonts-dejavu-core)
+          libgtest-dev clang-format fonts-dejavu-core desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do

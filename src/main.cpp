@@ -1,9 +1,12 @@
-// The game program: sets up the application and opens the start menu.
+// The game program: sets up the application, enters the play directory and opens the start
+// menu.
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include "qt/PlayDirectory.h"
 #include "qt/Program.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +14,7 @@ int main(int argc, char* argv[]) {
     // The program ends when one of its windows says so, not when the last window closes:
     // between the level editor and the menu, or after the settings editor, none is open.
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/boltik-256.png")));
     // The standard dialogs speak Russian like the rest of the game.
     QTranslator qtRussian;
     if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -18,6 +22,7 @@ int main(int argc, char* argv[]) {
         app.installTranslator(&qtRussian);
     }
 
+    if (!boltik::qt::enterPlayDirectory()) return 1;
     boltik::qt::Program program;
     QObject::connect(&program, &boltik::qt::Program::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -43,7 +43,6 @@ FrmMeny::FrmMeny(QWidget* parent)
       izo_(uiPicture(QStringLiteral("menu_header"))) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QStringLiteral("Меню"));
-    setWindowIcon(QIcon(QPixmap::fromImage(uiPicture(QStringLiteral("icon_lives")))));
     resize(kClientWidth, kClientHeight);
     cmdGame_->setGeometry(twipsRect(1000, 960, 3000, 500));
     cmdProekt_->setGeometry(twipsRect(1000, 1680, 3000, 500));

@@ -3,6 +3,7 @@
 #include "artgen.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QStringList>
@@ -193,7 +194,7 @@ using namespace art;
 bool save(const QImage& img, const QString& dir, const QString& rel) {
     const QString path = dir + "/" + rel;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const QImage out = img.convertToFormat(QImage::Format_RGB32);
+    const QImage out = img.hasAlphaChannel() ? img : img.convertToFormat(QImage::Format_RGB32);
     if (!out.save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
@@ -244,6 +245,14 @@ int writeAll(const QString& dir) {
         failures += !save(n.image, dir, n.path);
     for (const NamedImage& n : editorImages())
         failures += !save(n.image, dir, n.path);
+    failures += !save(iconImage(256), dir, "icons/boltik-256.png");
+    QFile svg(dir + "/icons/boltik.svg");
+    if (svg.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        svg.write(iconSvg().toUtf8());
+    } else {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(svg.fileName()));
+        ++failures;
+    }
     return failures;
 }
 

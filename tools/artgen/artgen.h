@@ -82,6 +82,9 @@ struct NamedImage {
 };
 std::vector<NamedImage> uiImages();
 std::vector<NamedImage> editorImages();
+// The program's icon, as SVG text and as a picture of the given size.
+QString iconSvg();
+QImage iconImage(int size);
 QColor texBase();
 
 }  // namespace art

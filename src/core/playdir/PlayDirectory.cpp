@@ -1,0 +1,129 @@
+// Finding and seeding the play directory.
+#include "core/playdir/PlayDirectory.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+
+#include "core/board/Files.h"
+
+namespace boltik::playdir {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// In the seed list, in place of a checksum: a file the user had before it could be seeded.
+const char* const kUsersOwn = "users-own";
+
+std::optional<std::string> readWhole(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// FNV-1a, 64 bits, in hexadecimal: enough to tell a changed file from the one seeded.
+std::string checksum(const std::string& bytes) {
+    uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    std::ostringstream out;
+    out << std::hex << hash;
+    return out.str();
+}
+
+// The seed list: file name -> checksum of what was seeded.
+std::map<std::string, std::string> readSeedList(const fs::path& playDir) {
+    std::map<std::string, std::string> seeded;
+    std::ifstream in(playDir / kSeedList, std::ios::binary);
+    std::string line;
+    while (board::readLine(in, line, 4096)) {
+        const auto blank = line.find(' ');
+        if (blank == std::string::npos) continue;
+        seeded[line.substr(blank + 1)] = line.substr(0, blank);
+    }
+    return seeded;
+}
+
+void writeSeedList(const fs::path& playDir, const std::map<std::string, std::string>& seeded) {
+    std::string text;
+    for (const auto& [name, sum] : seeded)
+        text += sum + " " + name + "\n";
+    board::writeFileAtomically((playDir / kSeedList).string(), text);
+}
+
+}  // namespace
+
+std::optional<fs::path> playDirectory(const char* override, const char* xdgDataHome,
+                                      const char* home) {
+    if (override && *override) return fs::path(override);
+    // A relative XDG_DATA_HOME is invalid and is ignored, as the XDG rules say.
+    if (xdgDataHome && *xdgDataHome && fs::path(xdgDataHome).is_absolute()) {
+        return fs::path(xdgDataHome) / "boltik";
+    }
+    if (home && *home) return fs::path(home) / ".local" / "share" / "boltik";
+    return std::nullopt;
+}
+
+SeedReport seed(const fs::path& defaults, const fs::path& playDir) {
+    SeedReport report;
+    std::error_code error;
+    fs::create_directories(playDir, error);
+    if (error || !fs::is_directory(playDir, error)) {
+        report.error = board::describeFileError(error ? error.value() : ENOTDIR);
+        return report;
+    }
+    auto seeded = readSeedList(playDir);
+    bool changed = false;
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(defaults, error)) {
+        if (entry.is_regular_file()) files.push_back(entry.path());
+    }
+    for (const fs::path& file : files) {
+        const std::string name = file.filename().string();
+        const auto bytes = readWhole(file);
+        if (!bytes) continue;
+        const std::string sum = checksum(*bytes);
+        const fs::path target = playDir / name;
+        const auto it = seeded.find(name);
+        if (it != seeded.end()) {
+            // Seeded before: only a file still as it was seeded follows the default.
+            if (it->second == sum) continue;
+            const auto now = readWhole(target);
+            if (!now || checksum(*now) != it->second) continue;
+            if (board::writeFileAtomically(target.string(), *bytes)) {
+                report.updated.push_back(name);
+                it->second = sum;
+                changed = true;
+            } else {
+                report.failed.push_back(name);
+            }
+            continue;
+        }
+        // Never seeded: added, unless the user already has a file of that name, which stays
+        // the user's for good.
+        changed = true;
+        if (fs::exists(target, error) || fs::is_symlink(target, error)) {
+            seeded[name] = kUsersOwn;
+            continue;
+        }
+        if (board::writeFileAtomically(target.string(), *bytes)) {
+            report.added.push_back(name);
+            seeded[name] = sum;
+        } else {
+            report.failed.push_back(name);
+            seeded.erase(name);
+        }
+    }
+    if (changed) writeSeedList(playDir, seeded);
+    return report;
+}
+
+}  // namespace boltik::playdir

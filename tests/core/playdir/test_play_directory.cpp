@@ -1,0 +1,99 @@
+// The play directory: where it is, and seeding it from the default content once per file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/playdir/PlayDirectory.h"
+#include "support/Rig.h"
+
+namespace boltik::playdir {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PlayDirectoryPlace, OverrideThenXdgDataHomeThenHome) {
+    EXPECT_EQ(playDirectory("/p", "/x", "/h"), fs::path("/p"));
+    EXPECT_EQ(playDirectory("", "/x", "/h"), fs::path("/x/boltik"));
+    EXPECT_EQ(playDirectory(nullptr, "relative", "/h"), fs::path("/h/.local/share/boltik"));
+    EXPECT_EQ(playDirectory(nullptr, nullptr, "/h"), fs::path("/h/.local/share/boltik"));
+    EXPECT_FALSE(playDirectory(nullptr, nullptr, nullptr));
+}
+
+struct Seeding {
+    testing::TempDir dir;
+    fs::path defaults = dir.path() / "defaults";
+    fs::path play = dir.path() / "home" / "play";
+
+    Seeding() { fs::create_directories(defaults); }
+    void setDefault(const std::string& name, const std::string& bytes) {
+        dir.write("defaults/" + name, bytes);
+    }
+    std::string played(const std::string& name) const { return dir.read("home/play/" + name); }
+    void userWrites(const std::string& name, const std::string& bytes) {
+        dir.write("home/play/" + name, bytes);
+    }
+};
+
+TEST(Seeding, AFirstRunCreatesTheDirectoryAndCopiesEverything) {
+    Seeding s;
+    s.setDefault("1.tur", "level one");
+    s.setDefault("settings.ini", "menu");
+    const SeedReport r = seed(s.defaults, s.play);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.added.size(), 2u);
+    EXPECT_EQ(s.played("1.tur"), "level one");
+    EXPECT_EQ(s.played("settings.ini"), "menu");
+    EXPECT_TRUE(seed(s.defaults, s.play).added.empty());  // a second run adds nothing
+}
+
+TEST(Seeding, ChangedAndDeletedFilesStayAsTheUserLeftThem) {
+    Seeding s;
+    s.setDefault("1.tur", "v1");
+    s.setDefault("settings.ini", "menu");
+    seed(s.defaults, s.play);
+    s.userWrites("1.tur", "mine");
+    fs::remove(s.play / "settings.ini");
+    s.setDefault("1.tur", "v2");
+    s.setDefault("settings.ini", "menu 2");
+    const SeedReport r = seed(s.defaults, s.play);
+    EXPECT_TRUE(r.added.empty());
+    EXPECT_TRUE(r.updated.empty());
+    EXPECT_EQ(s.played("1.tur"), "mine");
+    EXPECT_FALSE(fs::exists(s.play / "settings.ini"));  // deleted stays deleted
+}
+
+TEST(Seeding, NewDefaultsAreAddedAndUntouchedOnesFollowTheirDefault) {
+    Seeding s;
+    s.setDefault("1.tur", "v1");
+    seed(s.defaults, s.play);
+    s.setDefault("1.tur", "v2");  // a later version
+    s.setDefault("2.tur", "new level");
+    const SeedReport r = seed(s.defaults, s.play);
+    EXPECT_EQ(r.added, std::vector<std::string>{"2.tur"});
+    EXPECT_EQ(r.updated, std::vector<std::string>{"1.tur"});
+    EXPECT_EQ(s.played("1.tur"), "v2");
+    EXPECT_EQ(s.played("2.tur"), "new level");
+}
+
+TEST(Seeding, AFileTheUserMadeFirstIsNeverOverwritten) {
+    Seeding s;
+    fs::create_directories(s.play);
+    s.userWrites("5.tur", "my own five");
+    s.setDefault("5.tur", "default five");
+    seed(s.defaults, s.play);
+    s.setDefault("5.tur", "default five, later");
+    seed(s.defaults, s.play);
+    EXPECT_EQ(s.played("5.tur"), "my own five");
+}
+
+TEST(Seeding, APlaceThatCannotBeADirectoryIsAnError) {
+    Seeding s;
+    s.dir.write("home", "a file where the directory should be");
+    const SeedReport r = seed(s.defaults, s.play);
+    EXPECT_FALSE(r.ok());
+    EXPECT_FALSE(r.error.empty());
+}
+
+}  // namespace
+}  // namespace boltik::playdir
