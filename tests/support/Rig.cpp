@@ -93,6 +93,7 @@ int RecordingSounds::count(sound::Effect effect) const {
 Rig::Rig() : ctx(world, sprites, canvas, sounds, host) {
     host.attach(ctx);
     host.fixedRandom = 0.0;
+    host.recordPacing = true;
 }
 
 loop::GameEnd Rig::play(const Level& level, long cycles) {

@@ -7,18 +7,22 @@ using boltik::game::Question;
 using boltik::game::QuestionId;
 
 void ScriptHost::yield() {
-    ++yields;
-    missingInARow_ = 0;
     const long cycle = ctx_ ? ctx_->cycles : 0;
+    if (nextEvent_ <= cycle) runEvents(cycle);
+}
+
+void ScriptHost::runEvents(long cycle) {
     while (!events_.empty() && events_.begin()->first <= cycle) {
         auto fn = std::move(events_.begin()->second);
         events_.erase(events_.begin());
         fn();
     }
+    waitFor(events_.empty() ? kNever : events_.begin()->first);
 }
 
 int ScriptHost::askUser(const Question& question) {
     asked.push_back(question);
+    if (question.id != QuestionId::MissingLevel) missingInARow_ = 0;
     if (question.id == QuestionId::MissingLevel && missingLimit_ > 0 &&
         ++missingInARow_ >= missingLimit_) {
         throw ScriptStop(std::to_string(missingLimit_) +

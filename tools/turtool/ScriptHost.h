@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <map>
 #include <optional>
 #include <random>
@@ -35,19 +36,27 @@ public:
 
     // Runs fn at the first yield of the given cycle (0: the first yield at all). Events of
     // one cycle run in the order they were given.
-    void at(long cycle, std::function<void()> fn) { events_.insert({cycle, std::move(fn)}); }
-    void clearEvents() { events_.clear(); }
+    void at(long cycle, std::function<void()> fn) {
+        events_.insert({cycle, std::move(fn)});
+        waitFor(events_.begin()->first);
+    }
+    void clearEvents() {
+        events_.clear();
+        waitFor(kNever);
+    }
 
     // The next question asked must be this one; it is answered so.
     void answer(boltik::game::QuestionId id, int answer) { answers_.push_back({id, answer}); }
     // Every question of this kind that finds no answer waiting is answered so.
     void answerAlways(boltik::game::QuestionId id, int answer) { standing_[id] = answer; }
     // Stop the run (ScriptStop) when this many missing levels are asked in a row, with no
-    // yield between them; 0 for no limit.
+    // other question between them; 0 for no limit.
     void limitMissingLevels(int limit) { missingLimit_ = limit; }
 
     void yield() override;
-    void pace(int rounds) override { paced.push_back(rounds); }
+    void pace(int rounds) override {
+        if (recordPacing) paced.push_back(rounds);
+    }
     // Throws ScriptStop for a question nobody scripted.
     int askUser(const boltik::game::Question& question) override;
     // The next scripted choice; the chooser closed without a choice when none is left.
@@ -59,11 +68,21 @@ public:
     std::deque<double> randoms;
     std::optional<double> fixedRandom;
     std::vector<boltik::game::Question> asked;
+    bool recordPacing = false;  // keeps every pacing wait in paced
     std::vector<int> paced;
-    long yields = 0;
 
 private:
+    static constexpr long kNever = std::numeric_limits<long>::max();
+
+    void runEvents(long cycle);
+    // Nothing is to happen before that cycle: the main loop need not yield till then.
+    void waitFor(long cycle) {
+        nextEvent_ = cycle;
+        quietUntil(cycle);
+    }
+
     const boltik::game::Context* ctx_ = nullptr;
+    long nextEvent_ = 0;  // the cycle of the first event waiting
     std::multimap<long, std::function<void()>> events_;
     std::deque<std::pair<boltik::game::QuestionId, int>> answers_;
     std::map<boltik::game::QuestionId, int> standing_;

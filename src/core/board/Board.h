@@ -42,8 +42,31 @@ public:
         return x >= 0 && x < kBoardSize && y >= 0 && y < kBoardSize;
     }
 
+    // A cell checked once, for a caller that reads and writes it several times (the main
+    // loop's sweep): its place in the board, and the layers read and written through it.
+    static std::size_t cell(int x, int y) { return index(x, y, 0); }
+    int16_t at(std::size_t cell, int layer) const { return cells_[cell + layerIndex(layer)]; }
+    void set(std::size_t cell, int layer, int value) {
+        cells_[cell + layerIndex(layer)] = static_cast<int16_t>(value);
+    }
+
 private:
-    static std::size_t index(int x, int y, int layer);
+    // The checks sit on every access of the rules, so they are inline; the throw is not.
+    static std::size_t index(int x, int y, int layer) {
+        if (!inside(x, y) || layer < 0 || layer >= kLayerCount) [[unlikely]] {
+            outside(x, y, layer);
+        }
+        return (static_cast<std::size_t>(x) * kBoardSize + static_cast<std::size_t>(y)) *
+                   kLayerCount +
+               static_cast<std::size_t>(layer);
+    }
+    static std::size_t layerIndex(int layer) {
+        if (layer < 0 || layer >= kLayerCount) [[unlikely]] {
+            outside(0, 0, layer);
+        }
+        return static_cast<std::size_t>(layer);
+    }
+    [[noreturn]] static void outside(int x, int y, int layer);
 
     std::array<int16_t, kBoardSize * kBoardSize * kLayerCount> cells_{};
 };

@@ -21,6 +21,12 @@ public:
     // Lets the window system run: key handlers, timers, the replay button, closing. May
     // throw GameQuit when the game window has been closed meanwhile.
     virtual void yield() = 0;
+    // The main loop's yield at a point of the given cycle. A host with nothing to do before
+    // some cycle (a headless run waiting for its next scripted event) says so with
+    // quietUntil, and is not called before then: the main loop yields at every cell step.
+    void yieldIn(long cycle) {
+        if (cycle >= quietUntil_) yield();
+    }
     // Waits in proportion to a number of pacing rounds (2001 a cycle column, 8001 a reveal
     // column, 10001 a curtain column). Sleeps; never spins.
     virtual void pace(int rounds) = 0;
@@ -30,6 +36,13 @@ public:
     virtual std::optional<std::string> chooseLevel() = 0;
     // A uniform random number in [0, 1).
     virtual double random() = 0;
+
+protected:
+    // No yield is needed before this cycle; 0 (the start) asks for every one.
+    void quietUntil(long cycle) { quietUntil_ = cycle; }
+
+private:
+    long quietUntil_ = 0;
 };
 
 }  // namespace boltik::game

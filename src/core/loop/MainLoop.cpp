@@ -56,7 +56,7 @@ void reveal(Context& ctx) {
     World& w = ctx.world;
     for (int x = 0; x <= w.lastCol; ++x) {
         ctx.host.pace(kRevealColumnRounds);
-        ctx.host.yield();
+        ctx.host.yieldIn(ctx.cycles);
         for (int y = 0; y <= w.lastRow; ++y) {
             resumeNext([&] {
                 if (ctx.board.code(x, y) == code::kPlayer) {
@@ -85,7 +85,7 @@ void paintFlashOverBoard(Context& ctx) {
 // The all-bolts flash: the board goes pale twice with the chime, then comes back as it was.
 void flash(Context& ctx) {
     paintFlashOverBoard(ctx);
-    ctx.host.yield();
+    ctx.host.yieldIn(ctx.cycles);
     ctx.sounds.stop(sound::Effect::Start);
     ctx.sounds.rewind(sound::Effect::Wzriw2);
     ctx.sounds.playPanned(sound::Effect::Wzriw2, 0);
@@ -101,25 +101,26 @@ bool cellStep(Context& ctx, int x, int y) {
     if (!ctx.sounds.isPlaying(sound::Effect::Mus1)) {
         sound::restartAndPlay(ctx.sounds, sound::Effect::Mus1);
     }
-    if (w.kolBolt.readsZero() && ctx.flashState == FlashState::BoltsRemain) {
+    if (ctx.flashState == FlashState::BoltsRemain && w.kolBolt.readsZero()) {
         ctx.draw.canvas().keepCopy();
         ctx.flashState = FlashState::Pending;
     }
-    ctx.host.yield();
-    const int16_t c = ctx.board.code(x, y);
-    resumeNext([&] { dispatch(ctx, c, x, y); });
+    ctx.host.yieldIn(ctx.cycles);
+    const std::size_t cell = Board::cell(x, y);
+    const int16_t c = ctx.board.at(cell, layer::kCode);
+    if (hasStep(c)) resumeNext([&] { dispatch(ctx, c, x, y); });
     if (c == code::kPlayer && w.levelDone == kLevelDone) {
         w.levelDone = 0;
         return true;
     }
-    ctx.board.set(x, y, layer::kMoved, 0);
+    ctx.board.set(cell, layer::kMoved, 0);
     return false;
 }
 
 void endOfCycleRepaint(Context& ctx) {
     const int16_t c = ctx.board.code(0, 0);
     if (c != code::kPlayer && c != code::kBlast5 && c != code::kFuse) ctx.draw.DrawZeml(0, 0);
-    ctx.host.yield();
+    ctx.host.yieldIn(ctx.cycles);
 }
 
 // Step 1 of a cycle: true when the wreck countdown has run out and the call ends.
@@ -171,7 +172,7 @@ void Starter(Context& ctx) {
     if (w.startMode != StartMode::Choose) return;
     w.startMode = StartMode::Next;
     for (int x = w.lastCol; x >= 0; --x) {
-        ctx.host.yield();
+        ctx.host.yieldIn(ctx.cycles);
         ctx.host.pace(kCurtainColumnRounds);
         for (int y = 0; y <= w.lastRow; ++y) {
             resumeNext([&] {
