@@ -1,5 +1,6 @@
 // The start menu and the settings editor: built from settings.ini, the buttons, the editor's
 // password, the failures that lead into the settings editor, and what the editor writes.
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -142,6 +143,43 @@ private slots:
         std::string text = settings::settingsText(defaults());
         dir.write("settings.ini", text.substr(0, text.size() - 2 - 5));  // 17 lines
         QVERIFY(!FrmMeny().load());
+    }
+
+    void badPictureFilesFailQuickly() {
+        TempDir dir;
+        // A BMP whose header claims 30000 x 30000 pixels of 24 bits, with no pixels after it.
+        std::string huge = "BM";
+        auto le = [&huge](uint32_t v, int n) {
+            for (int i = 0; i < n; ++i)
+                huge += static_cast<char>((v >> (8 * i)) & 0xFF);
+        };
+        le(54 + 16, 4), le(0, 4), le(54, 4), le(40, 4), le(30000, 4), le(30000, 4);
+        le(1, 2), le(24, 2), le(0, 4), le(0, 4), le(2835, 4), le(2835, 4), le(0, 4), le(0, 4);
+        huge += std::string(16, '\0');
+        dir.write("huge.bmp", huge);
+        dir.write("empty.bmp", "");
+        std::filesystem::create_directory("folder.bmp");
+        QElapsedTimer clock;
+        clock.start();
+        for (const char* path : {"huge.bmp", "empty.bmp", "folder.bmp"}) {
+            settings::Settings s = defaults();
+            s.background = path;
+            writeSettings(dir, s);
+            QVERIFY2(!FrmMeny().load(), path);
+        }
+        QVERIFY(clock.elapsed() < 5000);
+    }
+
+    void bytesOutsideCodePage1251ShowAsQuestionMarks() {
+        TempDir dir;
+        std::string text = settings::settingsText(defaults());
+        text.replace(text.find(board::utf8ToCp1251("Меню\r\nНадпись")), 4,
+                     std::string("A\x98"
+                                 "B\xFF"));
+        dir.write("settings.ini", text);
+        FrmMeny menu;
+        QVERIFY(menu.load());
+        QCOMPARE(menu.windowTitle(), QStringLiteral("A?Bя"));
     }
 
     void thePasswordOpensTheEditorOnlyWhenExact() {

@@ -79,6 +79,39 @@ protected:
 
 using SoundOpening = PlayDirectory;
 
+// WAV files as they come damaged: what is there plays, what cannot be read is named.
+TEST_F(SoundOpening, DamagedFilesPlayWhatIsThereOrAreNamed) {
+    writeTones(0.2);
+    const std::string tone = toneWav(0.2);
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool loads;
+    };
+    std::string overclaiming = tone;
+    overclaiming[40] = '\xFF';  // the data chunk claims far more than follows
+    overclaiming[41] = '\xFF';
+    const Case kCases[] = {
+        {"truncated", tone.substr(0, tone.size() / 2), true},
+        {"claims more than it holds", overclaiming, true},
+        {"header only", tone.substr(0, 30), false},
+        {"empty", "", false},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        dir_.write("zerk.wav", c.bytes);
+        auto sounds = open();
+        EXPECT_EQ(sounds != nullptr, c.loads) << message_;
+        if (!c.loads) {
+            EXPECT_EQ(message_, "Невозможно найти файл zerk.wav");
+        }
+    }
+    std::filesystem::remove(dir_.path() / "zerk.wav");
+    std::filesystem::create_directory(dir_.path() / "zerk.wav");
+    EXPECT_EQ(open(), nullptr);
+    EXPECT_EQ(message_, "Невозможно найти файл zerk.wav");
+}
+
 TEST_F(SoundOpening, LoadsTheTwelveGameSoundsFromTheCurrentDirectory) {
     for (auto name : kEffectFiles) {
         std::filesystem::copy_file(std::filesystem::path(BOLTIK_DATA_DIR) / name,

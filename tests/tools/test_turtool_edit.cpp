@@ -206,7 +206,7 @@ TEST(TurtoolSettings, ShortOrMissingFilesAreErrors) {
     const ToolRun r = turtool({"settings", "short.ini"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "error: it has 17 lines, not 18\n");
-    EXPECT_EQ(turtool({"settings", "none.ini"}).out, "error: the file cannot be opened\n");
+    EXPECT_EQ(turtool({"settings", "none.ini"}).out, "error: cannot open the file\n");
     // LF line ends and comments replaced read the same.
     std::string lf;
     for (char c : text) {

@@ -55,13 +55,57 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
     return {};
 }
 
+bool openRegularFile(const std::string& path, std::ifstream& in, std::string& reason) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status)) {
+        reason = "cannot open the file";
+        return false;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        reason =
+            std::filesystem::is_directory(status) ? "a folder, not a file" : "not a regular file";
+        return false;
+    }
+    in.open(path, std::ios::binary);
+    if (!in) {
+        reason = "cannot open the file";
+        return false;
+    }
+    return true;
+}
+
+void skipByteOrderMark(std::istream& in) {
+    static constexpr char kMark[] = "\xEF\xBB\xBF";
+    for (int i = 0; i < 3; ++i) {
+        if (in.peek() != static_cast<unsigned char>(kMark[i])) {
+            // Not a mark after all: put back what was taken.
+            for (int j = 0; j < i; ++j)
+                in.unget();
+            return;
+        }
+        in.get();
+    }
+}
+
 bool readLine(std::istream& in, std::string& line, std::size_t maxLength) {
+    using Traits = std::char_traits<char>;
     line.clear();
+    std::streambuf* buffer = in.rdbuf();
+    if (!buffer || !in.good()) {
+        in.setstate(std::ios::failbit);
+        return false;
+    }
+    // Straight from the buffer: a line of a hundred megabytes is passed over quickly.
     bool any = false;
-    for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+    for (Traits::int_type c = buffer->sbumpc();; c = buffer->sbumpc()) {
+        if (Traits::eq_int_type(c, Traits::eof())) {
+            in.setstate(any ? std::ios::eofbit : std::ios::eofbit | std::ios::failbit);
+            break;
+        }
         any = true;
         if (c == '\n') break;
-        if (line.size() <= maxLength) line += static_cast<char>(c);
+        if (line.size() <= maxLength) line += Traits::to_char_type(c);
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return any;

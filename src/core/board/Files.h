@@ -1,6 +1,7 @@
 // File helpers of the rules core: whole-file atomic writes and capped line reading.
 #pragma once
 
+#include <fstream>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -20,6 +21,14 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
 
 // The reason for a failed file operation with the given errno value, in Russian.
 std::string describeFileError(int errorNumber);
+
+// Opens a file for reading only when it is a regular file (after links): a directory, a pipe
+// or a device named like a level would otherwise fail late, wait for a writer, or never end.
+// On failure `in` is left closed and the reason is given in English, for tools.
+bool openRegularFile(const std::string& path, std::ifstream& in, std::string& reason);
+
+// Skips a UTF-8 byte order mark at the start of a stream, which some text editors write.
+void skipByteOrderMark(std::istream& in);
 
 // Reads one line without its CR LF or LF ending. Lines longer than maxLength are read to
 // their end but returned cut to maxLength + 1 characters, so they still fail any parse.

@@ -36,6 +36,7 @@ bool readValue(std::istream& in, int lineNo, int16_t& value, LevelReadResult& re
 
 LevelReadResult readLevel(std::istream& in, Board& board, int lastCol, int lastRow) {
     LevelReadResult result;
+    skipByteOrderMark(in);
     int lineNo = 0;
     for (int x = 0; x <= lastCol; ++x) {
         for (int y = 0; y <= lastRow; ++y) {
@@ -63,12 +64,9 @@ LevelReadResult readLevel(std::istream& in, Board& board, int lastCol, int lastR
 }
 
 LevelReadResult readLevelFile(const std::string& path, Board& board, int lastCol, int lastRow) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        LevelReadResult result;
-        result.reason = "cannot open the file";
-        return result;
-    }
+    std::ifstream in;
+    LevelReadResult result;
+    if (!openRegularFile(path, in, result.reason)) return result;
     return readLevel(in, board, lastCol, lastRow);
 }
 
@@ -95,10 +93,13 @@ WriteResult writeLevelFile(const std::string& path, const Board& board, int64_t 
 }
 
 int32_t readCounterFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in;
+    std::string reason;
     std::string line;
     int64_t value = 0;
-    if (!in || !readLine(in, line) || !parseInteger(line, value)) return 0;
+    if (!openRegularFile(path, in, reason) || !readLine(in, line) || !parseInteger(line, value)) {
+        return 0;
+    }
     if (value < std::numeric_limits<int32_t>::min() ||
         value > std::numeric_limits<int32_t>::max()) {
         return 0;

@@ -82,8 +82,9 @@ SettingsRead parseSettings(std::string_view bytes) {
 }
 
 SettingsRead readSettingsFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {false, "the file cannot be opened", {}};
+    std::ifstream in;
+    std::string reason;
+    if (!board::openRegularFile(path, in, reason)) return {false, reason, {}};
     return readSettings(in);
 }
 

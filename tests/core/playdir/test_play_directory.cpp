@@ -95,5 +95,14 @@ TEST(Seeding, APlaceThatCannotBeADirectoryIsAnError) {
     EXPECT_FALSE(r.error.empty());
 }
 
+TEST(Seeding, ADirectoryThatCannotBeWrittenIsReportedFileByFile) {
+    Seeding s;
+    s.setDefault("1.tur", "level");
+    // /proc/self is a directory nobody can write, root included.
+    const SeedReport r = seed(s.defaults, "/proc/self");
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.failed, std::vector<std::string>{"1.tur"});
+}
+
 }  // namespace
 }  // namespace boltik::playdir

@@ -109,7 +109,7 @@ TEST(SettingsFile, MissingFileCannotBeRead) {
     testing::TempDir dir;
     const SettingsRead read = readSettingsFile();
     EXPECT_FALSE(read.ok);
-    EXPECT_EQ(read.error, "the file cannot be opened");
+    EXPECT_EQ(read.error, "cannot open the file");
 }
 
 TEST(SettingsFile, AFailedWriteLeavesTheOldFile) {
