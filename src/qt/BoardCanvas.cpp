@@ -33,16 +33,19 @@ void BoardCanvas::paint(sprites::Picture picture, int x, int y) {
         painter.drawImage(x, y, image);
     }
     update(QRect(QPoint(x, y), image.size()));
+    changed_ = true;
 }
 
 void BoardCanvas::clear() {
     picture_.fill(Qt::black);
     update();
+    changed_ = true;
 }
 
 void BoardCanvas::restoreCopy() {
     picture_ = keptCopy_;
     update();
+    changed_ = true;
 }
 
 void BoardCanvas::paintEvent(QPaintEvent* event) {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <utility>
 
 #include "core/sprites/Canvas.h"
 #include "qt/GraphicObjects.h"
@@ -27,6 +28,8 @@ public:
     void restoreCopy() override;
 
     const QImage& picture() const { return picture_; }
+    // Whether the picture has changed since the last call.
+    bool takeChanged() { return std::exchange(changed_, false); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,6 +38,7 @@ private:
     const GraphicObjects& sprites_;
     QImage picture_;
     QImage keptCopy_;
+    bool changed_ = false;
 };
 
 }  // namespace boltik::qt

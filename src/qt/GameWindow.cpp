@@ -144,15 +144,18 @@ void GameWindow::start() {
 }
 
 void GameWindow::starterTick() {
-    // A tick that comes while the previous one is still running is not delivered.
+    // A tick that comes while the previous one is still running is not delivered: the timer
+    // rests while a level is played, rather than waking the yields a thousand times a second.
     if (inTick_ || closed_) return;
     inTick_ = true;
+    starter_.stop();
     try {
         loop::Starter(*ctx_);
     } catch (const game::GameQuit&) {
         close();
     }
     inTick_ = false;
+    if (!closed_) starter_.start();
 }
 
 void GameWindow::syncCounters() {
@@ -167,6 +170,12 @@ void GameWindow::syncCounters() {
 }
 
 void GameWindow::yield() {
+    // The main loop yields at every cell step, thousands of times a second, and most yields
+    // would find nothing waiting: the window system is asked once the board picture has
+    // changed (so every change, the flash too, is shown at once), else every two milliseconds.
+    const auto now = std::chrono::steady_clock::now();
+    if (!boardCanvas_->takeChanged() && now - lastEvents_ < kEventInterval) return;
+    lastEvents_ = now;
     syncCounters();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     if (closed_) throw game::GameQuit{};

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <memory>
 #include <random>
 #include <string>
@@ -78,6 +79,8 @@ private:
     QTimer starter_;
     bool inTick_ = false;
     bool closed_ = false;
+    static constexpr std::chrono::microseconds kEventInterval{2000};
+    std::chrono::steady_clock::time_point lastEvents_{};
     long nanosPerRound_ = kDefaultNanosPerRound;
     std::mt19937 generator_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};

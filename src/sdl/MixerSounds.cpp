@@ -17,8 +17,12 @@ const char* const kNoDeviceMessage =
 const char* const kMissingFileMessage = "Невозможно найти файл ";
 
 constexpr int kStereo = 2;
-// About 23 ms at 44.1 kHz: short enough that a step sounds with the step.
-constexpr int kFramesPerBuffer = 1024;
+// The rate the game's sounds are made at. The mixer converts every chunk to the device's
+// rate as it loads it, so at twice the rate the thirty-second tune would take twice the
+// memory for no better sound.
+constexpr int kFrequency = 22050;
+// About 23 ms at 22.05 kHz: short enough that a step sounds with the step.
+constexpr int kFramesPerBuffer = 512;
 
 // SDL_mixer keeps one mixer per process, so a second instance would share our channels.
 bool deviceOpen = false;
@@ -55,7 +59,7 @@ std::unique_ptr<MixerSounds> MixerSounds::open(std::string& errorMessage) {
         errorMessage = kNoDeviceMessage;
         return nullptr;
     }
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, kStereo, kFramesPerBuffer) != 0) {
+    if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kStereo, kFramesPerBuffer) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         errorMessage = kNoDeviceMessage;
         return nullptr;
