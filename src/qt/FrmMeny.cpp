@@ -127,7 +127,9 @@ bool FrmMeny::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched != header_) return QWidget::eventFilter(watched, event);
-    auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto position = [event] {
+        return static_cast<QMouseEvent*>(event)->position().toPoint();
+    };
     switch (event->type()) {
         case QEvent::MouseButtonPress:
             // Where windows may not place themselves (Wayland), the desktop moves it.
@@ -136,10 +138,10 @@ bool FrmMeny::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             dragging_ = true;
-            grab_ = mouse->position().toPoint();
+            grab_ = position();
             return true;
         case QEvent::MouseMove:
-            if (dragging_) move(pos() + mouse->position().toPoint() - grab_);
+            if (dragging_) move(pos() + position() - grab_);
             return true;
         case QEvent::MouseButtonRelease:
             dragging_ = false;
