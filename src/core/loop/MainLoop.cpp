@@ -136,7 +136,7 @@ bool countdownOver(World& w) {
 
 }  // namespace
 
-GameEnd Game(Context& ctx) {
+bool loadLevel(Context& ctx) {
     World& w = ctx.world;
     ctx.draw.canvas().clear();
     ctx.flashState = FlashState::BoltsRemain;
@@ -147,22 +147,40 @@ GameEnd Game(Context& ctx) {
     w.playerY = 1;
     resumeNext([&] { ctx.board.setCode(1, 1, code::kPlayer); });
     obtainLevel(ctx);
-    if (ctx.cycleLimit == 0) return GameEnd::Stopped;
+    if (ctx.cycleLimit == 0) return false;
     reveal(ctx);
     sound::restartAndPlay(ctx.sounds, sound::Effect::Start);
+    return true;
+}
+
+CycleEnd runCycle(Context& ctx) {
+    World& w = ctx.world;
+    ++ctx.cycles;
+    if (countdownOver(w)) return CycleEnd::Wrecked;
+    if (w.fireDelay < std::numeric_limits<int16_t>::max()) ++w.fireDelay;
+    for (int x = 0; x <= w.lastCol; ++x) {
+        if (ctx.flashState == FlashState::Pending) flash(ctx);
+        ctx.host.pace(kCycleColumnRounds);
+        for (int y = 0; y <= w.lastRow; ++y) {
+            if (cellStep(ctx, x, y)) return CycleEnd::LevelDone;
+        }
+    }
+    resumeNext([&] { endOfCycleRepaint(ctx); });
+    return CycleEnd::Continue;
+}
+
+GameEnd Game(Context& ctx) {
+    if (!loadLevel(ctx)) return GameEnd::Stopped;
     for (;;) {
         if (ctx.cycleLimit >= 0 && ctx.cycles >= ctx.cycleLimit) return GameEnd::Stopped;
-        ++ctx.cycles;
-        if (countdownOver(w)) return GameEnd::Wrecked;
-        if (w.fireDelay < std::numeric_limits<int16_t>::max()) ++w.fireDelay;
-        for (int x = 0; x <= w.lastCol; ++x) {
-            if (ctx.flashState == FlashState::Pending) flash(ctx);
-            ctx.host.pace(kCycleColumnRounds);
-            for (int y = 0; y <= w.lastRow; ++y) {
-                if (cellStep(ctx, x, y)) return GameEnd::LevelDone;
-            }
+        switch (runCycle(ctx)) {
+            case CycleEnd::LevelDone:
+                return GameEnd::LevelDone;
+            case CycleEnd::Wrecked:
+                return GameEnd::Wrecked;
+            case CycleEnd::Continue:
+                break;
         }
-        resumeNext([&] { endOfCycleRepaint(ctx); });
     }
 }
 

@@ -22,6 +22,13 @@ inline constexpr int kWreckCountdownEnd = 548;
 // countdown has run out. GameQuit from the host or the level load passes through.
 GameEnd Game(game::Context& ctx);
 
+// The two halves of Game, for callers that step a level themselves (the solver):
+// the start of a call (geometry, the level, the reveal, the start sound), false when a cycle
+// limit of 0 stops the call right after the load; and one cycle.
+enum class CycleEnd { Continue, LevelDone, Wrecked };
+bool loadLevel(game::Context& ctx);
+CycleEnd runCycle(game::Context& ctx);
+
 // One tick of the Starter timer: Game, then after a finished level that had been chosen or
 // replayed (startMode 0) the curtain and startMode 3, so the next tick loads the next number.
 void Starter(game::Context& ctx);
