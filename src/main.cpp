@@ -15,6 +15,9 @@ int main(int argc, char* argv[]) {
     // between the level editor and the menu, or after the settings editor, none is open.
     app.setQuitOnLastWindowClosed(false);
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/boltik-256.png")));
+    // The player's own choices (the sound on or off) are kept in ~/.config/boltik.
+    QCoreApplication::setOrganizationName(QStringLiteral("boltik"));
+    QCoreApplication::setApplicationName(QStringLiteral("boltik"));
     // The standard dialogs speak Russian like the rest of the game.
     QTranslator qtRussian;
     if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -26,6 +29,12 @@ int main(int argc, char* argv[]) {
     boltik::qt::Program program;
     QObject::connect(&program, &boltik::qt::Program::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    if (!program.start()) return 0;
+    // boltik --replay FILE shows a recorded game; without arguments the menu opens.
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QStringLiteral("--replay")) {
+        if (!program.startReplay(args[2])) return 1;
+    } else if (!program.start()) {
+        return 0;
+    }
     return app.exec();
 }

@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include "core/board/LevelNames.h"
+#include "core/progress/Progress.h"
 #include "qt/GraphicObjects.h"
 
 namespace boltik::qt {
@@ -37,6 +38,7 @@ Filesel::Filesel(QWidget* parent)
     fileList_->setStyleSheet(kWhiteOnBlue);
     fileList_->addItems(
         QDir::current().entryList({QStringLiteral("*.tur")}, QDir::Files, QDir::Name));
+    markFinishedLevels();
     nameBox_->setGeometry(8, 224, 161, 19);
     nameBox_->setStyleSheet(kWhiteOnBlue);
     okButton_->setGeometry(8, 248, 159, 27);
@@ -61,6 +63,22 @@ Filesel::Filesel(QWidget* parent)
     if (parent) parent->installEventFilter(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());
+    }
+}
+
+void Filesel::markFinishedLevels() {
+    // A finished level carries a tick and, as its tooltip, its best result; its text stays the
+    // file name, so choosing works as before.
+    const progress::Progress progress = progress::Progress::load();
+    const QIcon tick(QPixmap::fromImage(uiPicture(QStringLiteral("done_tick"))));
+    for (int i = 0; i < fileList_->count(); ++i) {
+        QListWidgetItem* item = fileList_->item(i);
+        const auto best = progress.best(item->text().toStdString());
+        if (!best) continue;
+        item->setIcon(tick);
+        item->setToolTip(QStringLiteral("Пройден. Лучший результат: %1 циклов, потеряно жизней: %2")
+                             .arg(best->cycles)
+                             .arg(best->livesLost));
     }
 }
 

@@ -37,6 +37,7 @@ protected:
 
 private:
     void confirm();
+    void markFinishedLevels();
 
     QListWidget* fileList_;
     QLineEdit* nameBox_;

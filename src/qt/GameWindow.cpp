@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
 #include <chrono>
 #include <thread>
 
@@ -65,8 +66,8 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
       sounds_(sounds),
       replayButton_(new QLabel(this)),
       texture_(uiPicture(QStringLiteral("tex"))),
-      generator_(
-          static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())) {
+      seeds_(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())),
+      pausePlate_(new QLabel(QStringLiteral("Пауза"), boardCanvas_)) {
     // The load sequence: counter file, window over the whole screen, sprites, board size.
     world_.bigCycles = board::readCounterFile();
     setWindowTitle(QStringLiteral("Болтик"));
@@ -91,6 +92,22 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
     replayButton_->installEventFilter(this);
     syncCounters();
     layoutControls();
+
+    QFont plateFont(QStringLiteral("Arial"));
+    plateFont.setPointSize(28);
+    plateFont.setBold(true);
+    pausePlate_->setFont(plateFont);
+    pausePlate_->setAlignment(Qt::AlignCenter);
+    pausePlate_->setStyleSheet(QStringLiteral(
+        "color: white; background: rgba(20, 20, 60, 200); border: 2px solid rgb(255, 230, 120);"
+        "border-radius: 12px;"));
+    pausePlate_->resize(240, 90);
+    pausePlate_->move((boardCanvas_->width() - 240) / 2, (boardCanvas_->height() - 90) / 2);
+    pausePlate_->hide();
+    // Another window or another desktop taking the focus pauses a level in play.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            &GameWindow::applicationStateChanged);
+    setMuted(QSettings().value(QStringLiteral("sound/muted"), false).toBool());
 
     starter_.setInterval(1);
     connect(&starter_, &QTimer::timeout, this, &GameWindow::starterTick);
@@ -143,6 +160,40 @@ void GameWindow::start() {
     starter_.start();
 }
 
+void GameWindow::playRecording(replay::Replay recording) {
+    recording.restore(world_);
+    player_.emplace(std::move(recording));
+    start();
+}
+
+void GameWindow::setPaused(bool paused) {
+    paused_ = paused;
+    pausePlate_->setVisible(paused);
+    pausePlate_->raise();
+}
+
+void GameWindow::setMuted(bool muted) {
+    muted_ = muted;
+    sounds_.setMuted(muted);
+}
+
+void GameWindow::applicationStateChanged(Qt::ApplicationState state) {
+    if (state != Qt::ApplicationActive && inTick_) setPaused(true);
+}
+
+void GameWindow::onLevelStart() {
+    const uint32_t seed = player_ ? player_->replay().seed : seeds_();
+    generator_.seed(seed);
+    if (!player_) recorder_.begin(world_, seed);
+}
+
+void GameWindow::onLevelEnd(bool finished) {
+    recorder_.end(finished, world_, ctx_->cycles);
+    emit levelEnded(finished);
+    // A recording shows its one level; then the window closes.
+    if (player_) QTimer::singleShot(0, this, &QWidget::close);
+}
+
 void GameWindow::starterTick() {
     // A tick that comes while the previous one is still running is not delivered: the timer
     // rests while a level is played, rather than waking the yields a thousand times a second.
@@ -170,6 +221,7 @@ void GameWindow::syncCounters() {
 }
 
 void GameWindow::yield() {
+    if (player_) player_->deliver(yieldPoint(), *ctx_);
     // The main loop yields at every cell step, thousands of times a second, and most yields
     // would find nothing waiting: the window system is asked once the board picture has
     // changed (so every change, the flash too, is shown at once), else every two milliseconds.
@@ -178,6 +230,12 @@ void GameWindow::yield() {
     lastEvents_ = now;
     syncCounters();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Paused, the main loop waits here, asleep until an event comes: keys, the replay button,
+    // Escape and closing are handled, and nothing advances until the key resumes.
+    while (paused_ && !closed_) {
+        syncCounters();
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
     if (closed_) throw game::GameQuit{};
 }
 
@@ -188,21 +246,55 @@ void GameWindow::pace(int rounds) {
 
 int GameWindow::askUser(const game::Question& question) {
     syncCounters();
-    return AskUser(question, this);
+    if (player_) return player_->answer();
+    const int answer = AskUser(question, this);
+    recorder_.answered(question.id, answer);
+    return answer;
 }
 
 std::optional<std::string> GameWindow::chooseLevel() {
+    if (player_) return player_->replay().name;
     const QString name = Filesel::choose(this);
     if (name.isEmpty()) return std::nullopt;
+    recorder_.chosen(name.toStdString());
     return name.toStdString();
 }
 
+void GameWindow::input(replay::Event::Kind kind, board::Dir dir) {
+    recorder_.input(yieldPoint(), kind, dir);
+    if (kind == replay::Event::Kind::Escape) {
+        if (player::escape(*ctx_) == player::EscapeAnswer::Quit) close();
+        return;
+    }
+    replay::apply({0, kind, dir}, *ctx_);
+}
+
 void GameWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_P || event->key() == Qt::Key_Pause) {
+        if (!event->isAutoRepeat()) setPaused(!paused_);
+        return;
+    }
+    if (event->key() == Qt::Key_M) {
+        if (event->isAutoRepeat()) return;
+        setMuted(!muted_);
+        QSettings().setValue(QStringLiteral("sound/muted"), muted_);
+        return;
+    }
     const int code = keyCode(event->key());
     if (code == player::kKeyEscape) {
-        if (player::escape(*ctx_) == player::EscapeAnswer::Quit) close();
+        // A recording is only watched: Escape ends it.
+        if (player_) {
+            close();
+        } else {
+            input(replay::Event::Kind::Escape);
+        }
     } else if (code != 0) {
-        player::keyDown(world_, code, shiftState(event->modifiers()));
+        // While paused, or while a recording plays, the arrows wait: nothing moves by itself
+        // afterwards.
+        if (paused_ || player_) return;
+        const bool shot = shiftState(event->modifiers()) == player::kShiftAlone;
+        input(shot ? replay::Event::Kind::Shift : replay::Event::Kind::Press,
+              *player::arrowDir(code));
     } else {
         QWidget::keyPressEvent(event);
     }
@@ -212,16 +304,16 @@ void GameWindow::keyReleaseEvent(QKeyEvent* event) {
     // X11 auto-repeat sends release and press pairs while a key is held: those releases
     // must not clear the request.
     const int code = keyCode(event->key());
-    if (event->isAutoRepeat() || code == 0 || code == player::kKeyEscape) {
+    if (event->isAutoRepeat() || code == 0 || code == player::kKeyEscape || player_) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    player::keyUp(world_, code);
+    input(replay::Event::Kind::Release, *player::arrowDir(code));
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == replayButton_ && event->type() == QEvent::MouseButtonRelease) {
-        game::Destroy(*ctx_);
+        if (!player_) input(replay::Event::Kind::Wreck);
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -15,6 +15,7 @@
 #include "core/board/World.h"
 #include "core/game/Context.h"
 #include "core/game/Host.h"
+#include "core/replay/Recorder.h"
 #include "core/sound/Sounds.h"
 #include "qt/BoardCanvas.h"
 #include "qt/GraphicObjects.h"
@@ -34,7 +35,21 @@ public:
 
     // Enables the Starter timer: the first tick opens the level chooser.
     void start();
+    // Plays a recorded game instead of taking the keyboard: its level, its inputs at their
+    // yields and its answers; the window closes when the level has ended.
+    void playRecording(replay::Replay recording);
     void setNanosPerRound(long nanos) { nanosPerRound_ = nanos; }
+
+    // Pause (P or the Pause key, and whenever the program loses the focus): the main loop
+    // stops advancing and waits for events; only the key resumes.
+    bool paused() const { return paused_; }
+    void setPaused(bool paused);
+    QLabel* pausePlate() const { return pausePlate_; }
+    // M silences every sound; the choice is kept for the next runs.
+    bool muted() const { return muted_; }
+    void setMuted(bool muted);
+    // The program lost or regained the focus (another window, another desktop).
+    void applicationStateChanged(Qt::ApplicationState state);
 
     board::World& world() { return world_; }
     game::Context& context() { return *ctx_; }
@@ -47,10 +62,14 @@ public:
     int askUser(const game::Question& question) override;
     std::optional<std::string> chooseLevel() override;
     double random() override { return uniform_(generator_); }
+    void onLevelStart() override;
+    void onLevelEnd(bool finished) override;
 
 signals:
     // The game is over: the window was closed, or the player chose to leave.
     void gameEnded();
+    // A call of the main loop has ended, its level finished or not.
+    void levelEnded(bool finished);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -65,6 +84,8 @@ private:
     void syncCounters();
     void layoutControls();
     void addCounter(int index, const QString& icon);
+    // A key or the replay button in play: kept in the recording, then given to the game.
+    void input(replay::Event::Kind kind, board::Dir dir = board::Dir::Up);
 
     board::World world_;
     GraphicObjects graphics_;
@@ -82,8 +103,16 @@ private:
     static constexpr std::chrono::microseconds kEventInterval{2000};
     std::chrono::steady_clock::time_point lastEvents_{};
     long nanosPerRound_ = kDefaultNanosPerRound;
+    // The guns' random numbers: a generator seeded afresh at every level start, so that a
+    // recording keeps the seed and plays the guns again as they fired.
     std::mt19937 generator_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+    std::mt19937 seeds_;
+    replay::Recorder recorder_;
+    std::optional<replay::Player> player_;
+    bool paused_ = false;
+    QLabel* pausePlate_;
+    bool muted_ = false;
 };
 
 }  // namespace boltik::qt

@@ -1,6 +1,7 @@
 // Opening the start menu, the game, the level editor and the settings editor.
 #include "qt/Program.h"
 
+#include <QFile>
 #include <QMessageBox>
 
 #include "qt/Redaktor.h"
@@ -50,16 +51,46 @@ void Program::openSettings() {
     editor.exec();
 }
 
-bool Program::openGame() {
+bool Program::openSound() {
     std::string message;
     sounds_ = sdl::MixerSounds::open(message);
-    if (!sounds_) {
-        QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(message),
-                        QMessageBox::Ok);
-        box.exec();
-        emit finished();
+    if (sounds_) return true;
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(message),
+                    QMessageBox::Ok);
+    box.exec();
+    emit finished();
+    return false;
+}
+
+bool Program::startReplay(const QString& file) {
+    std::string error;
+    std::optional<replay::Replay> recording;
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        error = in.errorString().toStdString();
+    } else {
+        recording = replay::parseReplay(in.readAll().toStdString(), error);
+    }
+    if (recording && replay::checksumOfFile(recording->level) != recording->checksum) {
+        error = "уровень " + recording->level + " изменился или его нет";
+        recording.reset();
+    }
+    if (!recording) {
+        QMessageBox::warning(nullptr, QStringLiteral("Болтик"),
+                             QStringLiteral("Запись %1 не воспроизвести: %2")
+                                 .arg(file, QString::fromStdString(error)));
         return false;
     }
+    if (!openSound()) return false;
+    game_ = std::make_unique<GameWindow>(*sounds_);
+    connect(game_.get(), &GameWindow::gameEnded, this, &Program::finished);
+    game_->showFullScreen();
+    game_->playRecording(std::move(*recording));
+    return true;
+}
+
+bool Program::openGame() {
+    if (!openSound()) return false;
     game_ = std::make_unique<GameWindow>(*sounds_);
     // The game window closes the menu as it loads; closing the game ends the program.
     if (menu_) menu_->deleteLater();

@@ -32,6 +32,10 @@ public:
     // The editor button, once access is granted: the level editor replaces the menu, and
     // closing it brings the menu back.
     void openEditor();
+    // boltik --replay FILE: shows a recorded game in the game window at the normal pace, in
+    // place of the menu. False, after a message, when the file is not a recording or its level
+    // has changed since.
+    bool startReplay(const QString& file);
 
     FrmMeny* menu() const { return menu_; }
     GameWindow* gameWindow() const { return game_.get(); }
@@ -44,6 +48,7 @@ signals:
 private:
     bool showMenu();
     void openSettings();
+    bool openSound();
 
     QPointer<FrmMeny> menu_;
     QPointer<QWidget> editor_;

@@ -116,6 +116,10 @@ void MixerSounds::playPanned(sound::Effect effect, int pan) {
     start(channel);
 }
 
+void MixerSounds::setMuted(bool muted) {
+    Mix_Volume(-1, muted ? 0 : MIX_MAX_VOLUME);
+}
+
 bool MixerSounds::isPlaying(sound::Effect effect) {
     return Mix_Playing(channelOf(effect)) != 0;
 }

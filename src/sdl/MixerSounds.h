@@ -47,6 +47,7 @@ public:
     void rewind(sound::Effect effect) override;
     void playPanned(sound::Effect effect, int pan) override;
     bool isPlaying(sound::Effect effect) override;
+    void setMuted(bool muted) override;
 
 private:
     struct ChunkDeleter {

@@ -260,6 +260,19 @@ QImage makeGear() {
     return img;
 }
 
+// The chooser's mark of a finished level: a green tick on the chooser's blue.
+QImage makeTick() {
+    QImage img = blankImage(16, 16, QColor(62, 90, 253));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath tick;
+    tick.moveTo(3, 8.5);
+    tick.lineTo(6.5, 12);
+    tick.lineTo(13, 4);
+    flat(p, strokeOf(tick, 3.2), QColor(0x3C, 0xD8, 0x5C), QColor(0x0C, 0x3C, 0x18), 1.0);
+    return img;
+}
+
 QImage makeIcon(void (*draw)(QPainter&), double zoom) {
     QImage img = blankImage(32, 32, texBase());
     QPainter p(&img);
@@ -313,6 +326,7 @@ std::vector<NamedImage> uiImages() {
                                                    QColor(0xEC, 0xE8, 0xFC), true)});
     out.push_back({"ui/menu_header.png", makeHeader()});
     out.push_back({"ui/settings_icon.png", makeGear()});
+    out.push_back({"ui/done_tick.png", makeTick()});
     return out;
 }
 

@@ -30,7 +30,8 @@ const char* const kUsage =
     "       turtool run FILE [--cycles N] [--script F] [--seed S] [--layers L,...]\n"
     "                        [--answer-missing 1|2] [--trace-sounds]\n"
     "       turtool edit [--from FILE] --script S\n"
-    "       turtool settings FILE\n";
+    "       turtool settings FILE\n"
+    "       turtool replay FILE\n";
 
 // Loads a level into a fresh board, or prints one line naming what failed.
 std::optional<LevelReadResult> load(const std::string& file, Board& board, std::ostream& err) {
@@ -169,27 +170,10 @@ std::optional<RunOptions> parseRun(const std::vector<std::string>& args) {
     return o;
 }
 
-const char* resultName(GameEnd end, long cycles) {
-    switch (end) {
-        case GameEnd::LevelDone:
-            return "done";
-        case GameEnd::Wrecked:
-            return "wrecked";
-        default:
-            return cycles == 0 ? "loaded" : "running";
-    }
-}
-
 void printRun(std::ostream& out, const char* result, const boltik::game::Context& ctx,
               const RunOptions& o, const TraceSounds& sounds) {
     const World& w = ctx.world;
-    out << "result: " << result << "\nlevel: " << w.levelName << "\ncycles: " << ctx.cycles
-        << "\nbigCycles: " << w.bigCycles << "\nlives: " << w.kolLives.caption()
-        << "\nbolts: " << w.kolBolt.caption() << "\nkeys: " << w.kolKeys.caption()
-        << "\nammo: " << w.kolWeapon.caption() << "\nplayer: " << w.playerX << ' ' << w.playerY
-        << "\nstartMode: " << static_cast<int>(w.startMode)
-        << "\nwreckCountdown: " << w.wreckCountdown << '\n';
-    printLayer(out, w.board, layer::kCode);
+    printDump(out, result, ctx);
     for (int l : o.layers)
         printLayer(out, w.board, l);
     if (!o.traceSounds) return;
@@ -250,6 +234,28 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
+const char* resultName(GameEnd end, long cycles) {
+    switch (end) {
+        case GameEnd::LevelDone:
+            return "done";
+        case GameEnd::Wrecked:
+            return "wrecked";
+        default:
+            return cycles == 0 ? "loaded" : "running";
+    }
+}
+
+void printDump(std::ostream& out, const char* result, const boltik::game::Context& ctx) {
+    const World& w = ctx.world;
+    out << "result: " << result << "\nlevel: " << w.levelName << "\ncycles: " << ctx.cycles
+        << "\nbigCycles: " << w.bigCycles << "\nlives: " << w.kolLives.caption()
+        << "\nbolts: " << w.kolBolt.caption() << "\nkeys: " << w.kolKeys.caption()
+        << "\nammo: " << w.kolWeapon.caption() << "\nplayer: " << w.playerX << ' ' << w.playerY
+        << "\nstartMode: " << static_cast<int>(w.startMode)
+        << "\nwreckCountdown: " << w.wreckCountdown << '\n';
+    printLayer(out, w.board, layer::kCode);
+}
+
 void printLayer(std::ostream& out, const Board& board, int l) {
     out << "layer " << l << ":\n";
     for (int y = 0; y <= kLastRow; ++y) {
@@ -267,6 +273,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (!args.empty() && args[0] == "edit") return edit(args, out, err);
     if (args.size() == 2 && args[0] == "settings") return showSettings(args[1], out);
+    if (args.size() == 2 && args[0] == "replay") return replayGame(args[1], out, err);
     err << kUsage;
     return 2;
 }

@@ -4,12 +4,11 @@
 #include <sstream>
 
 #include "core/board/Files.h"
-#include "core/game/Blasts.h"
 #include "core/player/Keyboard.h"
+#include "core/replay/Replay.h"
 
 namespace turtool {
 
-using boltik::game::GameQuit;
 namespace player = boltik::player;
 
 namespace {
@@ -82,30 +81,35 @@ std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::strin
 void schedule(ScriptHost& host, boltik::game::Context& ctx,
               const std::vector<ScriptEvent>& events) {
     using boltik::game::QuestionId;
+    using Kind = boltik::replay::Event::Kind;
     for (const ScriptEvent& event : events) {
-        host.at(event.cycle, [&host, &ctx, event] {
-            auto& world = ctx.world;
-            switch (event.kind) {
-                case ScriptEvent::Kind::Press:
-                    player::keyDown(world, event.keyCode, 0);
-                    break;
-                case ScriptEvent::Kind::Shift:
-                    player::keyDown(world, event.keyCode, player::kShiftAlone);
-                    break;
-                case ScriptEvent::Kind::Release:
-                    player::keyUp(world, event.keyCode);
-                    break;
-                case ScriptEvent::Kind::Escape:
-                    host.answer(QuestionId::LeaveGame, event.answers[0]);
-                    if (event.answers.size() > 1) {
-                        host.answer(QuestionId::RestartLevel, event.answers[1]);
-                    }
-                    if (player::escape(ctx) == player::EscapeAnswer::Quit) throw GameQuit{};
-                    break;
-                case ScriptEvent::Kind::Replay:
-                    boltik::game::Destroy(ctx);
-                    break;
+        boltik::replay::Event input;
+        input.dir = player::arrowDir(event.keyCode).value_or(boltik::board::Dir::Up);
+        switch (event.kind) {
+            case ScriptEvent::Kind::Press:
+                input.kind = Kind::Press;
+                break;
+            case ScriptEvent::Kind::Shift:
+                input.kind = Kind::Shift;
+                break;
+            case ScriptEvent::Kind::Release:
+                input.kind = Kind::Release;
+                break;
+            case ScriptEvent::Kind::Escape:
+                input.kind = Kind::Escape;
+                break;
+            case ScriptEvent::Kind::Replay:
+                input.kind = Kind::Wreck;
+                break;
+        }
+        host.at(event.cycle, [&host, &ctx, event, input] {
+            if (event.kind == ScriptEvent::Kind::Escape) {
+                host.answer(QuestionId::LeaveGame, event.answers[0]);
+                if (event.answers.size() > 1) {
+                    host.answer(QuestionId::RestartLevel, event.answers[1]);
+                }
             }
+            boltik::replay::apply(input, ctx);
         });
     }
 }

@@ -9,6 +9,11 @@ using boltik::game::QuestionId;
 void ScriptHost::yield() {
     const long cycle = ctx_ ? ctx_->cycles : 0;
     if (nextEvent_ <= cycle) runEvents(cycle);
+    while (!pointEvents_.empty() && pointEvents_.begin()->first <= yieldPoint()) {
+        auto fn = std::move(pointEvents_.begin()->second);
+        pointEvents_.erase(pointEvents_.begin());
+        fn();
+    }
 }
 
 void ScriptHost::runEvents(long cycle) {

@@ -44,6 +44,13 @@ public:
         events_.clear();
         waitFor(kNever);
     }
+    // Runs fn at the main loop's yield with this number in the level (Host::yieldPoint), as a
+    // recorded game needs; a host with such events is asked at every yield.
+    void atYield(long point, std::function<void()> fn) {
+        pointEvents_.insert({point, std::move(fn)});
+        everyYield_ = true;
+        waitFor(nextEvent_);
+    }
 
     // The next question asked must be this one; it is answered so.
     void answer(boltik::game::QuestionId id, int answer) { answers_.push_back({id, answer}); }
@@ -78,12 +85,14 @@ private:
     // Nothing is to happen before that cycle: the main loop need not yield till then.
     void waitFor(long cycle) {
         nextEvent_ = cycle;
-        quietUntil(cycle);
+        quietUntil(everyYield_ ? 0 : cycle);
     }
 
     const boltik::game::Context* ctx_ = nullptr;
     long nextEvent_ = 0;  // the cycle of the first event waiting
     std::multimap<long, std::function<void()>> events_;
+    std::multimap<long, std::function<void()>> pointEvents_;
+    bool everyYield_ = false;
     std::deque<std::pair<boltik::game::QuestionId, int>> answers_;
     std::map<boltik::game::QuestionId, int> standing_;
     int missingLimit_ = 0;

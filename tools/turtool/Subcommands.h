@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/board/Board.h"
+#include "core/game/Context.h"
+#include "core/loop/MainLoop.h"
 
 namespace turtool {
 
@@ -16,5 +18,12 @@ void printLayer(std::ostream& out, const boltik::board::Board& board, int layer)
 int edit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // settings FILE: how the start menu reads a settings file.
 int showSettings(const std::string& file, std::ostream& out);
+// replay FILE: plays a recorded game headless and prints the dump it ended with.
+int replayGame(const std::string& file, std::ostream& out, std::ostream& err);
+
+// The dump that run and replay end with: the result, the counters, the player, startMode,
+// the wreck countdown and the codes of the play area.
+void printDump(std::ostream& out, const char* result, const boltik::game::Context& ctx);
+const char* resultName(boltik::loop::GameEnd end, long cycles);
 
 }  // namespace turtool

@@ -9,6 +9,17 @@
 
 namespace boltik::board {
 
+std::string checksumOf(std::string_view bytes) {
+    uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
 std::string describeFileError(int errorNumber) {
     switch (errorNumber) {
         case EACCES:

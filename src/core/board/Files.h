@@ -19,6 +19,10 @@ struct WriteResult {
 // never leaves a truncated file: on failure any old file is left as it was.
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes);
 
+// A checksum of bytes, to tell one version of a file from another: FNV-1a, 64 bits, in
+// hexadecimal.
+std::string checksumOf(std::string_view bytes);
+
 // The reason for a failed file operation with the given errno value, in Russian.
 std::string describeFileError(int errorNumber);
 

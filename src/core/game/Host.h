@@ -25,8 +25,21 @@ public:
     // some cycle (a headless run waiting for its next scripted event) says so with
     // quietUntil, and is not called before then: the main loop yields at every cell step.
     void yieldIn(long cycle) {
+        ++yieldPoint_;
         if (cycle >= quietUntil_) yield();
     }
+    // The main loop's yields so far in the running level; its first yield is 1. A recorded
+    // game keeps each input with the yield at which it was handled.
+    long yieldPoint() const { return yieldPoint_; }
+
+    // The main loop tells the host when a call begins, before its level loads, and when it
+    // ends, finished (the open capsule entered) or not.
+    void beginLevel() {
+        yieldPoint_ = 0;
+        onLevelStart();
+    }
+    virtual void onLevelStart() {}
+    virtual void onLevelEnd(bool /*finished*/) {}
     // Waits in proportion to a number of pacing rounds (2001 a cycle column, 8001 a reveal
     // column, 10001 a curtain column). Sleeps; never spins.
     virtual void pace(int rounds) = 0;
@@ -43,6 +56,7 @@ protected:
 
 private:
     long quietUntil_ = 0;
+    long yieldPoint_ = 0;
 };
 
 }  // namespace boltik::game

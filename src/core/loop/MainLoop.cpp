@@ -169,7 +169,9 @@ CycleEnd runCycle(Context& ctx) {
     return CycleEnd::Continue;
 }
 
-GameEnd Game(Context& ctx) {
+namespace {
+
+GameEnd playLevel(Context& ctx) {
     if (!loadLevel(ctx)) return GameEnd::Stopped;
     for (;;) {
         if (ctx.cycleLimit >= 0 && ctx.cycles >= ctx.cycleLimit) return GameEnd::Stopped;
@@ -182,6 +184,15 @@ GameEnd Game(Context& ctx) {
                 break;
         }
     }
+}
+
+}  // namespace
+
+GameEnd Game(Context& ctx) {
+    ctx.host.beginLevel();
+    const GameEnd end = playLevel(ctx);
+    ctx.host.onLevelEnd(end == GameEnd::LevelDone);
+    return end;
 }
 
 void Starter(Context& ctx) {

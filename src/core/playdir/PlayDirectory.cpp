@@ -27,18 +27,6 @@ std::optional<std::string> readWhole(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// FNV-1a, 64 bits, in hexadecimal: enough to tell a changed file from the one seeded.
-std::string checksum(const std::string& bytes) {
-    uint64_t hash = 14695981039346656037ull;
-    for (unsigned char c : bytes) {
-        hash ^= c;
-        hash *= 1099511628211ull;
-    }
-    std::ostringstream out;
-    out << std::hex << hash;
-    return out.str();
-}
-
 // The seed list: file name -> checksum of what was seeded.
 std::map<std::string, std::string> readSeedList(const fs::path& playDir) {
     std::map<std::string, std::string> seeded;
@@ -90,14 +78,14 @@ SeedReport seed(const fs::path& defaults, const fs::path& playDir) {
         const std::string name = file.filename().string();
         const auto bytes = readWhole(file);
         if (!bytes) continue;
-        const std::string sum = checksum(*bytes);
+        const std::string sum = board::checksumOf(*bytes);
         const fs::path target = playDir / name;
         const auto it = seeded.find(name);
         if (it != seeded.end()) {
             // Seeded before: only a file still as it was seeded follows the default.
             if (it->second == sum) continue;
             const auto now = readWhole(target);
-            if (!now || checksum(*now) != it->second) continue;
+            if (!now || board::checksumOf(*now) != it->second) continue;
             if (board::writeFileAtomically(target.string(), *bytes)) {
                 report.updated.push_back(name);
                 it->second = sum;

@@ -41,6 +41,9 @@ public:
     // Sets the pan (0 is the centre, every caller's choice) and plays the effect once.
     virtual void playPanned(Effect effect, int pan) = 0;
     virtual bool isPlaying(Effect effect) = 0;
+    // Silences every effect and the tune, or lets them be heard again; they go on playing,
+    // so nothing the game asks of them changes.
+    virtual void setMuted(bool) {}
 };
 
 // How every effect of the game is started: stop it, rewind it, play it once in the centre.

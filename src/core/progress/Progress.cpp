@@ -1,0 +1,59 @@
+// Reading, improving and writing the progress file: one line a level,
+// "<cycles> <lives lost> <level file name>".
+#include "core/progress/Progress.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "core/board/Text.h"
+
+namespace boltik::progress {
+
+Progress Progress::load(const std::string& path) {
+    Progress progress;
+    std::ifstream in;
+    std::string reason;
+    if (!board::openRegularFile(path, in, reason)) return progress;
+    std::string line;
+    for (int n = 0; n < 100000 && board::readLine(in, line, 4096); ++n) {
+        std::istringstream words(line);
+        std::string cycles, lost;
+        words >> cycles >> lost;
+        std::string name;
+        std::getline(words >> std::ws, name);
+        int64_t c = 0;
+        int64_t l = 0;
+        if (name.empty() || !board::parseInteger(cycles, c) || !board::parseInteger(lost, l) ||
+            c < 0 || l < 0) {
+            continue;
+        }
+        progress.record(name, static_cast<long>(c), static_cast<long>(l));
+    }
+    return progress;
+}
+
+std::optional<Best> Progress::best(const std::string& level) const {
+    const auto it = levels_.find(level);
+    if (it == levels_.end()) return std::nullopt;
+    return it->second;
+}
+
+void Progress::record(const std::string& level, long cycles, long livesLost) {
+    const auto it = levels_.find(level);
+    if (it == levels_.end()) {
+        levels_[level] = Best{cycles, livesLost};
+        return;
+    }
+    it->second.cycles = std::min(it->second.cycles, cycles);
+    it->second.livesLost = std::min(it->second.livesLost, livesLost);
+}
+
+board::WriteResult Progress::save(const std::string& path) const {
+    std::string text;
+    for (const auto& [name, best] : levels_)
+        text +=
+            std::to_string(best.cycles) + " " + std::to_string(best.livesLost) + " " + name + "\n";
+    return board::writeFileAtomically(path, text);
+}
+
+}  // namespace boltik::progress

@@ -1,0 +1,39 @@
+// The player's progress: each finished level with its best result, kept in the play directory.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "core/board/Files.h"
+
+namespace boltik::progress {
+
+inline constexpr const char* kProgressFile = ".boltik-progress";
+
+// The best a level was finished with: the fewest cycles and, apart, the fewest lives lost
+// from its first start to its finish.
+struct Best {
+    long cycles = 0;
+    long livesLost = 0;
+    bool operator==(const Best&) const = default;
+};
+
+class Progress {
+public:
+    // Reads the file; a missing or damaged file (or line) is no progress, never an error.
+    static Progress load(const std::string& path = kProgressFile);
+
+    std::optional<Best> best(const std::string& level) const;
+    // Records a finish; each best only ever gets better.
+    void record(const std::string& level, long cycles, long livesLost);
+    // Writes the whole file through a temporary file, so a failure keeps the old one.
+    board::WriteResult save(const std::string& path = kProgressFile) const;
+
+    const std::map<std::string, Best>& levels() const { return levels_; }
+
+private:
+    std::map<std::string, Best> levels_;
+};
+
+}  // namespace boltik::progress

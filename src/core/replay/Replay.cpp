@@ -1,0 +1,282 @@
+// Recording a level's start, and the replay file.
+#include "core/replay/Replay.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "core/board/Files.h"
+#include "core/board/Text.h"
+#include "core/game/Blasts.h"
+#include "core/player/Keyboard.h"
+
+namespace boltik::replay {
+
+namespace {
+
+using board::Dir;
+
+constexpr const char* kHeader = "boltik replay 1";
+constexpr int kRecordedLayers[] = {board::layer::kTick, board::layer::kPhase, board::layer::kMoved};
+
+const char* kindName(Event::Kind kind) {
+    switch (kind) {
+        case Event::Kind::Press:
+            return "press";
+        case Event::Kind::Shift:
+            return "shift";
+        case Event::Kind::Release:
+            return "release";
+        case Event::Kind::Escape:
+            return "escape";
+        case Event::Kind::Wreck:
+            break;
+    }
+    return "replay";
+}
+
+const char* dirName(Dir d) {
+    switch (d) {
+        case Dir::Up:
+            return "up";
+        case Dir::Right:
+            return "right";
+        case Dir::Down:
+            return "down";
+        case Dir::Left:
+            break;
+    }
+    return "left";
+}
+
+std::optional<Dir> dirNamed(const std::string& word) {
+    for (Dir d : board::kAllDirs) {
+        if (word == dirName(d)) return d;
+    }
+    return std::nullopt;
+}
+
+std::optional<game::QuestionId> questionNamed(const std::string& word) {
+    for (auto id : {game::QuestionId::LeaveGame, game::QuestionId::RestartLevel,
+                    game::QuestionId::MissingLevel, game::QuestionId::ExitProgram}) {
+        if (word == game::questionName(id)) return id;
+    }
+    return std::nullopt;
+}
+
+bool number(const std::string& word, int64_t low, int64_t high, int64_t& value) {
+    return board::parseInteger(word, value) && value >= low && value <= high;
+}
+
+}  // namespace
+
+void apply(const Event& event, game::Context& ctx) {
+    static constexpr int kKeyCodes[] = {player::kKeyUp, player::kKeyRight, player::kKeyDown,
+                                        player::kKeyLeft};
+    const int key = kKeyCodes[board::index(event.dir)];
+    switch (event.kind) {
+        case Event::Kind::Press:
+            player::keyDown(ctx.world, key, 0);
+            break;
+        case Event::Kind::Shift:
+            player::keyDown(ctx.world, key, player::kShiftAlone);
+            break;
+        case Event::Kind::Release:
+            player::keyUp(ctx.world, key);
+            break;
+        case Event::Kind::Escape:
+            if (player::escape(ctx) == player::EscapeAnswer::Quit) throw game::GameQuit{};
+            break;
+        case Event::Kind::Wreck:
+            game::Destroy(ctx);
+            break;
+    }
+}
+
+Replay Replay::begin(const board::World& world, uint32_t seed) {
+    Replay r;
+    r.start = world.startMode;
+    r.name = world.levelName;
+    r.seed = seed;
+    r.lives = world.kolLives.caption();
+    r.bigCycles = world.bigCycles;
+    r.fireDelay = world.fireDelay;
+    r.requests = world.requests;
+    for (int x = 0; x <= world.lastCol; ++x) {
+        for (int y = 0; y <= world.lastRow; ++y) {
+            for (int l : kRecordedLayers) {
+                const int16_t v = world.board.at(x, y, l);
+                if (v != 0) r.cells.push_back({x, y, l, v});
+            }
+        }
+    }
+    return r;
+}
+
+void Replay::restore(board::World& world) const {
+    world.startMode = start;
+    world.levelName = name;
+    world.kolLives.setCaption(lives);
+    world.bigCycles = bigCycles;
+    world.fireDelay = fireDelay;
+    world.requests = requests;
+    for (int x = 0; x <= world.lastCol; ++x) {
+        for (int y = 0; y <= world.lastRow; ++y) {
+            for (int l : kRecordedLayers)
+                world.board.set(x, y, l, 0);
+        }
+    }
+    for (const CellValue& c : cells)
+        world.board.set(c.x, c.y, c.layer, c.value);
+}
+
+std::optional<std::string> checksumOfFile(const std::string& path) {
+    std::ifstream in;
+    std::string reason;
+    if (!board::openRegularFile(path, in, reason)) return std::nullopt;
+    return board::checksumOf(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+std::string replayText(const Replay& r) {
+    std::ostringstream out;
+    out << kHeader << '\n'
+        << "level " << r.level << '\n'
+        << "checksum " << r.checksum << '\n'
+        << "start " << static_cast<int>(r.start) << ' ' << r.name << '\n'
+        << "seed " << r.seed << '\n'
+        << "lives " << r.lives << '\n'
+        << "bigCycles " << r.bigCycles << '\n'
+        << "fireDelay " << r.fireDelay << '\n'
+        << "requests";
+    for (Dir d : board::kAllDirs) {
+        out << ' ' << r.requests.key[d] << ' ' << r.requests.fire[d] << ' ' << r.requests.fresh[d]
+            << ' ' << r.requests.held[d];
+    }
+    out << '\n';
+    for (const CellValue& c : r.cells)
+        out << "cell " << c.x << ' ' << c.y << ' ' << c.layer << ' ' << c.value << '\n';
+    for (const auto& [id, answer] : r.answers)
+        out << "answer " << game::questionName(id) << ' ' << answer << '\n';
+    for (const Event& e : r.events) {
+        out << "at " << e.point << ' ' << kindName(e.kind);
+        if (e.kind == Event::Kind::Press || e.kind == Event::Kind::Shift ||
+            e.kind == Event::Kind::Release) {
+            out << ' ' << dirName(e.dir);
+        }
+        out << '\n';
+    }
+    out << "cycles " << r.cycles << '\n';
+    return out.str();
+}
+
+std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
+    std::istringstream in(text);
+    std::string line;
+    if (!board::readLine(in, line, 4096) || line != kHeader) {
+        error = "not a boltik replay";
+        return std::nullopt;
+    }
+    Replay r;
+    bool ended = false;
+    for (int n = 2; board::readLine(in, line, 4096); ++n) {
+        std::istringstream words(line);
+        std::string key;
+        words >> key;
+        std::string rest;
+        std::getline(words >> std::ws, rest);
+        std::istringstream args(rest);
+        std::vector<std::string> w;
+        for (std::string s; args >> s;)
+            w.push_back(s);
+        int64_t a = 0, b = 0, c = 0, d = 0;
+        bool ok = true;
+        if (key == "level" || key == "checksum") {
+            (key == "level" ? r.level : r.checksum) = rest;
+            ok = !rest.empty();
+        } else if (key == "start") {
+            ok = w.size() >= 1 && number(w[0], 0, 3, a) && a != 1;
+            if (ok) {
+                r.start = static_cast<board::StartMode>(a);
+                r.name = rest.size() > w[0].size() ? rest.substr(w[0].size() + 1) : "";
+            }
+        } else if (key == "seed") {
+            ok = w.size() == 1 && number(w[0], 0, UINT32_MAX, a);
+            r.seed = static_cast<uint32_t>(a);
+        } else if (key == "lives") {
+            r.lives = rest;
+        } else if (key == "bigCycles") {
+            ok = w.size() == 1 && number(w[0], INT32_MIN, INT32_MAX, a);
+            r.bigCycles = static_cast<int32_t>(a);
+        } else if (key == "fireDelay") {
+            ok = w.size() == 1 && number(w[0], INT16_MIN, INT16_MAX, a);
+            r.fireDelay = static_cast<int16_t>(a);
+        } else if (key == "requests") {
+            ok = w.size() == 16;
+            for (std::size_t i = 0; ok && i < 16; ++i) {
+                ok = number(w[i], 0, 1, a);
+                const Dir dir = board::kAllDirs[i / 4];
+                switch (i % 4) {
+                    case 0:
+                        r.requests.key[dir] = static_cast<int16_t>(a);
+                        break;
+                    case 1:
+                        r.requests.fire[dir] = static_cast<int16_t>(a);
+                        break;
+                    case 2:
+                        r.requests.fresh[dir] = a != 0;
+                        break;
+                    default:
+                        r.requests.held[dir] = a != 0;
+                        break;
+                }
+            }
+        } else if (key == "cell") {
+            ok = w.size() == 4 && number(w[0], 0, board::kLastCol, a) &&
+                 number(w[1], 0, board::kLastRow, b) &&
+                 number(w[2], 0, board::kLayerCount - 1, c) &&
+                 number(w[3], INT16_MIN, INT16_MAX, d);
+            if (ok) {
+                r.cells.push_back({int(a), int(b), int(c), static_cast<int16_t>(d)});
+            }
+        } else if (key == "answer") {
+            const auto id = w.size() == 2 ? questionNamed(w[0]) : std::nullopt;
+            ok = id && number(w[1], 1, 2, a);
+            if (ok) r.answers.push_back({*id, int(a)});
+        } else if (key == "at") {
+            Event e;
+            ok = w.size() >= 2 && number(w[0], 1, INT64_MAX, a);
+            e.point = static_cast<long>(a);
+            if (ok && (w[1] == "press" || w[1] == "shift" || w[1] == "release")) {
+                const auto dir = w.size() == 3 ? dirNamed(w[2]) : std::nullopt;
+                ok = dir.has_value();
+                e.kind = w[1] == "press"   ? Event::Kind::Press
+                         : w[1] == "shift" ? Event::Kind::Shift
+                                           : Event::Kind::Release;
+                if (dir) e.dir = *dir;
+            } else if (ok && w.size() == 2 && (w[1] == "escape" || w[1] == "replay")) {
+                e.kind = w[1] == "escape" ? Event::Kind::Escape : Event::Kind::Wreck;
+            } else {
+                ok = false;
+            }
+            ok = ok && (r.events.empty() || r.events.back().point <= e.point);
+            if (ok) r.events.push_back(e);
+        } else if (key == "cycles") {
+            ok = w.size() == 1 && number(w[0], 0, INT64_MAX, a);
+            r.cycles = static_cast<long>(a);
+            ended = ok;
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            error = "line " + std::to_string(n) + " is not understood: " + line;
+            return std::nullopt;
+        }
+    }
+    if (!ended || r.level.empty() || r.checksum.empty()) {
+        error = "the replay is incomplete";
+        return std::nullopt;
+    }
+    return r;
+}
+
+}  // namespace boltik::replay

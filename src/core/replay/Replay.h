@@ -1,0 +1,69 @@
+// A recorded game: everything needed to play one level again exactly as it was won. The
+// start (which level, how it was reached, the state the level began in, the guns' seed), the
+// questions' answers in the order asked, and every input with the main loop's yield at which
+// it was handled.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/board/Directions.h"
+#include "core/board/World.h"
+#include "core/game/Context.h"
+#include "core/game/Questions.h"
+
+namespace boltik::replay {
+
+struct Event {
+    enum class Kind { Press, Shift, Release, Escape, Wreck };
+    long point = 0;  // the main loop's yield, counted from 1 at the start of the level
+    Kind kind = Kind::Press;
+    board::Dir dir = board::Dir::Up;  // for the keys
+    bool operator==(const Event&) const = default;
+};
+
+// A layer value of a play-area cell that the level began with and that the level file does
+// not set (a teleporter's tick, a blast phase, a moved mark left by the level before).
+struct CellValue {
+    int x, y, layer;
+    int16_t value;
+    bool operator==(const CellValue&) const = default;
+};
+
+struct Replay {
+    std::string level;     // the level file that was played
+    std::string checksum;  // of its bytes
+    board::StartMode start = board::StartMode::Replay;
+    std::string name;  // what the start loads: the chooser's answer, or levelName before it
+    uint32_t seed = 0;
+    std::string lives = "10";
+    int32_t bigCycles = 0;
+    int16_t fireDelay = 0;
+    board::Requests requests;
+    std::vector<CellValue> cells;
+    std::vector<std::pair<game::QuestionId, int>> answers;
+    std::vector<Event> events;
+    long cycles = 0;  // how long the level took
+
+    // Captures the start of a level from the world as it stands before the level loads.
+    static Replay begin(const board::World& world, uint32_t seed);
+    // Puts the world into the state the recorded level began in.
+    void restore(board::World& world) const;
+};
+
+// Plays a recorded input into the game, as the keyboard and the replay button would: a key
+// down or up, Escape with its questions, the replay button's wreck. Escape answered "Да"
+// ends the game (GameQuit).
+void apply(const Event& event, game::Context& ctx);
+
+// The checksum of a file's bytes (board::checksumOf); nothing when it cannot be read.
+std::optional<std::string> checksumOfFile(const std::string& path);
+
+// The replay as text, and back; a text that is not a replay gives nothing and the reason.
+std::string replayText(const Replay& replay);
+std::optional<Replay> parseReplay(const std::string& text, std::string& error);
+
+}  // namespace boltik::replay
