@@ -3,6 +3,7 @@
 #include "qt/MsgBo.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,7 +19,8 @@ const QColor kBlue(0, 0, 255);
 
 }  // namespace
 
-MsgBo::MsgBo(const QString& text, const QString& caption1, const QString& caption2, QWidget* parent)
+MsgBo::MsgBo(const QString& text, const QString& caption1, const QString& caption2, QWidget* parent,
+             int selected)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       tile_(uiPicture(QStringLiteral("msg_fon"))) {
     setFixedSize(466, 128);
@@ -40,6 +42,59 @@ MsgBo::MsgBo(const QString& text, const QString& caption1, const QString& captio
     caption2_ = addCaption(caption2, 296);
     clickArea1_ = addClickArea(40);
     clickArea2_ = addClickArea(288);
+    select(selected == 1 ? 1 : 2);
+}
+
+void MsgBo::select(int button) {
+    // The keyboard's highlight looks as the pointer's does: a blue caption.
+    selected_ = button;
+    pointerInUse_ = false;
+    setCaptionColour(caption1_, button == 1 ? kBlue : kWhite);
+    setCaptionColour(caption2_, button == 2 ? kBlue : kWhite);
+}
+
+void MsgBo::pointerTakesOver() {
+    // From the pointer's first move on, the captions follow the pointer as they always have.
+    if (pointerInUse_) return;
+    pointerInUse_ = true;
+    setCaptionColour(caption1_, kWhite);
+    setCaptionColour(caption2_, kWhite);
+}
+
+bool MsgBo::event(QEvent* event) {
+    // Tab moves the highlight between the two buttons rather than the focus between widgets.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            select(selected_ == 1 ? 2 : 1);
+            return true;
+        }
+    }
+    return QDialog::event(event);
+}
+
+void MsgBo::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+            select(1);
+            return;
+        case Qt::Key_Right:
+            select(2);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            answer_ = selected_;
+            accept();
+            return;
+        case Qt::Key_Escape:
+            // As a close does: the second button, which always means "no".
+            answer_ = 2;
+            accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
 }
 
 void MsgBo::addButtonPicture(int left) {
@@ -92,6 +147,7 @@ void MsgBo::paintEvent(QPaintEvent*) {
 }
 
 void MsgBo::mouseMoveEvent(QMouseEvent* event) {
+    pointerTakesOver();
     // Only the window's own surface turns the captions white again; moves over the question
     // or the button pictures reach here too, and leave them as they are.
     if (childAt(event->position().toPoint()) == nullptr) {
@@ -105,7 +161,9 @@ bool MsgBo::eventFilter(QObject* watched, QEvent* event) {
     const int button = watched == clickArea1_ ? 1 : watched == clickArea2_ ? 2 : 0;
     if (button == 0) return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        pointerTakesOver();
         setCaptionColour(caption(button), kBlue);
+        selected_ = button;
     } else if (event->type() == QEvent::MouseButtonRelease) {
         answer_ = button;
         accept();
@@ -114,16 +172,16 @@ bool MsgBo::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-int AskUser(const QString& text, const QString& caption1, const QString& caption2,
-            QWidget* parent) {
-    MsgBo box(text, caption1, caption2, parent);
+int AskUser(const QString& text, const QString& caption1, const QString& caption2, QWidget* parent,
+            int selected) {
+    MsgBo box(text, caption1, caption2, parent, selected);
     box.exec();
     return box.answer();
 }
 
 int AskUser(const game::Question& question, QWidget* parent) {
     return AskUser(QString::fromStdString(question.text), QString::fromStdString(question.button1),
-                   QString::fromStdString(question.button2), parent);
+                   QString::fromStdString(question.button2), parent, question.safeAnswer);
 }
 
 }  // namespace boltik::qt

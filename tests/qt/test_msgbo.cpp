@@ -41,6 +41,50 @@ private slots:
         QCOMPARE(AskUser("c", "Да", "Нет"), 2);
     }
 
+    void eachQuestionStartsOnTheAnswerThatKeepsThePlayerWhereTheyAre() {
+        using namespace boltik::game;
+        const Question kQuestions[] = {leaveGameQuestion(), restartLevelQuestion(),
+                                       exitProgramQuestion(), missingLevelQuestion("9.tur")};
+        const int kSafe[] = {2, 2, 2, 1};
+        for (int i = 0; i < 4; ++i) {
+            whenAsked([](MsgBo* box) {
+                QVERIFY(isBlue(box->caption(box->selected())));
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            QCOMPARE(AskUser(kQuestions[i]), kSafe[i]);
+        }
+    }
+
+    void keysMoveTheHighlightAndAnswer() {
+        struct Case {
+            std::vector<Qt::Key> keys;
+            int answer;
+        };
+        const Case kCases[] = {
+            {{Qt::Key_Left, Qt::Key_Return}, 1},
+            {{Qt::Key_Left, Qt::Key_Right, Qt::Key_Enter}, 2},
+            {{Qt::Key_Left, Qt::Key_Space}, 1},
+            {{Qt::Key_Tab, Qt::Key_Return}, 1},
+            {{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return}, 2},
+            {{Qt::Key_Left, Qt::Key_Escape}, 2},
+        };
+        for (const Case& c : kCases) {
+            whenAsked([c](MsgBo* box) {
+                for (Qt::Key key : c.keys) {
+                    if (key == Qt::Key_Left) QVERIFY(!isBlue(box->caption(1)));
+                    QTest::keyClick(box, key);
+                }
+            });
+            QCOMPARE(AskUser("?", "Да", "Нет"), c.answer);
+        }
+        // The pointer answers as before, whatever the keys chose.
+        whenAsked([](MsgBo* box) {
+            QTest::keyClick(box, Qt::Key_Left);
+            QTest::mouseClick(box->clickArea(2), Qt::LeftButton);
+        });
+        QCOMPARE(AskUser("?", "Да", "Нет"), 2);
+    }
+
     void captionsLightUpUnderThePointer() {
         MsgBo box("Вопрос", "Да", "Нет");
         box.show();

@@ -20,7 +20,8 @@ Question restartLevelQuestion() {
 }
 
 Question missingLevelQuestion(const std::string& name) {
-    return {QuestionId::MissingLevel, "Тура" + name + "не существует, продолжить ?", kYes, kNo};
+    // Going on to the next number keeps the player playing.
+    return {QuestionId::MissingLevel, "Тура" + name + "не существует, продолжить ?", kYes, kNo, 1};
 }
 
 Question exitProgramQuestion() {

@@ -18,6 +18,9 @@ struct Question {
     std::string text;     // UTF-8
     std::string button1;  // the answer 1
     std::string button2;  // the answer 2
+    // The answer that keeps the player where they are, so a stray Enter never ends the
+    // program or wrecks the level: the keyboard's highlight starts on it.
+    int safeAnswer = 2;
 };
 
 // "Вы уверены, что хотите выйти ?" with "Да" and "Нет".
