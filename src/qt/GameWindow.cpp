@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -14,10 +15,12 @@
 
 #include "core/board/Geometry.h"
 #include "core/board/LevelFile.h"
+#include "core/board/Text.h"
 #include "core/game/Blasts.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
 #include "qt/Filesel.h"
+#include "qt/HelpPlate.h"
 #include "qt/MsgBo.h"
 #include "qt/Tiling.h"
 
@@ -67,7 +70,9 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
       replayButton_(new QLabel(this)),
       texture_(uiPicture(QStringLiteral("tex"))),
       seeds_(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())),
-      pausePlate_(new QLabel(QStringLiteral("Пауза"), boardCanvas_)) {
+      pausePlate_(new QLabel(QStringLiteral("Пауза"), boardCanvas_)),
+      helpPlate_(new HelpPlate(graphics_, this)),
+      levelCaption_(new QLabel(this)) {
     // The load sequence: counter file, window over the whole screen, sprites, board size.
     world_.bigCycles = board::readCounterFile();
     setWindowTitle(QStringLiteral("Болтик"));
@@ -86,6 +91,10 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
                              QStringLiteral("icon_key"), QStringLiteral("icon_ammo")};
     for (int i = 0; i < 4; ++i)
         addCounter(i, icons[i]);
+    levelCaption_->setFont(counters_[0]->font());
+    levelCaption_->setStyleSheet(counters_[0]->styleSheet());
+    levelCaption_->resize(150, 32);
+    helpPlate_->hide();
     replayButton_->setPixmap(QPixmap::fromImage(uiPicture(QStringLiteral("zanowo"))));
     replayButton_->setCursor(Qt::PointingHandCursor);
     replayButton_->setToolTip(QStringLiteral("Заново"));
@@ -139,13 +148,18 @@ void GameWindow::layoutControls() {
         counters_[i]->move(left + i * 170 + 40, kCounterTop);
     }
     replayButton_->setGeometry(left + boardCanvas_->width() - 112, kCounterTop - 7, 112, 46);
+    levelCaption_->move(left + 4 * 170, kCounterTop);
     if (graphics_.narrow()) {
-        // On a narrow screen the bolts, keys and ammunition move to the bottom edge.
+        // On a narrow screen the bolts, keys and ammunition move to the bottom edge; the level
+        // stays at the top beside the lives.
         for (int i = 1; i < 4; ++i) {
             counters_[i]->move(counters_[i]->x(), height() - counters_[i]->height() - 33);
             icons_[i]->move(icons_[i]->x(), height() - icons_[i]->height() - 20);
         }
+        levelCaption_->move(left + 170, kCounterTop);
     }
+    helpPlate_->move((width() - helpPlate_->width()) / 2,
+                     std::max(0, (height() - helpPlate_->height()) / 2));
 }
 
 void GameWindow::resizeEvent(QResizeEvent*) {
@@ -210,6 +224,14 @@ void GameWindow::starterTick() {
 }
 
 void GameWindow::syncCounters() {
+    if (shownLevel_ != world_.levelName) {
+        // The leading number of the level's file name; the whole name when it has none.
+        shownLevel_ = world_.levelName;
+        const QString file = QFileInfo(QString::fromStdString(shownLevel_)).fileName();
+        const bool numbered = !file.isEmpty() && file[0].isDigit();
+        levelCaption_->setText(QStringLiteral("Тур %1").arg(
+            numbered ? QString::number(board::leadingNumber(file.toStdString())) : file));
+    }
     // Runs at every yield: only a caption that changed is converted and shown.
     const board::Counter* values[] = {&world_.kolLives, &world_.kolBolt, &world_.kolKeys,
                                       &world_.kolWeapon};
@@ -269,7 +291,22 @@ void GameWindow::input(replay::Event::Kind kind, board::Dir dir) {
     replay::apply({0, kind, dir}, *ctx_);
 }
 
+void GameWindow::showHelp() {
+    setPaused(true);
+    helpPlate_->show();
+    helpPlate_->raise();
+}
+
 void GameWindow::keyPressEvent(QKeyEvent* event) {
+    if (helpPlate_->isVisible()) {
+        // Any key closes the help; the game stays paused until P.
+        helpPlate_->hide();
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        showHelp();
+        return;
+    }
     if (event->key() == Qt::Key_P || event->key() == Qt::Key_Pause) {
         if (!event->isAutoRepeat()) setPaused(!paused_);
         return;

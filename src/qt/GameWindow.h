@@ -45,6 +45,11 @@ public:
     bool paused() const { return paused_; }
     void setPaused(bool paused);
     QLabel* pausePlate() const { return pausePlate_; }
+    // F1: pauses and shows the keys and the objects; any key closes it, the pause stays.
+    QWidget* helpPlate() const { return helpPlate_; }
+    void showHelp();
+    // "Тур" and the number of the running level, beside the counters.
+    QLabel* levelCaption() const { return levelCaption_; }
     // M silences every sound; the choice is kept for the next runs.
     bool muted() const { return muted_; }
     void setMuted(bool muted);
@@ -112,6 +117,9 @@ private:
     std::optional<replay::Player> player_;
     bool paused_ = false;
     QLabel* pausePlate_;
+    QWidget* helpPlate_;
+    QLabel* levelCaption_;
+    std::string shownLevel_;
     bool muted_ = false;
 };
 

@@ -24,6 +24,7 @@ public:
     GraphicObjects(int screenWidth, QObject* parent = nullptr);
 
     sprites::SpriteStore& store() { return store_; }
+    const sprites::SpriteStore& store() const { return store_; }
     bool narrow() const { return narrow_; }
     // The image of a picture; a null image for one that is not there.
     const QImage& image(sprites::Picture picture) const;
