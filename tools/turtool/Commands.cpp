@@ -32,19 +32,9 @@ const char* const kUsage =
     "       turtool edit [--from FILE] --script S\n"
     "       turtool settings FILE\n";
 
-// Loads a level into a fresh board, or prints one line naming what failed.
-std::optional<LevelReadResult> load(const std::string& file, Board& board, std::ostream& err) {
-    LevelReadResult result = readLevelFile(file, board);
-    if (result.ok) return result;
-    err << "turtool: " << file << ": ";
-    if (result.failedLine > 0) err << "line " << result.failedLine << ": ";
-    err << result.reason << '\n';
-    return std::nullopt;
-}
-
 int show(const std::string& file, std::ostream& out, std::ostream& err) {
     Board board;
-    const auto result = load(file, board, err);
+    const auto result = openLevel(file, board, err);
     if (!result) return 1;
     for (int l = layer::kShotDir; l <= layer::kParamB; ++l)
         printLayer(out, board, l);
@@ -105,7 +95,7 @@ std::vector<std::string> problems(const Board& b, const LevelReadResult& level) 
 
 int check(const std::string& file, std::ostream& out, std::ostream& err) {
     Board board;
-    const auto result = load(file, board, err);
+    const auto result = openLevel(file, board, err);
     if (!result) return 1;
     const auto found = problems(board, *result);
     for (const auto& p : found)
@@ -216,9 +206,7 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
     auto events = loadScript(o.script, err);
     if (!events) return 1;
     World world;
-    world.bigCycles = readCounterFile();
-    world.levelName = o.file;
-    world.startMode = StartMode::Replay;  // the main loop loads levelName, as a replay does
+    prepareReplay(world, o.file);
     SpriteStore sprites;
     NullCanvas canvas;
     TraceSounds sounds;
@@ -249,6 +237,15 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
 }
 
 }  // namespace
+
+std::optional<LevelReadResult> openLevel(const std::string& file, Board& board, std::ostream& err) {
+    LevelReadResult result = readLevelFile(file, board);
+    if (result.ok) return result;
+    err << "turtool: " << file << ": ";
+    if (result.failedLine > 0) err << "line " << result.failedLine << ": ";
+    err << result.reason << '\n';
+    return std::nullopt;
+}
 
 void printLayer(std::ostream& out, const Board& board, int l) {
     out << "layer " << l << ":\n";

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "core/board/Files.h"
+#include "core/board/LevelFile.h"
 #include "core/game/Blasts.h"
 #include "core/player/Keyboard.h"
 
@@ -77,6 +78,12 @@ std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::strin
         events.push_back(event);
     }
     return events;
+}
+
+void prepareReplay(boltik::board::World& world, const std::string& file) {
+    world.bigCycles = boltik::board::readCounterFile();
+    world.levelName = file;
+    world.startMode = boltik::board::StartMode::Replay;
 }
 
 void schedule(ScriptHost& host, boltik::game::Context& ctx,

@@ -26,6 +26,10 @@ struct ScriptEvent {
 // nothing and sets error (naming the line) on a malformed line.
 std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::string& error);
 
+// Sets a world up so that the main loop loads the level file as a replay loads it. The counter
+// file is read first, so the level start writes it back as it was.
+void prepareReplay(boltik::board::World& world, const std::string& file);
+
 // Schedules the events on the host: key presses and releases, Escape with its answers
 // (the first for the leave question, the second for the restart question) and the replay
 // button, each at the first yield of its cycle.

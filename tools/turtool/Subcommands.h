@@ -1,14 +1,20 @@
 // The subcommands of turtool beside show, check and run, and what they share.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "core/board/Board.h"
+#include "core/board/LevelFile.h"
 
 namespace turtool {
 
+// Loads a level into a fresh board, or prints one line naming what failed.
+std::optional<boltik::board::LevelReadResult> openLevel(const std::string& file,
+                                                        boltik::board::Board& board,
+                                                        std::ostream& err);
 // "layer N:" and the 12 rows of the play area, 19 numbers each, row 0 first.
 void printLayer(std::ostream& out, const boltik::board::Board& board, int layer);
 
