@@ -30,7 +30,8 @@ const char* const kUsage =
     "       turtool run FILE [--cycles N] [--script F] [--seed S] [--layers L,...]\n"
     "                        [--answer-missing 1|2] [--trace-sounds]\n"
     "       turtool edit [--from FILE] --script S\n"
-    "       turtool settings FILE\n";
+    "       turtool settings FILE\n"
+    "       turtool solve FILE [--max-seconds S] [--max-states N]\n";
 
 int show(const std::string& file, std::ostream& out, std::ostream& err) {
     Board board;
@@ -264,6 +265,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (!args.empty() && args[0] == "edit") return edit(args, out, err);
     if (args.size() == 2 && args[0] == "settings") return showSettings(args[1], out);
+    if (!args.empty() && args[0] == "solve") return solve(args, out, err);
     err << kUsage;
     return 2;
 }

@@ -22,5 +22,8 @@ void printLayer(std::ostream& out, const boltik::board::Board& board, int layer)
 int edit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // settings FILE: how the start menu reads a settings file.
 int showSettings(const std::string& file, std::ostream& out);
+// solve FILE [--max-seconds S] [--max-states N]: the shortest winning script; see
+// SolveCommand.cpp.
+int solve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace turtool
