@@ -31,21 +31,12 @@ const char* const kUsage =
     "                        [--answer-missing 1|2] [--trace-sounds]\n"
     "       turtool edit [--from FILE] --script S\n"
     "       turtool settings FILE\n"
-    "       turtool replay FILE\n";
-
-// Loads a level into a fresh board, or prints one line naming what failed.
-std::optional<LevelReadResult> load(const std::string& file, Board& board, std::ostream& err) {
-    LevelReadResult result = readLevelFile(file, board);
-    if (result.ok) return result;
-    err << "turtool: " << file << ": ";
-    if (result.failedLine > 0) err << "line " << result.failedLine << ": ";
-    err << result.reason << '\n';
-    return std::nullopt;
-}
+    "       turtool replay FILE\n"
+    "       turtool solve FILE [--max-seconds S] [--max-states N]\n";
 
 int show(const std::string& file, std::ostream& out, std::ostream& err) {
     Board board;
-    const auto result = load(file, board, err);
+    const auto result = openLevel(file, board, err);
     if (!result) return 1;
     for (int l = layer::kShotDir; l <= layer::kParamB; ++l)
         printLayer(out, board, l);
@@ -106,7 +97,7 @@ std::vector<std::string> problems(const Board& b, const LevelReadResult& level) 
 
 int check(const std::string& file, std::ostream& out, std::ostream& err) {
     Board board;
-    const auto result = load(file, board, err);
+    const auto result = openLevel(file, board, err);
     if (!result) return 1;
     const auto found = problems(board, *result);
     for (const auto& p : found)
@@ -200,9 +191,7 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
     auto events = loadScript(o.script, err);
     if (!events) return 1;
     World world;
-    world.bigCycles = readCounterFile();
-    world.levelName = o.file;
-    world.startMode = StartMode::Replay;  // the main loop loads levelName, as a replay does
+    prepareReplay(world, o.file);
     SpriteStore sprites;
     NullCanvas canvas;
     TraceSounds sounds;
@@ -256,6 +245,15 @@ void printDump(std::ostream& out, const char* result, const boltik::game::Contex
     printLayer(out, w.board, layer::kCode);
 }
 
+std::optional<LevelReadResult> openLevel(const std::string& file, Board& board, std::ostream& err) {
+    LevelReadResult result = readLevelFile(file, board);
+    if (result.ok) return result;
+    err << "turtool: " << file << ": ";
+    if (result.failedLine > 0) err << "line " << result.failedLine << ": ";
+    err << result.reason << '\n';
+    return std::nullopt;
+}
+
 void printLayer(std::ostream& out, const Board& board, int l) {
     out << "layer " << l << ":\n";
     for (int y = 0; y <= kLastRow; ++y) {
@@ -274,6 +272,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!args.empty() && args[0] == "edit") return edit(args, out, err);
     if (args.size() == 2 && args[0] == "settings") return showSettings(args[1], out);
     if (args.size() == 2 && args[0] == "replay") return replayGame(args[1], out, err);
+    if (!args.empty() && args[0] == "solve") return solve(args, out, err);
     err << kUsage;
     return 2;
 }

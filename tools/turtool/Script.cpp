@@ -2,8 +2,11 @@
 #include "Script.h"
 
 #include <sstream>
+#include <utility>
 
 #include "core/board/Files.h"
+#include "core/board/LevelFile.h"
+#include "core/game/Blasts.h"
 #include "core/player/Keyboard.h"
 #include "core/replay/Replay.h"
 
@@ -13,12 +16,23 @@ namespace player = boltik::player;
 
 namespace {
 
+constexpr std::pair<const char*, int> kArrows[] = {{"up", player::kKeyUp},
+                                                   {"down", player::kKeyDown},
+                                                   {"left", player::kKeyLeft},
+                                                   {"right", player::kKeyRight}};
+
 std::optional<int> arrowCode(const std::string& name) {
-    if (name == "up") return player::kKeyUp;
-    if (name == "down") return player::kKeyDown;
-    if (name == "left") return player::kKeyLeft;
-    if (name == "right") return player::kKeyRight;
+    for (const auto& [word, code] : kArrows) {
+        if (name == word) return code;
+    }
     return std::nullopt;
+}
+
+std::string arrowName(int keyCode) {
+    for (const auto& [word, code] : kArrows) {
+        if (keyCode == code) return word;
+    }
+    return "?";
 }
 
 bool parseAnswer(const std::string& word, int& answer) {
@@ -76,6 +90,32 @@ std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::strin
         events.push_back(event);
     }
     return events;
+}
+
+std::string scriptLine(const ScriptEvent& event) {
+    std::string line = std::to_string(event.cycle) + ' ';
+    switch (event.kind) {
+        case ScriptEvent::Kind::Press:
+            return line + "press " + arrowName(event.keyCode);
+        case ScriptEvent::Kind::Shift:
+            return line + "shift " + arrowName(event.keyCode);
+        case ScriptEvent::Kind::Release:
+            return line + "release " + arrowName(event.keyCode);
+        case ScriptEvent::Kind::Escape:
+            line += "escape";
+            for (int answer : event.answers)
+                line += ' ' + std::to_string(answer);
+            return line;
+        case ScriptEvent::Kind::Replay:
+            break;
+    }
+    return line + "replay";
+}
+
+void prepareReplay(boltik::board::World& world, const std::string& file) {
+    world.bigCycles = boltik::board::readCounterFile();
+    world.levelName = file;
+    world.startMode = boltik::board::StartMode::Replay;
 }
 
 void schedule(ScriptHost& host, boltik::game::Context& ctx,

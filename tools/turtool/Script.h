@@ -25,6 +25,12 @@ struct ScriptEvent {
 // [<a2>]", "<N> replay"; blank lines and lines starting with '#' are skipped. Returns
 // nothing and sets error (naming the line) on a malformed line.
 std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::string& error);
+// One event as a script line, without its line end: the inverse of parseScript.
+std::string scriptLine(const ScriptEvent& event);
+
+// Sets a world up so that the main loop loads the level file as a replay loads it. The counter
+// file is read first, so the level start writes it back as it was.
+void prepareReplay(boltik::board::World& world, const std::string& file);
 
 // Schedules the events on the host: key presses and releases, Escape with its answers
 // (the first for the leave question, the second for the restart question) and the replay

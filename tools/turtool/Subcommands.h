@@ -1,16 +1,22 @@
 // The subcommands of turtool beside show, check and run, and what they share.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "core/board/Board.h"
+#include "core/board/LevelFile.h"
 #include "core/game/Context.h"
 #include "core/loop/MainLoop.h"
 
 namespace turtool {
 
+// Loads a level into a fresh board, or prints one line naming what failed.
+std::optional<boltik::board::LevelReadResult> openLevel(const std::string& file,
+                                                        boltik::board::Board& board,
+                                                        std::ostream& err);
 // "layer N:" and the 12 rows of the play area, 19 numbers each, row 0 first.
 void printLayer(std::ostream& out, const boltik::board::Board& board, int layer);
 
@@ -25,5 +31,8 @@ int replayGame(const std::string& file, std::ostream& out, std::ostream& err);
 // the wreck countdown and the codes of the play area.
 void printDump(std::ostream& out, const char* result, const boltik::game::Context& ctx);
 const char* resultName(boltik::loop::GameEnd end, long cycles);
+// solve FILE [--max-seconds S] [--max-states N]: the shortest winning script; see
+// SolveCommand.cpp.
+int solve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace turtool

@@ -1,0 +1,234 @@
+// turtool solve: the shortest winning scripts of small levels, replayed by turtool run, and the
+// solver's states, which must carry everything that decides what happens next.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+#include "Commands.h"
+#include "SolveState.h"
+#include "Solver.h"
+#include "support/Rig.h"
+
+namespace {
+
+using namespace boltik::board;
+using boltik::loop::CycleEnd;
+using boltik::testing::Level;
+using boltik::testing::levelFileText;
+using boltik::testing::Rig;
+using boltik::testing::TempDir;
+using turtool::Snapshot;
+using turtool::SolveInput;
+using turtool::StateCodec;
+
+struct ToolRun {
+    int code;
+    std::string out, err;
+};
+
+ToolRun turtool(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = turtool::runCommand(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+struct SolvedLevel {
+    const char* name;
+    Level level;
+    int cycles;  // the shortest solution, worked out by hand
+};
+
+const SolvedLevel kSolvedLevels[] = {
+    // The box blocks the short way to the bolt, and pushing it only jams it against the bolt:
+    // round by the lower row, 6 steps to the bolt and 6 more into the capsule.
+    {"detour round a box", {{"#######", "#P.B.*#", "#.....#", "#C....#"}, {}, "1"}, 12},
+    // Take the ammunition, wait for the fire delay (the first shot in cycle 10), shoot the
+    // rubble point-blank, let the blast burn out (cycles 10 to 14), walk on from cycle 15.
+    {"shoot the rubble", {{"#Par.C#"}}, 17},
+};
+
+TEST(TurtoolSolve, FindsTheShortestScriptAndItReplays) {
+    for (const auto& s : kSolvedLevels) {
+        SCOPED_TRACE(s.name);
+        TempDir dir;
+        dir.write("l.tur", levelFileText(s.level));
+        const ToolRun solved = turtool({"solve", "l.tur"});
+        ASSERT_EQ(solved.code, 0) << solved.err;
+        const std::string head =
+            "# the shortest solution: " + std::to_string(s.cycles) + " cycles (";
+        EXPECT_EQ(solved.out.rfind(head, 0), 0u) << solved.out;
+        dir.write("s.txt", solved.out);
+        const ToolRun replay = turtool(
+            {"run", "l.tur", "--script", "s.txt", "--cycles", std::to_string(s.cycles + 5)});
+        EXPECT_EQ(replay.out.rfind(
+                      "result: done\nlevel: l.tur\ncycles: " + std::to_string(s.cycles) + "\n", 0),
+                  0u)
+            << solved.out << replay.out;
+    }
+}
+
+TEST(TurtoolSolve, AShotIsReleasedAtTheStartOfTheNextCycle) {
+    TempDir dir;
+    dir.write("l.tur", levelFileText({{"#Par.C#"}}));
+    const ToolRun solved = turtool({"solve", "l.tur"});
+    EXPECT_NE(solved.out.find("\n10 shift right\n11 release right\n"), std::string::npos)
+        << solved.out;
+}
+
+TEST(TurtoolSolve, RefusesALevelWithAGun) {
+    TempDir dir;
+    dir.write("g.tur", levelFileText({{"#####", "#P..#", "#.C.#", "#..^#"}}));
+    const ToolRun r = turtool({"solve", "g.tur"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err,
+              "turtool: g.tur: a gun stands at (3, 3); guns fire at random, so solve takes "
+              "only levels without them\n");
+}
+
+TEST(TurtoolSolve, SaysWhyNoSolutionWasFound) {
+    TempDir dir;
+    // The box can be pushed once, against the capsule, and never out of the way again.
+    dir.write("jammed.tur", levelFileText({{"#######", "#P.B.C#"}}));
+    const ToolRun jammed = turtool({"solve", "jammed.tur", "--max-states", "100"});
+    EXPECT_EQ(jammed.code, 1);
+    EXPECT_EQ(jammed.out.rfind("no solution: every state the robot can reach with one tap or "
+                               "shot a cycle was searched (6 states, every script of up to 4 "
+                               "cycles, in ",
+                               0),
+              0u)
+        << jammed.out;
+
+    dir.write("far.tur", levelFileText({{"###########", "#P........#", "#.........#", "#.........#",
+                                         "#........C#"}}));
+    const ToolRun states = turtool({"solve", "far.tur", "--max-states", "20"});
+    EXPECT_EQ(states.code, 1);
+    EXPECT_EQ(states.out.rfind("no solution found: the limit of 20 states stopped the search "
+                               "(20 states, every script of up to ",
+                               0),
+              0u)
+        << states.out;
+    const ToolRun time = turtool({"solve", "far.tur", "--max-seconds", "0"});
+    EXPECT_EQ(time.code, 1);
+    EXPECT_EQ(time.out.rfind("no solution found: the time limit of 0.00 s stopped the search "
+                             "(1 state, every script of up to 0 cycles, in ",
+                             0),
+              0u)
+        << time.out;
+}
+
+TEST(TurtoolSolve, BadArgumentsAndFiles) {
+    TempDir dir;
+    dir.write("l.tur", levelFileText({{"#PC#"}}));
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"solve"},
+                                               {"solve", "l.tur", "--max-states"},
+                                               {"solve", "l.tur", "--max-states", "0"},
+                                               {"solve", "l.tur", "--max-seconds", "-1"},
+                                               {"solve", "l.tur", "--max-seconds", "1x"},
+                                               {"solve", "l.tur", "--depth", "3"}}) {
+        EXPECT_EQ(turtool(args).code, 2);
+    }
+    const ToolRun missing = turtool({"solve", "missing.tur"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err.rfind("turtool: missing.tur: ", 0), 0u);
+    const ToolRun one = turtool({"solve", "l.tur", "--max-seconds", "0.5"});
+    EXPECT_EQ(one.out.rfind("# the shortest solution: 1 cycle (2 states searched in ", 0), 0u)
+        << one.out;
+    EXPECT_NE(one.out.find(")\n1 press right\n1 release right\n"), std::string::npos);
+}
+
+// Levels that keep moving without the robot: a crawler, a bat, a shot flying from the start
+// into bombs, whose blast leaves a primed bomb behind the sweep (its mark lasts into the next
+// cycle). The robot starts beside a teleporter. The second level has a gap in its wall ring,
+// through which objects leave the play area.
+struct BusyLevel {
+    const char* name;
+    Level level;
+};
+
+const BusyLevel kBusyLevels[] = {
+    {"closed ring",
+     {{"###################", "#PT.a.o.o.r.....c.#", "#.a.k.D.*o...b....#", "#....T....B..M..C.#",
+       "#......oo..-......#", "#.......*..*......#"},
+      {{2, 1, layer::kParamA, 5},
+       {2, 1, layer::kParamB, 3},
+       {5, 3, layer::kParamA, 2},
+       {5, 3, layer::kParamB, 1},
+       {16, 1, layer::kParamA, Dir::Down},
+       {16, 1, layer::kParamB, Dir::Left},
+       {13, 2, layer::kParamA, Dir::Left},
+       {13, 3, layer::kParamB, Dir::Left},
+       {11, 4, layer::kShotDir, Dir::Left}},
+      "3"}},
+    {"gap in the ring",
+     {{"###################", "#PT.a.o.o...c.....#", "#.....r...-.b......", "#....T............#"},
+      {{2, 1, layer::kParamA, 5},
+       {2, 1, layer::kParamB, 3},
+       {5, 3, layer::kParamA, 2},
+       {5, 3, layer::kParamB, 1},
+       {12, 1, layer::kParamA, Dir::Right},
+       {12, 1, layer::kParamB, Dir::Down},
+       {12, 2, layer::kParamA, Dir::Right},
+       {10, 2, layer::kShotDir, Dir::Right}},
+      "0"}},
+};
+
+SolveInput randomInput(std::mt19937& gen) {
+    const auto kind = static_cast<SolveInput::Kind>(gen() % 3);
+    return {kind, kAllDirs[gen() % 4]};
+}
+
+// A state taken from a game, put back into it after more play and played again with the same
+// inputs must go exactly as it went the first time: what the state leaves out (stale layers,
+// pictures, counts) must not matter. Rounds of random length start at many different cycles.
+TEST(SolveState, AStatePutBackPlaysOnAsItDidTheFirstTime) {
+    constexpr int kRounds = 100;
+    constexpr long kReloadAfter = 25;  // cycles: the level's opening comes round again
+    for (const auto& busy : kBusyLevels) {
+        SCOPED_TRACE(busy.name);
+        Rig rig;
+        rig.play(busy.level, 0);
+        const StateCodec codec(rig.ctx);
+        std::mt19937 gen(11);
+        long cycle = 0;
+        long sinceLoad = 0;
+        for (int round = 0; round < kRounds; ++round) {
+            if (sinceLoad >= kReloadAfter) {
+                rig.play(busy.level, 0);
+                sinceLoad = 0;
+            }
+            Snapshot start, unpacked, now;
+            codec.read(rig.ctx, start);
+            std::vector<uint8_t> packed;
+            codec.pack(start, packed);
+            codec.unpack(packed, unpacked);
+            ASSERT_EQ(unpacked, start) << "round " << round;
+
+            const int length = 1 + static_cast<int>(gen() % 5);
+            std::vector<SolveInput> inputs;
+            std::vector<Snapshot> first;
+            for (int i = 0; i < length; ++i) {
+                inputs.push_back(randomInput(gen));
+                const CycleEnd end = turtool::playCycle(rig.ctx, inputs.back(), ++cycle);
+                if (end != CycleEnd::Continue || rig.world.wreckCountdown != 0) break;
+                codec.read(rig.ctx, now);
+                first.push_back(now);
+            }
+            sinceLoad += length;
+            if (first.size() < inputs.size()) {
+                sinceLoad = kReloadAfter;
+                continue;
+            }
+            codec.restore(now, start, rig.ctx);
+            for (std::size_t i = 0; i < inputs.size(); ++i) {
+                turtool::playCycle(rig.ctx, inputs[i], ++cycle);
+                codec.read(rig.ctx, now);
+                ASSERT_EQ(now, first[i]) << "round " << round << ", cycle " << i;
+            }
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+// turtool solve: the shortest winning key script of a level without guns, proved by the rules
+// core itself.
+#include <charconv>
+#include <cmath>
+#include <iomanip>
+#include <limits>
+#include <sstream>
+
+#include "Solver.h"
+#include "Subcommands.h"
+#include "core/board/Text.h"
+
+namespace turtool {
+
+using namespace boltik::board;
+
+namespace {
+
+const char* const kSolveUsage = "usage: turtool solve FILE [--max-seconds S] [--max-states N]\n";
+
+// The replay of a solution runs this many cycles past its win, as a level author would.
+constexpr long kReplaySpare = 5;
+
+bool parseSeconds(const std::string& text, double& seconds) {
+    const char* end = text.data() + text.size();
+    const auto [at, ec] = std::from_chars(text.data(), end, seconds);
+    return ec == std::errc() && at == end && std::isfinite(seconds) && seconds >= 0;
+}
+
+std::optional<SolveLimits> parseLimits(const std::vector<std::string>& args) {
+    SolveLimits limits;
+    for (std::size_t i = 2; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) return std::nullopt;
+        const std::string& value = args[i + 1];
+        int64_t n = 0;
+        if (args[i] == "--max-seconds" && parseSeconds(value, limits.maxSeconds)) continue;
+        if (args[i] == "--max-states" && parseInteger(value, n) && n >= 1 &&
+            n < std::numeric_limits<uint32_t>::max()) {
+            limits.maxStates = static_cast<std::size_t>(n);
+            continue;
+        }
+        return std::nullopt;
+    }
+    return limits;
+}
+
+// The first gun of the play area, column by column.
+std::optional<std::pair<int, int>> firstGun(const Board& board) {
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y) {
+            const int c = board.code(x, y);
+            if (c == code::kGunDown || c == code::kGunUp) return std::pair{x, y};
+        }
+    }
+    return std::nullopt;
+}
+
+// "1 state", "2 states".
+std::string counted(std::size_t n, const std::string& thing) {
+    return std::to_string(n) + ' ' + thing + (n == 1 ? "" : "s");
+}
+
+std::string seconds(double s) {
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(2) << s << " s";
+    return text.str();
+}
+
+void sayNotFound(const SolveResult& r, const SolveLimits& limits, std::ostream& out) {
+    const std::string searched = counted(r.states, "state") + ", every script of up to " +
+                                 counted(static_cast<std::size_t>(r.depth), "cycle") + ", in " +
+                                 seconds(r.seconds);
+    switch (r.outcome) {
+        case SolveResult::Outcome::OutOfTime:
+            out << "no solution found: the time limit of " << seconds(limits.maxSeconds)
+                << " stopped the search (" << searched << ")\n";
+            break;
+        case SolveResult::Outcome::OutOfStates:
+            out << "no solution found: the limit of " << limits.maxStates
+                << " states stopped the search (" << searched << ")\n";
+            break;
+        default:
+            out << "no solution: every state the robot can reach with one tap or shot a cycle "
+                   "was searched ("
+                << searched << ")\n";
+            break;
+    }
+}
+
+}  // namespace
+
+int solve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto limits = args.size() >= 2 ? parseLimits(args) : std::nullopt;
+    if (!limits) {
+        err << kSolveUsage;
+        return 2;
+    }
+    const std::string& file = args[1];
+    Board board;
+    if (!openLevel(file, board, err)) return 1;
+    if (const auto gun = firstGun(board)) {
+        err << "turtool: " << file << ": a gun stands at (" << gun->first << ", " << gun->second
+            << "); guns fire at random, so solve takes only levels without them\n";
+        return 1;
+    }
+    SolveResult r;
+    try {
+        r = solveLevel(file, *limits);
+    } catch (const boltik::game::GameQuit&) {
+        err << "turtool: " << file << ": the level could not be loaded\n";
+        return 1;
+    }
+    if (r.outcome != SolveResult::Outcome::Solved) {
+        sayNotFound(r, *limits, out);
+        return 1;
+    }
+    const auto events = scriptOf(r.inputs);
+    const long length = static_cast<long>(r.inputs.size());
+    if (winningCycle(file, events, length + kReplaySpare) != length) {
+        err << "turtool: the script found for " << file
+            << " does not win when replayed; the solver is at fault\n";
+        return 1;
+    }
+    out << "# the shortest solution: " << counted(r.inputs.size(), "cycle") << " ("
+        << counted(r.states, "state") << " searched in " << seconds(r.seconds) << ")\n";
+    for (const ScriptEvent& e : events)
+        out << scriptLine(e) << '\n';
+    return 0;
+}
+
+}  // namespace turtool

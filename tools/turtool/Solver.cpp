@@ -1,0 +1,320 @@
+// The solver's breadth-first search over the inputs of each cycle.
+#include "Solver.h"
+
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <span>
+#include <stdexcept>
+
+#include "ScriptHost.h"
+#include "SolveState.h"
+#include "core/board/Text.h"
+#include "core/loop/MainLoop.h"
+#include "core/player/Keyboard.h"
+
+namespace turtool {
+
+using namespace boltik::board;
+using boltik::game::Context;
+using boltik::loop::CycleEnd;
+namespace player = boltik::player;
+
+namespace {
+
+// The states found, each packed once, with the state it was first reached from and the input
+// that led there. A state's number is its place in the order found, which is breadth-first.
+class StateStore {
+public:
+    static constexpr uint32_t kNone = UINT32_MAX;
+
+    // Keeps the packed state unless an equal one is kept already; true when it was new.
+    bool add(std::span<const uint8_t> bytes, uint32_t parent, uint8_t input);
+    std::span<const uint8_t> bytes(uint32_t id) const {
+        const uint64_t at = places_[id];
+        const uint8_t* start = blocks_[at >> 32].get() + (at & 0xFFFFFFFF);
+        uint16_t size = 0;
+        std::memcpy(&size, start, sizeof size);
+        return {start + sizeof size, size};
+    }
+    std::size_t size() const { return parents_.size(); }
+    uint32_t parent(uint32_t id) const { return parents_[id]; }
+    uint8_t input(uint32_t id) const { return inputs_[id]; }
+
+private:
+    // Blocks are never moved, so a growing store does not need twice its memory for a while.
+    static constexpr std::size_t kBlockBytes = std::size_t{1} << 22;
+
+    static uint64_t hash(std::span<const uint8_t> bytes);
+    void store(std::span<const uint8_t> bytes);
+    void grow();
+
+    std::vector<std::unique_ptr<uint8_t[]>> blocks_;
+    std::size_t used_ = kBlockBytes;  // of the last block
+    std::vector<uint64_t> places_;    // block << 32 | offset of each state's bytes
+    std::vector<uint32_t> parents_;
+    std::vector<uint8_t> inputs_;
+    // Open addressing: the low 32 bits of a state's hash << 32 | its number + 1; 0 is free.
+    std::vector<uint64_t> slots_ = std::vector<uint64_t>(std::size_t{1} << 16);
+};
+
+uint64_t StateStore::hash(std::span<const uint8_t> bytes) {
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ bytes.size();
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t k = 0;
+        std::memcpy(&k, bytes.data() + i, 8);
+        h = (h ^ k) * 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 31;
+    }
+    uint64_t tail = 0;
+    std::memcpy(&tail, bytes.data() + i, bytes.size() - i);
+    h = (h ^ tail) * 0x94D049BB133111EBull;
+    h ^= h >> 29;
+    h *= 0xFF51AFD7ED558CCDull;
+    return h ^ (h >> 32);
+}
+
+bool StateStore::add(std::span<const uint8_t> bytes, uint32_t parent, uint8_t input) {
+    const uint64_t tag = hash(bytes) & 0xFFFFFFFF;
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = tag & mask;
+    for (; slots_[i] != 0; i = (i + 1) & mask) {
+        if (slots_[i] >> 32 != tag) continue;
+        const auto kept = this->bytes(static_cast<uint32_t>((slots_[i] & 0xFFFFFFFF) - 1));
+        if (std::equal(kept.begin(), kept.end(), bytes.begin(), bytes.end())) return false;
+    }
+    slots_[i] = tag << 32 | (parents_.size() + 1);
+    store(bytes);
+    parents_.push_back(parent);
+    inputs_.push_back(input);
+    if (parents_.size() * 10 > slots_.size() * 7) grow();
+    return true;
+}
+
+void StateStore::store(std::span<const uint8_t> bytes) {
+    // A packed state holds at most a few bytes for each cell of the board.
+    if (bytes.size() > UINT16_MAX) throw std::length_error("a packed state is too long");
+    const uint16_t size = static_cast<uint16_t>(bytes.size());
+    if (used_ + sizeof size + size > kBlockBytes) {
+        blocks_.push_back(std::make_unique<uint8_t[]>(kBlockBytes));
+        used_ = 0;
+    }
+    uint8_t* at = blocks_.back().get() + used_;
+    std::memcpy(at, &size, sizeof size);
+    std::memcpy(at + sizeof size, bytes.data(), size);
+    places_.push_back(static_cast<uint64_t>(blocks_.size() - 1) << 32 | used_);
+    used_ += sizeof size + size;
+}
+
+void StateStore::grow() {
+    std::vector<uint64_t> old(slots_.size() * 2);
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (uint64_t slot : old) {
+        if (slot == 0) continue;
+        std::size_t i = (slot >> 32) & mask;
+        while (slots_[i] != 0)
+            i = (i + 1) & mask;
+        slots_[i] = slot;
+    }
+}
+
+// The nine inputs of a cycle, numbered as the store keeps them.
+constexpr SolveInput kInputs[] = {
+    {SolveInput::Kind::Wait, Dir::Up},     {SolveInput::Kind::Move, Dir::Up},
+    {SolveInput::Kind::Move, Dir::Right},  {SolveInput::Kind::Move, Dir::Down},
+    {SolveInput::Kind::Move, Dir::Left},   {SolveInput::Kind::Shoot, Dir::Up},
+    {SolveInput::Kind::Shoot, Dir::Right}, {SolveInput::Kind::Shoot, Dir::Down},
+    {SolveInput::Kind::Shoot, Dir::Left},
+};
+
+int keyCode(Dir d) {
+    switch (d) {
+        case Dir::Up:
+            return player::kKeyUp;
+        case Dir::Right:
+            return player::kKeyRight;
+        case Dir::Down:
+            return player::kKeyDown;
+        case Dir::Left:
+            break;
+    }
+    return player::kKeyLeft;
+}
+
+// A shot can only change anything when the robot may fire in this cycle's turn: the fire delay
+// reaches 10 and there is ammunition, or a pending step may pick some up before it fires.
+bool mayFire(const Snapshot& s) {
+    const bool stepPending = (s.requests & 0xF) != 0;
+    return s.fireDelay + 1 >= 10 && (leadingNumber(s.ammo) > 0 || stepPending);
+}
+
+// A level started as a replay starts it, with nothing to show or hear.
+struct HeadlessGame {
+    explicit HeadlessGame(const std::string& file) : ctx(world, sprites, canvas, sounds, host) {
+        prepareReplay(world, file);
+        host.attach(ctx);
+        host.answerAlways(boltik::game::QuestionId::MissingLevel, 2);
+    }
+
+    World world;
+    boltik::sprites::SpriteStore sprites;
+    boltik::sprites::NullCanvas canvas;
+    boltik::sound::SilentSounds sounds;
+    ScriptHost host;
+    Context ctx;
+};
+
+// The game with its level loaded, for a member initialiser.
+const Context& loadedLevel(Context& ctx) {
+    boltik::loop::loadLevel(ctx);
+    return ctx;
+}
+
+// One search: the level in a headless game, the states found so far, and the state the game
+// holds between two expansions.
+class Search {
+public:
+    explicit Search(const std::string& file) : game_(file), codec_(loadedLevel(game_.ctx)) {
+        codec_.pack(codec_.start(), packed_);
+        store_.add(packed_, StateStore::kNone, 0);
+        held_ = codec_.start();
+    }
+
+    std::size_t states() const { return store_.size(); }
+    // Plays every input worth trying from state id in the given cycle and keeps the states
+    // reached that are new. Returns the input that finished the level, if one did; stops
+    // early once maxStates are kept.
+    std::optional<uint8_t> expand(uint32_t id, long cycle, std::size_t maxStates);
+    // The inputs that lead from the start to state id.
+    std::vector<SolveInput> pathTo(uint32_t id) const {
+        std::vector<SolveInput> path;
+        for (; store_.parent(id) != StateStore::kNone; id = store_.parent(id))
+            path.insert(path.begin(), kInputs[store_.input(id)]);
+        return path;
+    }
+
+private:
+    HeadlessGame game_;
+    const StateCodec codec_;
+    StateStore store_;
+    std::vector<uint8_t> packed_;
+    Snapshot held_;
+    Snapshot next_, child_;
+};
+
+std::optional<uint8_t> Search::expand(uint32_t id, long cycle, std::size_t maxStates) {
+    Context& ctx = game_.ctx;
+    codec_.unpack(store_.bytes(id), next_);
+    codec_.restore(held_, next_, ctx);
+    std::swap(held_, next_);
+    const Snapshot& parent = held_;
+    for (uint8_t k = 0; k < std::size(kInputs); ++k) {
+        if (kInputs[k].kind == SolveInput::Kind::Shoot && !mayFire(parent)) continue;
+        const CycleEnd end = playCycle(ctx, kInputs[k], cycle);
+        if (end == CycleEnd::LevelDone) return k;
+        codec_.read(ctx, child_);
+        // A wrecked level is no way to the capsule.
+        if (end == CycleEnd::Continue && ctx.world.wreckCountdown == 0) {
+            codec_.pack(child_, packed_);
+            store_.add(packed_, id, k);
+        }
+        codec_.restore(child_, parent, ctx);
+        if (store_.size() >= maxStates) break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+SolveResult solveLevel(const std::string& file, const SolveLimits& limits) {
+    const auto started = std::chrono::steady_clock::now();
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    };
+    Search search(file);
+    SolveResult result;
+    // The states are numbered breadth-first: those one cycle deeper than state id start here.
+    std::size_t depthEnd = 1;
+    for (uint32_t id = 0; id < search.states(); ++id) {
+        if (id == depthEnd) {
+            ++result.depth;
+            depthEnd = search.states();
+        }
+        if (id % 256 == 0 && elapsed() > limits.maxSeconds) {
+            result.outcome = SolveResult::Outcome::OutOfTime;
+            break;
+        }
+        if (const auto won = search.expand(id, result.depth + 1, limits.maxStates)) {
+            result.outcome = SolveResult::Outcome::Solved;
+            result.inputs = search.pathTo(id);
+            result.inputs.push_back(kInputs[*won]);
+            ++result.depth;
+            break;
+        }
+        if (search.states() >= limits.maxStates) {
+            result.outcome = SolveResult::Outcome::OutOfStates;
+            break;
+        }
+    }
+    result.states = search.states();
+    result.seconds = elapsed();
+    return result;
+}
+
+CycleEnd playCycle(Context& ctx, SolveInput in, long cycle) {
+    World& w = ctx.world;
+    const int key = keyCode(in.dir);
+    if (in.kind == SolveInput::Kind::Move) {
+        player::keyDown(w, key, 0);
+        player::keyUp(w, key);
+    } else if (in.kind == SolveInput::Kind::Shoot) {
+        player::keyDown(w, key, player::kShiftAlone);
+    }
+    ctx.cycles = cycle - 1;
+    const CycleEnd end = boltik::loop::runCycle(ctx);
+    if (in.kind == SolveInput::Kind::Shoot) player::keyUp(w, key);
+    return end;
+}
+
+std::vector<ScriptEvent> scriptOf(const std::vector<SolveInput>& inputs) {
+    std::vector<ScriptEvent> events;
+    const auto add = [&](long cycle, ScriptEvent::Kind kind, Dir d) {
+        ScriptEvent e;
+        e.cycle = cycle;
+        e.kind = kind;
+        e.keyCode = keyCode(d);
+        events.push_back(e);
+    };
+    for (std::size_t i = 0; i <= inputs.size(); ++i) {
+        const long cycle = static_cast<long>(i) + 1;
+        if (i > 0 && inputs[i - 1].kind == SolveInput::Kind::Shoot) {
+            add(cycle, ScriptEvent::Kind::Release, inputs[i - 1].dir);
+        }
+        if (i == inputs.size()) break;
+        if (inputs[i].kind == SolveInput::Kind::Move) {
+            add(cycle, ScriptEvent::Kind::Press, inputs[i].dir);
+            add(cycle, ScriptEvent::Kind::Release, inputs[i].dir);
+        } else if (inputs[i].kind == SolveInput::Kind::Shoot) {
+            add(cycle, ScriptEvent::Kind::Shift, inputs[i].dir);
+        }
+    }
+    return events;
+}
+
+std::optional<long> winningCycle(const std::string& file, const std::vector<ScriptEvent>& events,
+                                 long cycleLimit) {
+    HeadlessGame game(file);
+    game.ctx.cycleLimit = cycleLimit;
+    schedule(game.host, game.ctx, events);
+    try {
+        if (boltik::loop::Game(game.ctx) == boltik::loop::GameEnd::LevelDone) {
+            return game.ctx.cycles;
+        }
+    } catch (const boltik::game::GameQuit&) {
+    }
+    return std::nullopt;
+}
+
+}  // namespace turtool

@@ -1,0 +1,64 @@
+// The breadth-first solver behind turtool solve: the shortest key script that wins a level,
+// found by stepping the rules core one cycle at a time from every state reached.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Script.h"
+#include "core/board/Directions.h"
+#include "core/game/Context.h"
+#include "core/loop/MainLoop.h"
+
+namespace turtool {
+
+// What the player does at the start of a cycle: nothing, an arrow tapped (one step at the
+// robot's next turn), or an arrow tapped with Shift (one shot; the arrow is released at the
+// start of the next cycle, after the robot's turn).
+struct SolveInput {
+    enum class Kind : uint8_t { Wait, Move, Shoot };
+    Kind kind = Kind::Wait;
+    boltik::board::Dir dir = boltik::board::Dir::Up;
+};
+
+struct SolveLimits {
+    double maxSeconds = 60;
+    std::size_t maxStates = 5'000'000;
+};
+
+struct SolveResult {
+    enum class Outcome {
+        Solved,
+        Exhausted,    // every state reachable was searched: no input sequence wins
+        OutOfTime,    // maxSeconds ran out first
+        OutOfStates,  // maxStates were kept first
+    };
+    Outcome outcome = Outcome::Exhausted;
+    std::vector<SolveInput> inputs;  // when solved: the input of cycles 1, 2, ...; the last wins
+    std::size_t states = 0;          // distinct states kept
+    long depth = 0;                  // cycles searched in full
+    double seconds = 0;
+};
+
+// Searches the level file, which must load and hold no gun (a gun fires at random).
+// Wrecked states are dropped; states are told apart by what decides their future.
+SolveResult solveLevel(const std::string& file, const SolveLimits& limits);
+
+// Plays one cycle of ctx with the input given at its start, as a script's events at the first
+// yield of the cycle give it. A shot's arrow is released after the cycle, before anything of
+// the next cycle could see it, as the next cycle's first yield would release it.
+boltik::loop::CycleEnd playCycle(boltik::game::Context& ctx, SolveInput input, long cycle);
+
+// The inputs as a script for turtool run: a tap is a press and a release in its cycle, a
+// shot a Shift press in its cycle and the release at the start of the next.
+std::vector<ScriptEvent> scriptOf(const std::vector<SolveInput>& inputs);
+
+// The cycle in which the script, played as turtool run plays it, takes the robot into the
+// capsule; nothing when it does not within the cycle limit.
+std::optional<long> winningCycle(const std::string& file, const std::vector<ScriptEvent>& events,
+                                 long cycleLimit);
+
+}  // namespace turtool
