@@ -180,6 +180,16 @@ void GameWindow::playRecording(replay::Replay recording) {
     start();
 }
 
+void GameWindow::playTrial(const std::string& levelFile) {
+    trial_ = true;
+    ctx_->writesCounterFile = false;
+    world_.levelName = levelFile;
+    world_.startMode = board::StartMode::Replay;
+    counters_[0]->hide();
+    icons_[0]->hide();
+    start();
+}
+
 void GameWindow::setPaused(bool paused) {
     paused_ = paused;
     pausePlate_->setVisible(paused);
@@ -198,7 +208,7 @@ void GameWindow::applicationStateChanged(Qt::ApplicationState state) {
 void GameWindow::onLevelStart() {
     const uint32_t seed = player_ ? player_->replay().seed : seeds_();
     generator_.seed(seed);
-    if (!player_) recorder_.begin(world_, seed);
+    if (!player_ && !trial_) recorder_.begin(world_, seed);
 }
 
 void GameWindow::onLevelEnd(bool finished) {
@@ -215,6 +225,10 @@ void GameWindow::starterTick() {
     inTick_ = true;
     starter_.stop();
     try {
+        if (trial_) {
+            loop::Game(*ctx_);
+            throw game::GameQuit{};  // a trial plays its level once
+        }
         loop::Starter(*ctx_);
     } catch (const game::GameQuit&) {
         close();
@@ -229,8 +243,11 @@ void GameWindow::syncCounters() {
         shownLevel_ = world_.levelName;
         const QString file = QFileInfo(QString::fromStdString(shownLevel_)).fileName();
         const bool numbered = !file.isEmpty() && file[0].isDigit();
-        levelCaption_->setText(QStringLiteral("Тур %1").arg(
-            numbered ? QString::number(board::leadingNumber(file.toStdString())) : file));
+        levelCaption_->setText(
+            trial_
+                ? QStringLiteral("Проверка")
+                : QStringLiteral("Тур %1").arg(
+                      numbered ? QString::number(board::leadingNumber(file.toStdString())) : file));
     }
     // Runs at every yield: only a caption that changed is converted and shown.
     const board::Counter* values[] = {&world_.kolLives, &world_.kolBolt, &world_.kolKeys,
@@ -319,8 +336,8 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
     }
     const int code = keyCode(event->key());
     if (code == player::kKeyEscape) {
-        // A recording is only watched: Escape ends it.
-        if (player_) {
+        // A recording is only watched and a trial returns to the editor: Escape ends them.
+        if (player_ || trial_) {
             close();
         } else {
             input(replay::Event::Kind::Escape);
@@ -357,10 +374,19 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {
-    // Closing the game window ends the whole program, even in the middle of a level: the
-    // main loop unwinds at its next yield.
+    // Closing the game window ends the game, even in the middle of a level (the whole program,
+    // or a trial from the editor): the main loop unwinds at its next yield.
+    if (closed_) {
+        event->accept();
+        return;
+    }
     closed_ = true;
     starter_.stop();
+    // A trial ends but the program goes on: nothing of it may be heard afterwards.
+    if (trial_) {
+        for (int i = 0; i < sound::kEffectCount; ++i)
+            sounds_.stop(static_cast<sound::Effect>(i));
+    }
     event->accept();
     emit gameEnded();
 }

@@ -39,6 +39,11 @@ public:
     // yields and its answers; the window closes when the level has ended.
     void playRecording(replay::Replay recording);
     void setNanosPerRound(long nanos) { nanosPerRound_ = nanos; }
+    // Test-play from the editor: plays a level file once and closes when it ends, finished or
+    // wrecked, or on Escape. The lives are not shown, nothing is recorded, and the counter
+    // file is left as it was.
+    void playTrial(const std::string& levelFile);
+    bool trial() const { return trial_; }
 
     // Pause (P or the Pause key, and whenever the program loses the focus): the main loop
     // stops advancing and waits for events; only the key resumes.
@@ -121,6 +126,7 @@ private:
     QLabel* levelCaption_;
     std::string shownLevel_;
     bool muted_ = false;
+    bool trial_ = false;
 };
 
 }  // namespace boltik::qt

@@ -52,6 +52,7 @@ void Program::openSettings() {
 }
 
 bool Program::openSound() {
+    if (sounds_) return true;  // opened already for a test-play in the editor
     std::string message;
     sounds_ = sdl::MixerSounds::open(message);
     if (sounds_) return true;
@@ -103,6 +104,16 @@ bool Program::openGame() {
 void Program::openEditor() {
     auto* editor = new Redaktor;
     editor_ = editor;
+    // Test-play is heard when the sound device opens; without one it plays silent, and the
+    // editor stays open either way.
+    editor->setSoundSource([this]() -> sound::Sounds& {
+        if (!sounds_) {
+            std::string message;
+            sounds_ = sdl::MixerSounds::open(message);
+        }
+        if (sounds_) return *sounds_;
+        return silence_;
+    });
     // The editor closes the menu as it opens; closed, it brings the menu back.
     if (menu_) menu_->deleteLater();
     connect(editor, &Redaktor::closed, this, [this] {

@@ -53,6 +53,7 @@ private:
     QPointer<FrmMeny> menu_;
     QPointer<QWidget> editor_;
     std::unique_ptr<sdl::MixerSounds> sounds_;
+    sound::SilentSounds silence_;
     std::unique_ptr<GameWindow> game_;
 };
 

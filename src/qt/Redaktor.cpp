@@ -15,6 +15,7 @@
 
 #include "core/board/Codes.h"
 #include "qt/Filesel.h"
+#include "qt/GameWindow.h"
 #include "qt/GraphicObjects.h"
 #include "qt/KudaSow.h"
 #include "qt/Twips.h"
@@ -158,6 +159,12 @@ Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
     connect(mnuLoad_, &QAction::triggered, this, &Redaktor::loadLevel);
     connect(mnuSave_, &QAction::triggered, this, &Redaktor::saveLevel);
     connect(cmdExit_, &QAction::triggered, this, &QWidget::close);
+    mnuTest_ = menuBar()->addAction(QStringLiteral("&Проверить"));
+    mnuTest_->setShortcut(Qt::Key_F5);
+    mnuTest_->setToolTip(QStringLiteral("Сыграть уровень, не сохраняя его (F5)"));
+    addAction(mnuTest_);
+    connect(mnuTest_, &QAction::triggered, this, &Redaktor::testPlay);
+    soundSource_ = [this]() -> sound::Sounds& { return silence_; };
 
     polle_ = new EditorGrid(client);
     polle_->move(px(1320), px(120));
@@ -299,6 +306,37 @@ void Redaktor::saveLevel() {
     if (name.isEmpty()) return;
     const editor::FileResult saved = model_.save(name.toStdString());
     if (!saved) QMessageBox::warning(this, QString(), QString::fromStdString(saved.message));
+}
+
+void Redaktor::testPlay() {
+    if (trial_) return;
+    // A teleporter still awaiting its partner is put back first, as leaving the editor does.
+    model_.escape();
+    refresh();
+    // The game plays level files: the board goes to a file of its own in a fresh temporary
+    // folder, never to the level the author is working on.
+    trialDir_ = std::make_unique<QTemporaryDir>();
+    const QString file = trialDir_->filePath(QStringLiteral("proba.tur"));
+    editor::FileResult saved{false, "нет временной папки"};
+    if (trialDir_->isValid()) saved = model_.save(file.toStdString());
+    if (!saved) {
+        QMessageBox::warning(this, QString(),
+                             QStringLiteral("Не удалось начать проверку: %1")
+                                 .arg(QString::fromStdString(saved.message)));
+        trialDir_.reset();
+        return;
+    }
+    trial_ = new GameWindow(soundSource_());
+    trial_->setAttribute(Qt::WA_DeleteOnClose);
+    trial_->setWindowModality(Qt::ApplicationModal);
+    connect(trial_, &GameWindow::gameEnded, this, [this] {
+        trialDir_.reset();
+        show();
+        raise();
+        activateWindow();
+    });
+    trial_->showFullScreen();
+    trial_->playTrial(file.toStdString());
 }
 
 void Redaktor::closeEvent(QCloseEvent* event) {

@@ -6,14 +6,20 @@
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
+#include <QTemporaryDir>
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/editor/Editor.h"
+#include "core/sound/Sounds.h"
 
 namespace boltik::qt {
 
 class EditorGrid;
+class GameWindow;
 
 class Redaktor : public QMainWindow, public editor::EditorHost {
     Q_OBJECT
@@ -34,6 +40,15 @@ public:
     QAction* loadAction() const { return mnuLoad_; }
     QAction* saveAction() const { return mnuSave_; }
     QAction* exitAction() const { return cmdExit_; }
+    QAction* testPlayAction() const { return mnuTest_; }
+
+    // Where test-play takes its sounds from, asked at each test-play; silence until set.
+    using SoundSource = std::function<sound::Sounds&()>;
+    void setSoundSource(SoundSource source) { soundSource_ = std::move(source); }
+    // Test-play (F5): the board as it stands, played in a game window over the editor; the
+    // editor comes back with its board unchanged when that window closes.
+    void testPlay();
+    GameWindow* trialWindow() const { return trial_; }
 
     // The grid cell under a pixel of the grid; nothing outside the 19 x 12 squares.
     static std::optional<editor::Cell> cellAt(QPoint pixel);
@@ -69,6 +84,11 @@ private:
     QAction* mnuLoad_;
     QAction* mnuSave_;
     QAction* cmdExit_;
+    QAction* mnuTest_;
+    sound::SilentSounds silence_;
+    SoundSource soundSource_;
+    QPointer<GameWindow> trial_;
+    std::unique_ptr<QTemporaryDir> trialDir_;
 };
 
 }  // namespace boltik::qt

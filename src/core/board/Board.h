@@ -29,6 +29,8 @@ void resumeNext(Fn&& fn) {
 
 class Board {
 public:
+    bool operator==(const Board&) const = default;
+
     int16_t at(int x, int y, int layer) const { return cells_[index(x, y, layer)]; }
     // Stores the value truncated to 16 bits, as the level format and the rules keep them.
     void set(int x, int y, int layer, int value) {

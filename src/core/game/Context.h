@@ -39,6 +39,8 @@ struct Context {
     // Cycles started in this call; a limit below zero means none (headless runs set one).
     long cycles = 0;
     long cycleLimit = -1;
+    // Every level load rewrites the counter file; a trial of a level from the editor does not.
+    bool writesCounterFile = true;
 };
 
 }  // namespace boltik::game

@@ -15,7 +15,7 @@ namespace {
 bool loadOnce(Context& ctx, const std::string& name) {
     World& w = ctx.world;
     // The counter is a statistic only: failing to write it must not stop the level.
-    writeCounterFile(w.bigCycles);
+    if (ctx.writesCounterFile) writeCounterFile(w.bigCycles);
     w.kolWeapon.setCaption("0");
     w.kolKeys.setCaption("0");
     w.levelName = name;

@@ -1,0 +1,160 @@
+// Test-play from the level editor: the board as it stands plays in a game window over the
+// editor, and every way out of it (finishing, a wreck, Escape, closing) brings the editor back
+// with its board unchanged, the program still running and nothing written.
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+
+#include "WindowTesting.h"
+#include "core/board/Codes.h"
+#include "core/settings/Settings.h"
+#include "qt/FrmMeny.h"
+#include "qt/GameWindow.h"
+#include "qt/Program.h"
+#include "qt/Redaktor.h"
+#include "support/Rig.h"
+
+using namespace boltik;
+using qt::Redaktor;
+
+namespace {
+
+void click(Redaktor& r, int x, int y) {
+    const QPoint at(x * 32 + 16, y * 32 + 16);
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, QPointF(at), r.grid()->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(r.grid(), &event);
+    }
+}
+
+void put(Redaktor& r, int tool, int x, int y) {
+    QTest::mouseClick(r.paletteItem(tool), Qt::LeftButton);
+    click(r, x, y);
+}
+
+// A robot, a bolt and the capsule in a row: two steps to the right finish it.
+void paintShortLevel(Redaktor& r) {
+    put(r, editor::kToolPlayer, 1, 1);
+    put(r, editor::kToolBolt, 2, 1);
+    put(r, 8, 3, 1);  // the capsule
+}
+
+void tap(QWidget* window, Qt::Key key) {
+    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+}
+
+enum class Way { Finish, Wreck, Escape, Close };
+
+// Starts a test-play with F5 and leaves it the given way once the level is running; true
+// when the trial window has gone and the editor is shown again.
+bool playAndLeave(Redaktor& r, Way way) {
+    r.activateWindow();
+    if (!QTest::qWaitForWindowActive(&r)) return false;
+    QTest::keyClick(&r, Qt::Key_F5);
+    qt::GameWindow* trial = r.trialWindow();
+    if (!trial) return false;
+    trial->setNanosPerRound(0);
+    bool left = false;
+    testing::poll([&] {
+        if (r.trialWindow() == nullptr) return true;
+        if (left || trial->context().cycles < 2) return false;
+        switch (way) {
+            case Way::Finish:
+                tap(trial, Qt::Key_Right);
+                return false;  // until the capsule is entered
+            case Way::Wreck:
+                QTest::mouseClick(trial->replayButton(), Qt::LeftButton);
+                break;
+            case Way::Escape:
+                tap(trial, Qt::Key_Escape);
+                break;
+            case Way::Close:
+                trial->close();
+                break;
+        }
+        left = true;
+        return false;
+    });
+    return QTest::qWaitFor([&] { return r.trialWindow() == nullptr && r.isVisible(); }, 20000);
+}
+
+}  // namespace
+
+class TrialTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWayOutReturnsToTheUnchangedEditorAndWritesNothing() {
+        testing::TempDir dir;
+        Redaktor r;
+        r.show();
+        paintShortLevel(r);
+        const board::Board before = r.model().board();
+        const int16_t bolts = r.model().boltCount();
+        for (const Way way : {Way::Finish, Way::Wreck, Way::Escape, Way::Close}) {
+            QVERIFY2(playAndLeave(r, way), qPrintable(QString::number(static_cast<int>(way))));
+            QVERIFY(r.model().board() == before);
+            QCOMPARE(r.model().boltCount(), bolts);
+        }
+        // Nothing of the trials is left in the play directory: no counter file, no recording,
+        // no progress mark, no level file.
+        QVERIFY(std::filesystem::is_empty(dir.path()));
+    }
+
+    void theMenuItemPlaysTheBoardWithoutLives() {
+        testing::TempDir dir;
+        Redaktor r;
+        r.show();
+        paintShortLevel(r);
+        r.testPlayAction()->trigger();
+        qt::GameWindow* trial = r.trialWindow();
+        QVERIFY(trial);
+        trial->setNanosPerRound(0);
+        bool seen = false;
+        bool secondStarted = false;
+        QString caption;
+        bool livesShown = true;
+        bool boltsShown = false;
+        testing::poll([&] {
+            if (trial->context().cycles == 0) return false;
+            const board::Board& b = trial->world().board;
+            seen = b.code(1, 1) == board::code::kPlayer && b.code(2, 1) == board::code::kBolt;
+            caption = trial->levelCaption()->text();
+            livesShown = trial->counterLabel(0)->isVisible();
+            boltsShown = trial->counterLabel(1)->isVisible();
+            // A second F5 while a trial runs starts no other.
+            r.testPlay();
+            secondStarted = r.trialWindow() != trial;
+            trial->close();
+            return true;
+        });
+        QTRY_VERIFY(r.trialWindow() == nullptr);
+        QVERIFY(seen);
+        QCOMPARE(caption, QStringLiteral("Проверка"));
+        QVERIFY(!livesShown);
+        QVERIFY(boltsShown);
+        QVERIFY(!secondStarted);
+    }
+
+    void theProgramGoesOnAfterATrial() {
+        testing::TempDir dir;
+        dir.write("settings.ini", settings::settingsText(settings::defaultSettings()));
+        qt::Program program;
+        QSignalSpy finished(&program, &qt::Program::finished);
+        QVERIFY(program.start());
+        program.menu()->editorButton()->click();
+        QTRY_VERIFY(program.editor() != nullptr);
+        auto* editor = qobject_cast<Redaktor*>(program.editor());
+        QVERIFY(editor);
+        paintShortLevel(*editor);
+        QVERIFY(playAndLeave(*editor, Way::Close));
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(editor->isVisible());
+    }
+};
+
+QTEST_MAIN(TrialTest)
+#include "test_trial.moc"
