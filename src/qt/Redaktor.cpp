@@ -1,5 +1,5 @@
 // The level editor's window: the gradient background, the grid with its pictures and lines,
-// the palette, and the file menu through the level chooser.
+// the palette, the file menu through the level chooser, and undo and redo from the keyboard.
 #include "qt/Redaktor.h"
 
 #include <QCloseEvent>
@@ -276,12 +276,23 @@ bool Redaktor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Redaktor::keyPressEvent(QKeyEvent* event) {
+    const auto mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                            Qt::AltModifier | Qt::MetaModifier);
+    const bool undo = event->key() == Qt::Key_Z && mods == Qt::ControlModifier;
+    const bool redo =
+        (event->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)) ||
+        (event->key() == Qt::Key_Y && mods == Qt::ControlModifier);
     if (event->key() == Qt::Key_Escape) {
         model_.escape();
-        refresh();
+    } else if (undo) {
+        model_.undo();
+    } else if (redo) {
+        model_.redo();
+    } else {
+        QMainWindow::keyPressEvent(event);
         return;
     }
-    QMainWindow::keyPressEvent(event);
+    refresh();
 }
 
 void Redaktor::loadLevel() {

@@ -1,5 +1,6 @@
-// The level editor's window driven by synthesized mouse events: painting, the palette,
-// KudaSow, teleporter pairs, the file menu through the chooser, and a level it made played.
+// The level editor's window driven by synthesized mouse and key events: painting, the palette,
+// KudaSow, teleporter pairs, the file menu through the chooser, undo and redo, and a level it
+// made played.
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -188,6 +189,33 @@ private slots:
         QCOMPARE(message, QStringLiteral("!!!"));
         QCOMPARE(icon, QMessageBox::Critical);
         QCOMPARE(code(r, 5, 5), board::code::kBox);
+    }
+
+    void undoAndRedoFromTheKeyboard() {
+        Redaktor r;
+        r.show();
+        tool(r, editor::kToolBolt);
+        const QRect inside(32 * 4 + 8, 32 * 3 + 8, 8, 8);
+        const QImage floor = r.gridPicture().copy(inside);
+        send(r.grid(), QEvent::MouseButtonPress, centre(3, 3));
+        send(r.grid(), QEvent::MouseMove, centre(4, 3));
+        send(r.grid(), QEvent::MouseButtonRelease, centre(4, 3));
+        const QImage bolt = r.gridPicture().copy(inside);
+        QVERIFY(bolt != floor);
+        QTest::keyClick(&r, Qt::Key_Z, Qt::ControlModifier);  // the whole stroke
+        QCOMPARE(code(r, 3, 3), board::code::kEmpty);
+        QCOMPARE(code(r, 4, 3), board::code::kEmpty);
+        QCOMPARE(r.boltCounter()->text(), QStringLiteral("0"));
+        QCOMPARE(r.gridPicture().copy(inside), floor);
+        QTest::keyClick(&r, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(code(r, 4, 3), board::code::kBolt);
+        QCOMPARE(r.boltCounter()->text(), QStringLiteral("2"));
+        QCOMPARE(r.gridPicture().copy(inside), bolt);
+        QTest::keyClick(&r, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&r, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(code(r, 3, 3), board::code::kBolt);
+        QTest::keyClick(&r, Qt::Key_Z);  // no Ctrl: nothing
+        QCOMPARE(code(r, 3, 3), board::code::kBolt);
     }
 
     void closingBringsTheMenuBack() {
