@@ -17,6 +17,7 @@
 #include "qt/Filesel.h"
 #include "qt/GraphicObjects.h"
 #include "qt/KudaSow.h"
+#include "qt/MsgBo.h"
 #include "qt/Twips.h"
 
 namespace boltik::qt {
@@ -24,6 +25,7 @@ namespace boltik::qt {
 namespace {
 
 constexpr int kSquare = px(editor::kSquareTwips);
+const QString kCaption = QStringLiteral("****Разработчик****");
 const QColor kPairingGreen(192, 255, 192);
 const QColor kSelectionGreen(0, 128, 0);
 
@@ -139,7 +141,7 @@ private:
 };
 
 Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("****Разработчик****"));
+    setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* client = new QLabel(this);
     client->setFixedSize(px(11235), px(7500));
@@ -151,10 +153,7 @@ Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
     mnuLoad_ = file->addAction(QStringLiteral("&Load(загрузить)"));
     mnuSave_ = file->addAction(QStringLiteral("&Save(сохранить)"));
     cmdExit_ = file->addAction(QStringLiteral("&Выход"));
-    connect(mnuNew_, &QAction::triggered, this, [this] {
-        model_.newLevel();
-        refresh();
-    });
+    connect(mnuNew_, &QAction::triggered, this, &Redaktor::newLevel);
     connect(mnuLoad_, &QAction::triggered, this, &Redaktor::loadLevel);
     connect(mnuSave_, &QAction::triggered, this, &Redaktor::saveLevel);
     connect(cmdExit_, &QAction::triggered, this, &QWidget::close);
@@ -239,6 +238,12 @@ void Redaktor::refresh() {
     toz_->setText(QString::number(model_.pointerCell().y));
     polle_->showPairingFrame(model_.pairingCell() ? std::optional(model_.pointerCell())
                                                   : std::nullopt);
+    QString title = kCaption;
+    if (!model_.fileName().empty()) {
+        title += QStringLiteral(" — ") + QString::fromStdString(model_.fileName());
+    }
+    if (model_.modified()) title += QStringLiteral(" *");
+    setWindowTitle(title);
 }
 
 void Redaktor::selectTool(int tool) {
@@ -295,7 +300,23 @@ void Redaktor::keyPressEvent(QKeyEvent* event) {
     refresh();
 }
 
+bool Redaktor::mayDropChanges() {
+    // A teleporter still waiting for its partner is given up first: it is no change yet.
+    model_.escape();
+    refresh();
+    if (!model_.modified()) return true;
+    if (AskUser(game::unsavedLevelQuestion(), this) != 1) return true;
+    return saveLevel();
+}
+
+void Redaktor::newLevel() {
+    if (!mayDropChanges()) return;
+    model_.newLevel();
+    refresh();
+}
+
 void Redaktor::loadLevel() {
+    if (!mayDropChanges()) return;
     const QString name = Filesel::choose(this);
     if (name.isEmpty()) return;  // the chooser closed without a choice
     const editor::FileResult loaded = model_.load(name.toStdString());
@@ -305,16 +326,20 @@ void Redaktor::loadLevel() {
     }
 }
 
-void Redaktor::saveLevel() {
+bool Redaktor::saveLevel() {
     const QString name = Filesel::choose(this);
-    if (name.isEmpty()) return;
+    if (name.isEmpty()) return false;
     const editor::FileResult saved = model_.save(name.toStdString());
+    refresh();
     if (!saved) QMessageBox::warning(this, QString(), QString::fromStdString(saved.message));
+    return static_cast<bool>(saved);
 }
 
 void Redaktor::closeEvent(QCloseEvent* event) {
-    // Closing while a teleporter awaits its partner puts the first cell back.
-    model_.escape();
+    if (!mayDropChanges()) {
+        event->ignore();
+        return;
+    }
     emit closed();
     QMainWindow::closeEvent(event);
 }
