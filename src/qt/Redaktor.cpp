@@ -1,5 +1,5 @@
 // The level editor's window: the gradient background, the grid with its pictures and lines,
-// the palette, and the file menu through the level chooser.
+// the palette, the file menu through the level chooser, and undo and redo from the keyboard.
 #include "qt/Redaktor.h"
 
 #include <QCloseEvent>
@@ -18,6 +18,7 @@
 #include "qt/GameWindow.h"
 #include "qt/GraphicObjects.h"
 #include "qt/KudaSow.h"
+#include "qt/MsgBo.h"
 #include "qt/Twips.h"
 
 namespace boltik::qt {
@@ -25,6 +26,7 @@ namespace boltik::qt {
 namespace {
 
 constexpr int kSquare = px(editor::kSquareTwips);
+const QString kCaption = QStringLiteral("****Разработчик****");
 const QColor kPairingGreen(192, 255, 192);
 const QColor kSelectionGreen(0, 128, 0);
 
@@ -140,7 +142,7 @@ private:
 };
 
 Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("****Разработчик****"));
+    setWindowTitle(kCaption);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* client = new QLabel(this);
     client->setFixedSize(px(11235), px(7500));
@@ -152,10 +154,7 @@ Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
     mnuLoad_ = file->addAction(QStringLiteral("&Load(загрузить)"));
     mnuSave_ = file->addAction(QStringLiteral("&Save(сохранить)"));
     cmdExit_ = file->addAction(QStringLiteral("&Выход"));
-    connect(mnuNew_, &QAction::triggered, this, [this] {
-        model_.newLevel();
-        refresh();
-    });
+    connect(mnuNew_, &QAction::triggered, this, &Redaktor::newLevel);
     connect(mnuLoad_, &QAction::triggered, this, &Redaktor::loadLevel);
     connect(mnuSave_, &QAction::triggered, this, &Redaktor::saveLevel);
     connect(cmdExit_, &QAction::triggered, this, &QWidget::close);
@@ -246,6 +245,12 @@ void Redaktor::refresh() {
     toz_->setText(QString::number(model_.pointerCell().y));
     polle_->showPairingFrame(model_.pairingCell() ? std::optional(model_.pointerCell())
                                                   : std::nullopt);
+    QString title = kCaption;
+    if (!model_.fileName().empty()) {
+        title += QStringLiteral(" — ") + QString::fromStdString(model_.fileName());
+    }
+    if (model_.modified()) title += QStringLiteral(" *");
+    setWindowTitle(title);
 }
 
 void Redaktor::selectTool(int tool) {
@@ -283,15 +288,42 @@ bool Redaktor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Redaktor::keyPressEvent(QKeyEvent* event) {
+    const auto mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                            Qt::AltModifier | Qt::MetaModifier);
+    const bool undo = event->key() == Qt::Key_Z && mods == Qt::ControlModifier;
+    const bool redo =
+        (event->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)) ||
+        (event->key() == Qt::Key_Y && mods == Qt::ControlModifier);
     if (event->key() == Qt::Key_Escape) {
         model_.escape();
-        refresh();
+    } else if (undo) {
+        model_.undo();
+    } else if (redo) {
+        model_.redo();
+    } else {
+        QMainWindow::keyPressEvent(event);
         return;
     }
-    QMainWindow::keyPressEvent(event);
+    refresh();
+}
+
+bool Redaktor::mayDropChanges() {
+    // A teleporter still waiting for its partner is given up first: it is no change yet.
+    model_.escape();
+    refresh();
+    if (!model_.modified()) return true;
+    if (AskUser(game::unsavedLevelQuestion(), this) != 1) return true;
+    return saveLevel();
+}
+
+void Redaktor::newLevel() {
+    if (!mayDropChanges()) return;
+    model_.newLevel();
+    refresh();
 }
 
 void Redaktor::loadLevel() {
+    if (!mayDropChanges()) return;
     const QString name = Filesel::choose(this);
     if (name.isEmpty()) return;  // the chooser closed without a choice
     const editor::FileResult loaded = model_.load(name.toStdString());
@@ -301,11 +333,13 @@ void Redaktor::loadLevel() {
     }
 }
 
-void Redaktor::saveLevel() {
+bool Redaktor::saveLevel() {
     const QString name = Filesel::choose(this);
-    if (name.isEmpty()) return;
+    if (name.isEmpty()) return false;
     const editor::FileResult saved = model_.save(name.toStdString());
+    refresh();
     if (!saved) QMessageBox::warning(this, QString(), QString::fromStdString(saved.message));
+    return static_cast<bool>(saved);
 }
 
 void Redaktor::testPlay() {
@@ -340,8 +374,10 @@ void Redaktor::testPlay() {
 }
 
 void Redaktor::closeEvent(QCloseEvent* event) {
-    // Closing while a teleporter awaits its partner puts the first cell back.
-    model_.escape();
+    if (!mayDropChanges()) {
+        event->ignore();
+        return;
+    }
     emit closed();
     QMainWindow::closeEvent(event);
 }

@@ -1,5 +1,6 @@
 // Redaktor: the level editor's window, a view over the core's editor model: the grid, the
-// palette, the counters and the file menu.
+// palette, the counters, the file menu, undo and redo, and the question before unsaved changes
+// go.
 #pragma once
 
 #include <QAction>
@@ -55,7 +56,8 @@ public:
 
     std::optional<int> chooseCrawlerHeading() override;
 
-    // Applies what the model changed: the cells to redraw, the labels, the pairing frame.
+    // Applies what the model changed: the cells to redraw, the labels, the pairing frame, and
+    // the title with the file's name and a mark while there are unsaved changes.
     void refresh();
 
 signals:
@@ -69,8 +71,14 @@ protected:
 
 private:
     void selectTool(int tool);
+    void newLevel();
     void loadLevel();
-    void saveLevel();
+    // Save through the chooser: false when the chooser was closed or the save failed.
+    bool saveLevel();
+    // Before New, Load or leaving: with unsaved changes asks whether to save them first.
+    // True when the action may go on: nothing unsaved, "Нет", or saved; a closed chooser or a
+    // failed save keeps everything as it is.
+    bool mayDropChanges();
 
     editor::Editor model_;
     EditorGrid* polle_;

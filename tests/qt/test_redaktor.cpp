@@ -1,5 +1,6 @@
-// The level editor's window driven by synthesized mouse events: painting, the palette,
-// KudaSow, teleporter pairs, the file menu through the chooser, and a level it made played.
+// The level editor's window driven by synthesized mouse and key events: painting, the palette,
+// KudaSow, teleporter pairs, the file menu through the chooser, undo and redo, the question
+// before unsaved changes go, and a level it made played.
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -59,6 +60,21 @@ void answerChooser(const QString& name) {
         QTest::keyClick(chooser->nameBox(), Qt::Key_Return);
     });
 }
+
+// Answers the next question with its first or second button; asked tells whether it was the
+// editor's question about unsaved changes.
+void answerQuestion(int button, bool* asked = nullptr) {
+    whenShown<qt::MsgBo>([button, asked](qt::MsgBo* box) {
+        if (asked) {
+            *asked = false;
+            for (const QLabel* label : box->findChildren<QLabel*>())
+                *asked = *asked || label->text() == QStringLiteral("Уровень изменён. Сохранить ?");
+        }
+        QTest::mouseClick(box->clickArea(button), Qt::LeftButton);
+    });
+}
+
+const QString kCaption = QStringLiteral("****Разработчик****");
 
 }  // namespace
 
@@ -176,6 +192,7 @@ private slots:
         r.show();
         tool(r, 2);
         click(r, 5, 5);
+        answerQuestion(2);  // the box is not saved first
         answerChooser(QStringLiteral("bad"));
         QString message;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -188,6 +205,91 @@ private slots:
         QCOMPARE(message, QStringLiteral("!!!"));
         QCOMPARE(icon, QMessageBox::Critical);
         QCOMPARE(code(r, 5, 5), board::code::kBox);
+    }
+
+    void undoAndRedoFromTheKeyboard() {
+        Redaktor r;
+        r.show();
+        tool(r, editor::kToolBolt);
+        const QRect inside(32 * 4 + 8, 32 * 3 + 8, 8, 8);
+        const QImage floor = r.gridPicture().copy(inside);
+        send(r.grid(), QEvent::MouseButtonPress, centre(3, 3));
+        send(r.grid(), QEvent::MouseMove, centre(4, 3));
+        send(r.grid(), QEvent::MouseButtonRelease, centre(4, 3));
+        const QImage bolt = r.gridPicture().copy(inside);
+        QVERIFY(bolt != floor);
+        QTest::keyClick(&r, Qt::Key_Z, Qt::ControlModifier);  // the whole stroke
+        QCOMPARE(code(r, 3, 3), board::code::kEmpty);
+        QCOMPARE(code(r, 4, 3), board::code::kEmpty);
+        QCOMPARE(r.boltCounter()->text(), QStringLiteral("0"));
+        QCOMPARE(r.gridPicture().copy(inside), floor);
+        QTest::keyClick(&r, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(code(r, 4, 3), board::code::kBolt);
+        QCOMPARE(r.boltCounter()->text(), QStringLiteral("2"));
+        QCOMPARE(r.gridPicture().copy(inside), bolt);
+        QTest::keyClick(&r, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&r, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(code(r, 3, 3), board::code::kBolt);
+        QTest::keyClick(&r, Qt::Key_Z);  // no Ctrl: nothing
+        QCOMPARE(code(r, 3, 3), board::code::kBolt);
+    }
+
+    void newAndLoadAskBeforeUnsavedChangesGo() {
+        testing::TempDir dir;
+        Redaktor r;
+        r.show();
+        QCOMPARE(r.windowTitle(), kCaption);
+        tool(r, 2);
+        click(r, 5, 5);
+        QCOMPARE(r.windowTitle(), kCaption + QStringLiteral(" *"));
+        // "Да", and the chooser closed: nothing is cleared.
+        bool asked = false;
+        answerQuestion(1, &asked);
+        answerChooser(QString());
+        r.newAction()->trigger();
+        QVERIFY(asked);
+        QCOMPARE(code(r, 5, 5), board::code::kBox);
+        // "Да" and a name: saved first, then cleared.
+        answerQuestion(1);
+        answerChooser(QStringLiteral("mine"));
+        r.newAction()->trigger();
+        QVERIFY(std::filesystem::exists("mine.tur"));
+        QCOMPARE(code(r, 5, 5), board::code::kEmpty);
+        QCOMPARE(r.windowTitle(), kCaption);
+        // New undone is a change again; "Нет" loads over it without saving.
+        QTest::keyClick(&r, Qt::Key_Z, Qt::ControlModifier);
+        click(r, 6, 6);
+        answerQuestion(2);
+        answerChooser(QStringLiteral("mine.tur"));
+        r.loadAction()->trigger();
+        QCOMPARE(code(r, 5, 5), board::code::kBox);
+        QCOMPARE(code(r, 6, 6), board::code::kEmpty);
+        QCOMPARE(r.windowTitle(), kCaption + QStringLiteral(" — mine.tur"));
+        click(r, 7, 7);
+        QCOMPARE(r.windowTitle(), kCaption + QStringLiteral(" — mine.tur *"));
+        QTest::keyClick(&r, Qt::Key_Z, Qt::ControlModifier);  // back to what was saved
+        QCOMPARE(r.windowTitle(), kCaption + QStringLiteral(" — mine.tur"));
+    }
+
+    void leavingAsksAndAFailedSaveKeepsTheWindow() {
+        testing::TempDir dir;
+        std::filesystem::create_directory("taken.tur.part");
+        QPointer<Redaktor> r = new Redaktor;
+        QSignalSpy closed(r.data(), &Redaktor::closed);
+        r->show();
+        tool(*r, 2);
+        click(*r, 5, 5);
+        answerQuestion(1);
+        answerChooser(QStringLiteral("taken"));
+        whenShown<QMessageBox>([](QMessageBox* box) { box->accept(); });
+        r->exitAction()->trigger();
+        QVERIFY(r && r->isVisible());
+        QCOMPARE(closed.count(), 0);
+        QCOMPARE(code(*r, 5, 5), board::code::kBox);
+        answerQuestion(2);
+        QVERIFY(r->close());
+        QCOMPARE(closed.count(), 1);
+        QTRY_VERIFY(r.isNull());
     }
 
     void closingBringsTheMenuBack() {

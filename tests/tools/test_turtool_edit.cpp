@@ -128,6 +128,22 @@ TEST(TurtoolEdit, NewLoadAndSave) {
     EXPECT_EQ(row(cancelled, 7, 1), row(kept, 7, 1));
 }
 
+TEST(TurtoolEdit, UndoAndRedo) {
+    TempDir dir;
+    const ToolRun r = edit(dir,
+                           "tool 6\ndown 1 1\nmove 2 1\nup\n"  // one stroke, two bolts
+                           "tool 9\ndown 5 5\nup\nundo\nundo\nredo\n"
+                           "tool 13\ndown 7 7\nundo\n"       // the pairing given up
+                           "tool 2\ndown 3 3\nup\nredo\n");  // a change: nothing to redo
+    EXPECT_EQ(lines(r.out)[0], "bolts: 2");
+    EXPECT_EQ(lines(r.out)[1], "player: none");
+    EXPECT_EQ(lines(r.out)[2], "pairing: no");
+    EXPECT_EQ(row(r, 7, 1), "2 7 7 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2");
+    EXPECT_EQ(row(r, 7, 3), "2 0 0 3 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2");
+    EXPECT_EQ(row(r, 7, 5), "2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2");
+    EXPECT_EQ(row(r, 7, 7), "2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 2");
+}
+
 TEST(TurtoolEdit, FailedLoadAndSaveAreMessages) {
     TempDir dir;
     dir.write("short.tur", "0\r\n2\r\n");
@@ -142,7 +158,8 @@ TEST(TurtoolEdit, FailedLoadAndSaveAreMessages) {
 
 TEST(TurtoolEdit, ABadLineIsNamed) {
     TempDir dir;
-    for (const char* bad : {"tool 14", "down 1", "kudasow 4", "jump", "up now", "tool x"}) {
+    for (const char* bad :
+         {"tool 14", "down 1", "kudasow 4", "jump", "up now", "tool x", "undo 2"}) {
         const ToolRun r = edit(dir, std::string("tool 1\n# fine\n") + bad + "\n");
         EXPECT_EQ(r.code, 2) << bad;
         EXPECT_EQ(r.err, std::string("turtool: script.txt: line 3: not understood: ") + bad + "\n");

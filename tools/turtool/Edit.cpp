@@ -7,6 +7,7 @@
 //   kudasow I|close    the next crawler direction window answered with picture I, or closed
 //   escape             Escape while a teleporter waits for its partner
 //   new, load [FILE], save [FILE]   the file items; without FILE the chooser is closed
+//   undo, redo         Ctrl+Z and Ctrl+Y
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -90,6 +91,8 @@ std::optional<Step> parseLine(const std::string& line, std::string& why) {
     }
     if (verb == "escape" && words.empty()) return [](EditRun& r) { r.editor.escape(); };
     if (verb == "new" && words.empty()) return [](EditRun& r) { r.editor.newLevel(); };
+    if (verb == "undo" && words.empty()) return [](EditRun& r) { r.editor.undo(); };
+    if (verb == "redo" && words.empty()) return [](EditRun& r) { r.editor.redo(); };
     if (verb == "load") {
         if (rest.empty()) return [](EditRun&) {};
         return [file = chosen(rest)](EditRun& r) { r.report(r.editor.load(file)); };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <utility>
 
 #include "core/board/Codes.h"
 #include "core/board/Geometry.h"
@@ -57,6 +58,7 @@ Editor::Editor() {
         }
     }
     paintAll();
+    saved_ = state();
 }
 
 std::optional<Cell> Editor::player() const {
@@ -74,6 +76,8 @@ void Editor::selectTool(int tool) {
 }
 
 void Editor::mouseDown(std::optional<Cell> at, EditorHost& host, bool rightButton) {
+    // A release that never came (KudaSow took it, say) still ends the stroke before.
+    if (!pairing_) endStep();
     painting_ = true;
     if (pairing_ && rightButton) {
         painting_ = false;
@@ -85,10 +89,12 @@ void Editor::mouseDown(std::optional<Cell> at, EditorHost& host, bool rightButto
         // The second click only names the partner.
         painting_ = false;
         completePairing(*at);
+        endStep();
         return;
     }
     sohr(*at, host);
     paint(*at, true);
+    if (!painting_ && !pairing_) endStep();
 }
 
 void Editor::mouseMove(std::optional<Cell> at, EditorHost& host) {
@@ -98,10 +104,12 @@ void Editor::mouseMove(std::optional<Cell> at, EditorHost& host) {
     if (!painting_ || pairing_) return;
     sohr(*at, host);
     paint(*at, true);
+    if (!painting_ && !pairing_) endStep();
 }
 
 void Editor::mouseUp() {
     painting_ = false;
+    if (!pairing_) endStep();
 }
 
 void Editor::escape() {
@@ -112,9 +120,12 @@ void Editor::escape() {
     boltCount_ = p.heldBolts;
     boltCaption_ = p.heldCaption;
     paint(p.from, true);
+    // Given up, the pairing leaves the level as it was: no step.
+    endStep();
 }
 
 void Editor::sohr(Cell at, EditorHost& host) {
+    beginStep();
     const int16_t held = board_.code(at.x, at.y);
     const int16_t heldBolts = boltCount_;
     const std::string heldCaption = boltCaption_;
@@ -188,6 +199,8 @@ void Editor::completePairing(Cell partner) {
 
 void Editor::newLevel() {
     escape();
+    endStep();
+    beginStep();
     for (int x = 0; x <= kLastCol; ++x) {
         for (int y = 0; y <= kLastRow; ++y)
             board_.setCode(x, y, onRing(x, y) ? code::kWall : code::kEmpty);
@@ -195,10 +208,14 @@ void Editor::newLevel() {
     setBolts(0);
     playerColumn_ = playerRow_ = 0;
     paintAll();
+    endStep();
+    saved_ = state();
+    fileName_.clear();
 }
 
 FileResult Editor::load(const std::string& path) {
     escape();
+    endStep();
     Board read;
     const LevelReadResult result = readLevelFile(path, read);
     int64_t bolts = 0;
@@ -207,6 +224,7 @@ FileResult Editor::load(const std::string& path) {
         bolts > std::numeric_limits<int16_t>::max()) {
         return {false, "!!!"};
     }
+    beginStep();
     for (int x = 0; x <= kLastCol; ++x) {
         for (int y = 0; y <= kLastRow; ++y) {
             for (int l = layer::kShotDir; l <= layer::kParamB; ++l)
@@ -218,13 +236,86 @@ FileResult Editor::load(const std::string& path) {
     playerColumn_ = static_cast<int16_t>(result.playerFound ? result.playerX : 0);
     playerRow_ = static_cast<int16_t>(result.playerFound ? result.playerY : 0);
     paintAll();
+    endStep();
+    saved_ = state();
+    fileName_ = path;
     return {};
 }
 
-FileResult Editor::save(const std::string& path) const {
+FileResult Editor::save(const std::string& path) {
     const WriteResult written = writeLevelFile(path, board_, boltCount_);
-    if (written) return {};
-    return {false, "Не удалось записать файл " + path + ": " + written.reason};
+    if (!written) return {false, "Не удалось записать файл " + path + ": " + written.reason};
+    saved_ = state();
+    fileName_ = path;
+    return {};
+}
+
+bool Editor::undo() {
+    if (pairing_) {
+        escape();
+        return true;
+    }
+    // Undo in the middle of a drag ends the drag and takes back what it painted so far.
+    painting_ = false;
+    endStep();
+    const auto back = history_.undo(state());
+    if (!back) return false;
+    restore(*back);
+    return true;
+}
+
+bool Editor::redo() {
+    escape();
+    painting_ = false;
+    endStep();
+    const auto forward = history_.redo(state());
+    if (!forward) return false;
+    restore(*forward);
+    return true;
+}
+
+Snapshot Editor::state() const {
+    Snapshot s;
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y) {
+            for (int i = 0; i < Snapshot::kLayers; ++i)
+                s.at(x, y, i) = board_.at(x, y, layer::kShotDir + i);
+        }
+    }
+    s.boltCount = boltCount_;
+    s.boltCaption = boltCaption_;
+    s.playerColumn = playerColumn_;
+    s.playerRow = playerRow_;
+    return s;
+}
+
+void Editor::restore(const Snapshot& s) {
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y) {
+            bool changed = false;
+            for (int i = 0; i < Snapshot::kLayers; ++i) {
+                if (board_.at(x, y, layer::kShotDir + i) == s.at(x, y, i)) continue;
+                board_.set(x, y, layer::kShotDir + i, s.at(x, y, i));
+                changed = true;
+            }
+            if (changed) paint({x, y}, true);
+        }
+    }
+    boltCount_ = s.boltCount;
+    boltCaption_ = s.boltCaption;
+    playerColumn_ = s.playerColumn;
+    playerRow_ = s.playerRow;
+}
+
+void Editor::beginStep() {
+    if (!stepStart_) stepStart_ = state();
+}
+
+void Editor::endStep() {
+    if (!stepStart_) return;
+    Snapshot before = std::move(*stepStart_);
+    stepStart_.reset();
+    if (!(before == state())) history_.record(std::move(before));
 }
 
 std::vector<Paint> Editor::takePaints() {

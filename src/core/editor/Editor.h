@@ -1,5 +1,6 @@
 // The level editor's board and rules, without a window: the palette, painting by click and
-// drag (sohr), the crawler's heading, teleporter pairs, and New, Load and Save.
+// drag (sohr), the crawler's heading, teleporter pairs, New, Load and Save, undo and redo, and
+// whether the level has changed since it was last saved.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 #include "core/board/Board.h"
 #include "core/board/Files.h"
+#include "core/editor/History.h"
 
 namespace boltik::editor {
 
@@ -97,7 +99,21 @@ public:
     FileResult load(const std::string& path);
     // Save: writes the 913-line level file whole; a failure is reported with its reason and
     // leaves any old file as it was.
-    FileResult save(const std::string& path) const;
+    FileResult save(const std::string& path);
+
+    // Undo and redo. A step is one drag stroke (press to release), one teleporter pair (first
+    // click to partner), one crawler with its heading, a New or a Load; a step that changed
+    // nothing is none. Each brings back the cells, the bolt count with its caption and the
+    // remembered player. Undo while a teleporter awaits its partner only gives the pairing
+    // up. False when there was nothing to undo or redo.
+    bool undo();
+    bool redo();
+
+    // Whether the level differs from what the last New, Load or Save left; undoing back to
+    // that counts as unchanged.
+    bool modified() const { return !(state() == saved_); }
+    // The file of the last Load or Save, as it was named; empty after New and before either.
+    const std::string& fileName() const { return fileName_; }
 
     // The cells changed since the last call, in the order they were changed.
     std::vector<Paint> takePaints();
@@ -117,6 +133,14 @@ private:
     void placeCrawler(Cell at, EditorHost& host);
     void completePairing(Cell partner);
 
+    // The level as a step keeps it, and putting it back (the changed cells are repainted).
+    Snapshot state() const;
+    void restore(const Snapshot& s);
+    // A step opens before its first change and closes once the editor neither paints nor
+    // awaits a partner; it is recorded only when the level differs from where it began.
+    void beginStep();
+    void endStep();
+
     board::Board board_;
     int tool_ = kToolEraser;
     int16_t boltCount_ = 0;
@@ -128,6 +152,10 @@ private:
     std::optional<Pairing> pairing_;
     std::optional<int> lastCrawlerChoice_;  // what KudaSow last answered
     std::vector<Paint> paints_;
+    History history_;
+    std::optional<Snapshot> stepStart_;
+    Snapshot saved_;
+    std::string fileName_;
 };
 
 }  // namespace boltik::editor

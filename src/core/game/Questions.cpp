@@ -28,6 +28,10 @@ Question exitProgramQuestion() {
     return {QuestionId::ExitProgram, kLeave, kYes, kNo};
 }
 
+Question unsavedLevelQuestion() {
+    return {QuestionId::UnsavedLevel, "Уровень изменён. Сохранить ?", kYes, kNo};
+}
+
 const char* questionName(QuestionId id) {
     switch (id) {
         case QuestionId::LeaveGame:
@@ -36,6 +40,8 @@ const char* questionName(QuestionId id) {
             return "restart";
         case QuestionId::MissingLevel:
             return "missing-level";
+        case QuestionId::UnsavedLevel:
+            return "unsaved-level";
         case QuestionId::ExitProgram:
             break;
     }

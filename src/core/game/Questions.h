@@ -11,6 +11,7 @@ enum class QuestionId {
     RestartLevel,  // Escape, after the first question was answered "Нет"
     MissingLevel,  // a level file that cannot be loaded
     ExitProgram,   // the start menu's exit button
+    UnsavedLevel,  // the level editor's New, Load or exit over unsaved changes
 };
 
 struct Question {
@@ -31,9 +32,12 @@ Question restartLevelQuestion();
 Question missingLevelQuestion(const std::string& name);
 // The start menu asks "Вы уверены, что хотите выйти ?" too.
 Question exitProgramQuestion();
+// "Уровень изменён. Сохранить ?" with "Да" and "Нет": the level editor's changes since the
+// last New, Load or Save are about to go.
+Question unsavedLevelQuestion();
 
 // A short English name of the question, for scripts and messages: "leave", "restart",
-// "missing-level", "exit".
+// "missing-level", "exit", "unsaved-level".
 const char* questionName(QuestionId id);
 
 }  // namespace boltik::game

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "ScriptHost.h"
 #include "core/board/Codes.h"
 #include "core/board/LevelFile.h"
 #include "core/editor/Editor.h"
+#include "support/EditorDesk.h"
 #include "support/Rig.h"
 
 namespace boltik::editor {
@@ -15,27 +15,7 @@ namespace {
 
 using namespace board;
 using testing::boardPicture;
-
-struct Desk {
-    Editor editor;
-    turtool::ScriptEditorHost host;
-
-    void tool(int k) { editor.selectTool(k); }
-    void click(int x, int y) {
-        editor.mouseDown(Cell{x, y}, host);
-        editor.mouseUp();
-    }
-    // Presses at the first cell, drags over the others, releases.
-    void drag(std::vector<Cell> cells) {
-        editor.mouseDown(cells.front(), host);
-        for (const Cell& c : cells)
-            editor.mouseMove(c, host);
-        editor.mouseUp();
-    }
-    int16_t code(int x, int y) const { return editor.board().code(x, y); }
-    int16_t at(int x, int y, int layer) const { return editor.board().at(x, y, layer); }
-    std::string row(int y) const { return boardPicture(editor.board())[y]; }
-};
+using Desk = testing::EditorDesk;
 
 TEST(EditorOpens, WithAWallRingAroundEmptyFloor) {
     Desk d;
