@@ -85,6 +85,7 @@ void MsgBo::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Enter:
         case Qt::Key_Space:
             answer_ = selected_;
+            chosen_ = true;
             accept();
             return;
         case Qt::Key_Escape:
@@ -166,6 +167,7 @@ bool MsgBo::eventFilter(QObject* watched, QEvent* event) {
         selected_ = button;
     } else if (event->type() == QEvent::MouseButtonRelease) {
         answer_ = button;
+        chosen_ = true;
         accept();
         return true;
     }

@@ -19,6 +19,9 @@ public:
     // 1 after a click on the first button, 2 after the second; a window closed without a
     // click answers 2, as the second button always means "no".
     int answer() const { return answer_; }
+    // True when a button was chosen (clicked, or given by Return, Enter or Space); false when
+    // the window was dismissed with Escape or closed.
+    bool chosen() const { return chosen_; }
 
     QLabel* caption(int button) const { return button == 1 ? caption1_ : caption2_; }
     // The button the keyboard's Return, Enter and Space answer with.
@@ -46,6 +49,7 @@ private:
     QWidget* clickArea1_ = nullptr;
     QWidget* clickArea2_ = nullptr;
     int answer_ = 2;
+    bool chosen_ = false;
     int selected_ = 2;
     bool pointerInUse_ = false;
 };

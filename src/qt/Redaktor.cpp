@@ -312,7 +312,14 @@ bool Redaktor::mayDropChanges() {
     model_.escape();
     refresh();
     if (!model_.modified()) return true;
-    if (AskUser(game::unsavedLevelQuestion(), this) != 1) return true;
+    // «Да» saves first, «Нет» drops the changes; a question put away with Escape or closed
+    // without an answer drops nothing and cancels the action.
+    const game::Question question = game::unsavedLevelQuestion();
+    MsgBo box(QString::fromStdString(question.text), QString::fromStdString(question.button1),
+              QString::fromStdString(question.button2), this, question.safeAnswer);
+    box.exec();
+    if (!box.chosen()) return false;
+    if (box.answer() != 1) return true;
     return saveLevel();
 }
 

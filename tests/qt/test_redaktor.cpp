@@ -286,6 +286,16 @@ private slots:
         QVERIFY(r && r->isVisible());
         QCOMPARE(closed.count(), 0);
         QCOMPARE(code(*r, 5, 5), board::code::kBox);
+        // The highlight starts on «Да»; Escape puts the question away and cancels the leaving.
+        int highlighted = 0;
+        whenShown<qt::MsgBo>([&highlighted](qt::MsgBo* box) {
+            highlighted = box->selected();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QVERIFY(!r->close());
+        QCOMPARE(highlighted, 1);
+        QCOMPARE(closed.count(), 0);
+        QCOMPARE(code(*r, 5, 5), board::code::kBox);
         answerQuestion(2);
         QVERIFY(r->close());
         QCOMPARE(closed.count(), 1);

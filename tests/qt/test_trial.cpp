@@ -58,27 +58,32 @@ bool playAndLeave(Redaktor& r, Way way) {
     if (!trial) return false;
     trial->setNanosPerRound(0);
     bool left = false;
-    testing::poll([&] {
-        if (r.trialWindow() == nullptr) return true;
-        if (left || trial->context().cycles < 2) return false;
-        switch (way) {
-            case Way::Finish:
-                tap(trial, Qt::Key_Right);
-                return false;  // until the capsule is entered
-            case Way::Wreck:
-                QTest::mouseClick(trial->replayButton(), Qt::LeftButton);
-                break;
-            case Way::Escape:
-                tap(trial, Qt::Key_Escape);
-                break;
-            case Way::Close:
-                trial->close();
-                break;
-        }
-        left = true;
-        return false;
-    });
-    return QTest::qWaitFor([&] { return r.trialWindow() == nullptr && r.isVisible(); }, 20000);
+    bool gone = false;
+    testing::poll(
+        [&] {
+            gone = r.trialWindow() == nullptr;
+            if (gone) return true;
+            if (left || trial->context().cycles < 2) return false;
+            switch (way) {
+                case Way::Finish:
+                    tap(trial, Qt::Key_Right);
+                    return false;  // until the capsule is entered
+                case Way::Wreck:
+                    QTest::mouseClick(trial->replayButton(), Qt::LeftButton);
+                    break;
+                case Way::Escape:
+                    tap(trial, Qt::Key_Escape);
+                    break;
+                case Way::Close:
+                    trial->close();
+                    break;
+            }
+            left = true;
+            return false;
+        },
+        15000);
+    // The poll must have ended before its locals go.
+    return QTest::qWaitFor([&] { return gone; }, 20000) && r.isVisible();
 }
 
 }  // namespace

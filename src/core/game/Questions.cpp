@@ -29,7 +29,8 @@ Question exitProgramQuestion() {
 }
 
 Question unsavedLevelQuestion() {
-    return {QuestionId::UnsavedLevel, "Уровень изменён. Сохранить ?", kYes, kNo};
+    // Saving keeps the author's work.
+    return {QuestionId::UnsavedLevel, "Уровень изменён. Сохранить ?", kYes, kNo, 1};
 }
 
 const char* questionName(QuestionId id) {
