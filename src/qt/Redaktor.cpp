@@ -83,7 +83,8 @@ private:
 }  // namespace
 
 // polle: the grid, kept as a picture (drawing is kept across repaints), with obwodka drawn
-// over the cell under the pointer while a teleporter awaits its partner.
+// over the cell under the pointer while a teleporter awaits its partner. The picture has the
+// palette pictures' device pixel ratio; it is drawn on in logical pixels.
 class EditorGrid : public QWidget {
 public:
     explicit EditorGrid(QWidget* parent) : QWidget(parent) {
@@ -92,7 +93,8 @@ public:
     }
 
     void start(QSize size) {
-        picture_ = QImage(size, QImage::Format_RGB32);
+        picture_ = QImage(size * ratio_, QImage::Format_RGB32);
+        picture_.setDevicePixelRatio(ratio_);
         picture_.fill(Qt::white);
         resize(size);
     }
@@ -108,10 +110,11 @@ public:
     void drawGridLines() {
         QPainter painter(&picture_);
         painter.setPen(Qt::black);
-        for (int i = 0; i <= picture_.width() / kSquare + 1; ++i)
-            painter.drawLine(i * kSquare, 0, i * kSquare, picture_.height());
-        for (int j = 0; j <= picture_.height() / kSquare + 1; ++j)
-            painter.drawLine(0, j * kSquare, picture_.width(), j * kSquare);
+        const QSize size = picture_.deviceIndependentSize().toSize();
+        for (int i = 0; i <= size.width() / kSquare + 1; ++i)
+            painter.drawLine(i * kSquare, 0, i * kSquare, size.height());
+        for (int j = 0; j <= size.height() / kSquare + 1; ++j)
+            painter.drawLine(0, j * kSquare, size.width(), j * kSquare);
         update();
     }
     void showPairingFrame(std::optional<editor::Cell> at) {
@@ -125,7 +128,7 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         for (const QRect& r : event->region())
-            painter.drawImage(r, picture_, r);
+            painter.drawImage(r, picture_, QRect(r.topLeft() * ratio_, r.size() * ratio_));
         if (pairingFrame_) {
             painter.setPen(kPairingGreen);
             painter.drawRect(pairingFrame_->x * kSquare, pairingFrame_->y * kSquare, kSquare - 1,
@@ -134,6 +137,7 @@ protected:
     }
 
 private:
+    const int ratio_ = pictureRatio();
     QImage picture_;
     std::optional<editor::Cell> pairingFrame_;
 };
