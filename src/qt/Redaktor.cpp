@@ -62,6 +62,13 @@ QImage gradient(QSize size) {
     return image;
 }
 
+// The outline of the pixels from (x, y) to (x + w, y + h) with a one-pixel pen. The pen
+// runs along the middle of the pixels, so at a device pixel ratio of 2 it covers them
+// exactly rather than straddling their edge.
+QRectF outlineOf(int x, int y, int w, int h) {
+    return QRectF(x + 0.5, y + 0.5, w, h);
+}
+
 // A frame shape: a rectangle outline that lets mouse events through.
 class Frame : public QWidget {
 public:
@@ -73,7 +80,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(colour_);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(outlineOf(0, 0, width() - 1, height() - 1));
     }
 
 private:
@@ -105,16 +112,20 @@ public:
     void outlineCell(editor::Cell c) {
         QPainter painter(&picture_);
         painter.setPen(Qt::black);
-        painter.drawRect(c.x * kSquare, c.y * kSquare, kSquare, kSquare);
+        painter.drawRect(outlineOf(c.x * kSquare, c.y * kSquare, kSquare, kSquare));
     }
     void drawGridLines() {
         QPainter painter(&picture_);
         painter.setPen(Qt::black);
         const QSize size = picture_.deviceIndependentSize().toSize();
-        for (int i = 0; i <= size.width() / kSquare + 1; ++i)
-            painter.drawLine(i * kSquare, 0, i * kSquare, size.height());
-        for (int j = 0; j <= size.height() / kSquare + 1; ++j)
-            painter.drawLine(0, j * kSquare, size.width(), j * kSquare);
+        for (int i = 0; i <= size.width() / kSquare + 1; ++i) {
+            const QRectF line = outlineOf(i * kSquare, 0, 0, size.height());
+            painter.drawLine(line.topLeft(), line.bottomRight());
+        }
+        for (int j = 0; j <= size.height() / kSquare + 1; ++j) {
+            const QRectF line = outlineOf(0, j * kSquare, size.width(), 0);
+            painter.drawLine(line.topLeft(), line.bottomRight());
+        }
         update();
     }
     void showPairingFrame(std::optional<editor::Cell> at) {
@@ -131,8 +142,8 @@ protected:
             painter.drawImage(r, picture_, QRect(r.topLeft() * ratio_, r.size() * ratio_));
         if (pairingFrame_) {
             painter.setPen(kPairingGreen);
-            painter.drawRect(pairingFrame_->x * kSquare, pairingFrame_->y * kSquare, kSquare - 1,
-                             kSquare - 1);
+            painter.drawRect(outlineOf(pairingFrame_->x * kSquare, pairingFrame_->y * kSquare,
+                                       kSquare - 1, kSquare - 1));
         }
     }
 
