@@ -53,6 +53,8 @@ void BoardCanvas::restoreCopy() {
 void BoardCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const int ratio = sprites_.ratio();
+    // On a screen of another ratio (150 %) the picture is resampled, and smoothly reads best.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatio() != ratio);
     for (const QRect& r : event->region())
         painter.drawImage(r, picture_, QRect(r.topLeft() * ratio, r.size() * ratio));
 }

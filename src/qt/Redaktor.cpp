@@ -138,6 +138,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatio() != ratio_);
         for (const QRect& r : event->region())
             painter.drawImage(r, picture_, QRect(r.topLeft() * ratio_, r.size() * ratio_));
         if (pairingFrame_) {
