@@ -14,7 +14,9 @@ BoardCanvas::BoardCanvas(const GraphicObjects& sprites, QWidget* parent)
 }
 
 void BoardCanvas::setBoardSize(QSize size) {
-    picture_ = QImage(size, QImage::Format_RGB32);
+    // At the sprites' own resolution, so every picture is copied pixel for pixel.
+    picture_ = QImage(size * sprites_.ratio(), QImage::Format_RGB32);
+    picture_.setDevicePixelRatio(sprites_.ratio());
     picture_.fill(Qt::black);
     keptCopy_ = picture_;
     resize(size);
@@ -32,7 +34,7 @@ void BoardCanvas::paint(sprites::Picture picture, int x, int y) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(x, y, image);
     }
-    update(QRect(QPoint(x, y), image.size()));
+    update(QRect(QPoint(x, y), image.deviceIndependentSize().toSize()));
     changed_ = true;
 }
 
@@ -50,8 +52,11 @@ void BoardCanvas::restoreCopy() {
 
 void BoardCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    const int ratio = sprites_.ratio();
+    // On a screen of another ratio (150 %) the picture is resampled, and smoothly reads best.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatio() != ratio);
     for (const QRect& r : event->region())
-        painter.drawImage(r, picture_, r);
+        painter.drawImage(r, picture_, QRect(r.topLeft() * ratio, r.size() * ratio));
 }
 
 }  // namespace boltik::qt

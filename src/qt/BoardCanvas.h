@@ -1,5 +1,7 @@
 // polle: the board picture of the game window. Every cell paint goes into an off-screen
-// image; the widget shows it, repainted at the next yield.
+// image; the widget shows it, repainted at the next yield. Positions and sizes are logical
+// pixels; the image has the sprites' device pixel ratio, so on a dense screen it holds
+// twice the pixels each way.
 #pragma once
 
 #include <QImage>
@@ -17,7 +19,7 @@ class BoardCanvas : public QWidget, public sprites::Canvas {
 public:
     BoardCanvas(const GraphicObjects& sprites, QWidget* parent = nullptr);
 
-    // Sizes the board picture; the old content is dropped.
+    // Sizes the board picture (logical pixels); the old content is dropped.
     void setBoardSize(QSize size);
     // hran: the panel that keeps the copy for the flash, filled at first with a tile.
     void fillKeptCopy(const QImage& tile, int factor);

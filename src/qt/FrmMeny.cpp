@@ -114,7 +114,7 @@ void FrmMeny::shapeWindow() {
 }
 
 void FrmMeny::paintEvent(QPaintEvent*) {
-    QImage surface(size(), QImage::Format_RGB32);
+    QImage surface = widgetSurface(*this);
     surface.fill(palette().color(QPalette::Window));
     if (tiled_) TileForm(surface, iz_, 1);
     if (headerShown_) TileHeader(surface, izo_, 1);

@@ -141,7 +141,7 @@ void MsgBo::setCaptionColour(QLabel* label, const QColor& colour) {
 
 void MsgBo::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QImage surface(size(), QImage::Format_RGB32);
+    QImage surface = widgetSurface(*this);
     surface.fill(QColor(212, 204, 244));
     TileForm(surface, tile_, 1);
     painter.drawImage(0, 0, surface);

@@ -65,6 +65,13 @@ QImage gradient(QSize size) {
     return image;
 }
 
+// The outline of the pixels from (x, y) to (x + w, y + h) with a one-pixel pen. The pen
+// runs along the middle of the pixels, so at a device pixel ratio of 2 it covers them
+// exactly rather than straddling their edge.
+QRectF outlineOf(int x, int y, int w, int h) {
+    return QRectF(x + 0.5, y + 0.5, w, h);
+}
+
 // A frame shape: a rectangle outline that lets mouse events through.
 class Frame : public QWidget {
 public:
@@ -76,7 +83,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(colour_);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.drawRect(outlineOf(0, 0, width() - 1, height() - 1));
     }
 
 private:
@@ -86,7 +93,8 @@ private:
 }  // namespace
 
 // polle: the grid, kept as a picture (drawing is kept across repaints), with obwodka drawn
-// over the cell under the pointer while a teleporter awaits its partner.
+// over the cell under the pointer while a teleporter awaits its partner. The picture has the
+// palette pictures' device pixel ratio; it is drawn on in logical pixels.
 class EditorGrid : public QWidget {
 public:
     explicit EditorGrid(QWidget* parent) : QWidget(parent) {
@@ -95,7 +103,8 @@ public:
     }
 
     void start(QSize size) {
-        picture_ = QImage(size, QImage::Format_RGB32);
+        picture_ = QImage(size * ratio_, QImage::Format_RGB32);
+        picture_.setDevicePixelRatio(ratio_);
         picture_.fill(Qt::white);
         resize(size);
     }
@@ -106,15 +115,20 @@ public:
     void outlineCell(editor::Cell c) {
         QPainter painter(&picture_);
         painter.setPen(Qt::black);
-        painter.drawRect(c.x * kSquare, c.y * kSquare, kSquare, kSquare);
+        painter.drawRect(outlineOf(c.x * kSquare, c.y * kSquare, kSquare, kSquare));
     }
     void drawGridLines() {
         QPainter painter(&picture_);
         painter.setPen(Qt::black);
-        for (int i = 0; i <= picture_.width() / kSquare + 1; ++i)
-            painter.drawLine(i * kSquare, 0, i * kSquare, picture_.height());
-        for (int j = 0; j <= picture_.height() / kSquare + 1; ++j)
-            painter.drawLine(0, j * kSquare, picture_.width(), j * kSquare);
+        const QSize size = picture_.deviceIndependentSize().toSize();
+        for (int i = 0; i <= size.width() / kSquare + 1; ++i) {
+            const QRectF line = outlineOf(i * kSquare, 0, 0, size.height());
+            painter.drawLine(line.topLeft(), line.bottomRight());
+        }
+        for (int j = 0; j <= size.height() / kSquare + 1; ++j) {
+            const QRectF line = outlineOf(0, j * kSquare, size.width(), 0);
+            painter.drawLine(line.topLeft(), line.bottomRight());
+        }
         update();
     }
     void showPairingFrame(std::optional<editor::Cell> at) {
@@ -127,16 +141,18 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatio() != ratio_);
         for (const QRect& r : event->region())
-            painter.drawImage(r, picture_, r);
+            painter.drawImage(r, picture_, QRect(r.topLeft() * ratio_, r.size() * ratio_));
         if (pairingFrame_) {
             painter.setPen(kPairingGreen);
-            painter.drawRect(pairingFrame_->x * kSquare, pairingFrame_->y * kSquare, kSquare - 1,
-                             kSquare - 1);
+            painter.drawRect(outlineOf(pairingFrame_->x * kSquare, pairingFrame_->y * kSquare,
+                                       kSquare - 1, kSquare - 1));
         }
     }
 
 private:
+    const int ratio_ = pictureRatio();
     QImage picture_;
     std::optional<editor::Cell> pairingFrame_;
 };

@@ -9,10 +9,18 @@ namespace boltik::qt {
 
 namespace {
 
+// The size painting on a device works in: images count pixels, widgets logical pixels.
+QSize logicalSize(const QPaintDevice& device) {
+    if (device.devType() == QInternal::Image) {
+        return static_cast<const QImage&>(device).deviceIndependentSize().toSize();
+    }
+    return QSize(device.width(), device.height());
+}
+
 template <typename Places>
 void paintCopies(QPaintDevice& target, const QImage& source, int factor, const Places& places) {
     QPainter painter(&target);
-    const QSize size(source.width() * factor, source.height() * factor);
+    const QSize size = logicalSize(source) * factor;
     for (const auto& p : places)
         painter.drawImage(QRect(QPoint(p.x, p.y), size), source);
 }
@@ -21,15 +29,24 @@ void paintCopies(QPaintDevice& target, const QImage& source, int factor, const P
 
 void TileForm(QPaintDevice& target, const QImage& source, int factor) {
     if (source.isNull()) return;
-    paintCopies(target, source, factor,
-                board::tileFormPlaces(target.width(), target.height(), source.width(),
-                                      source.height(), factor));
+    const QSize area = logicalSize(target), tile = logicalSize(source);
+    paintCopies(
+        target, source, factor,
+        board::tileFormPlaces(area.width(), area.height(), tile.width(), tile.height(), factor));
 }
 
 void TileHeader(QPaintDevice& target, const QImage& source, int factor) {
     if (source.isNull()) return;
-    paintCopies(target, source, factor,
-                board::tileHeaderPlaces(target.width(), source.width(), factor));
+    paintCopies(
+        target, source, factor,
+        board::tileHeaderPlaces(logicalSize(target).width(), logicalSize(source).width(), factor));
+}
+
+QImage widgetSurface(const QWidget& widget) {
+    const qreal ratio = widget.devicePixelRatio();
+    QImage surface(widget.size() * ratio, QImage::Format_RGB32);
+    surface.setDevicePixelRatio(ratio);
+    return surface;
 }
 
 }  // namespace boltik::qt

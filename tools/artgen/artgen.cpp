@@ -68,10 +68,23 @@ const QColor floor(0x80, 0x80, 0xFF);
 const QColor floorShadow(0x62, 0x62, 0xDC);
 }  // namespace pal
 
-QImage blankImage(int w, int h, QColor fill) {
-    QImage img(w, h, QImage::Format_RGB32);
+QImage blankImage(int w, int h, QColor fill, int scale) {
+    QImage img(w * scale, h * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(fill);
     return img;
+}
+
+QImage enlarged(const QImage& img, int scale) {
+    if (scale == 1) return img;
+    QImage out = img.scaled(img.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    out.setDevicePixelRatio(scale);
+    return out;
+}
+
+QImage cut(const QImage& img, const QRect& r) {
+    const int scale = int(img.devicePixelRatio());
+    return img.copy(QRect(r.topLeft() * scale, r.size() * scale));
 }
 
 // The blue floor: base colour everywhere, a faint bevel along the cell edge and a few
@@ -100,7 +113,8 @@ void paintFloor(QImage& img) {
 
 void beginSprite(QPainter& p, QImage& img) {
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.scale(img.width() / kUnits, img.height() / kUnits);
+    const QSizeF size = img.deviceIndependentSize();
+    p.scale(size.width() / kUnits, size.height() / kUnits);
 }
 
 void bevel(QPainter& p, const QPainterPath& shape, const Mat& m, double rim, double ink) {
@@ -175,9 +189,10 @@ QPainterPath strokeOf(const QPainterPath& centre, double width, Qt::PenCapStyle 
     return st.createStroke(centre).simplified();
 }
 
-QImage renderSprite(const Sprite& s, int size) {
+QImage renderSprite(const Sprite& s, int size, int scale) {
     QImage img = blankImage(size, size, pal::floor);
     if (s.onFloor) paintFloor(img);
+    img = enlarged(img, scale);
     QPainter p(&img);
     beginSprite(p, img);
     s.draw(p);
@@ -202,9 +217,14 @@ bool save(const QImage& img, const QString& dir, const QString& rel) {
     return true;
 }
 
+// The file name of a picture at a scale: "ui/tex.png", "ui/tex@2x.png".
+QString atScale(const QString& file, int scale) {
+    return scale == 1 ? file : file.chopped(4) + QString("@%1x.png").arg(scale);
+}
+
 // The picture of one sprite slot, drawn at the size the slot has; nothing when no drawing
 // is known for it.
-std::optional<QImage> pictureFor(boltik::sprites::Picture p) {
+std::optional<QImage> pictureFor(boltik::sprites::Picture p, int scale) {
     using boltik::sprites::PictureSet;
     static const std::map<int, Sprite> objects = [] {
         std::map<int, Sprite> all = objectSprites();
@@ -215,36 +235,38 @@ std::optional<QImage> pictureFor(boltik::sprites::Picture p) {
     switch (p.set) {
         case PictureSet::Flash48:
         case PictureSet::Flash32:
-            return flashPicture(p.set == PictureSet::Flash32);
+            return flashPicture(p.set == PictureSet::Flash32, scale);
         case PictureSet::Robot48:
         case PictureSet::Robot32:
             if (!robots.count(p.index)) return std::nullopt;
-            return renderSprite(robots.at(p.index), p.size());
+            return renderSprite(robots.at(p.index), p.size(), scale);
         case PictureSet::Object48:
         case PictureSet::Object32:
             break;
     }
     if (!objects.count(p.index)) return std::nullopt;
-    return renderSprite(objects.at(p.index), p.size());
+    return renderSprite(objects.at(p.index), p.size(), scale);
 }
 
-// Every picture the sprite store names, then the window art.
+// Every picture the sprite store names, then the window art, each at both scales.
 int writeAll(const QString& dir) {
     int failures = 0;
-    for (const boltik::sprites::Picture p : boltik::sprites::allPictures()) {
-        const QString file = QString("sprites/%1.png").arg(fileStem(p).c_str());
-        const std::optional<QImage> image = pictureFor(p);
-        if (!image) {
-            std::fprintf(stderr, "no drawing for %s\n", qPrintable(file));
-            ++failures;
-            continue;
+    for (const int scale : kScales) {
+        for (const boltik::sprites::Picture p : boltik::sprites::allPictures()) {
+            const QString file = atScale(QString("sprites/%1.png").arg(fileStem(p).c_str()), scale);
+            const std::optional<QImage> image = pictureFor(p, scale);
+            if (!image) {
+                std::fprintf(stderr, "no drawing for %s\n", qPrintable(file));
+                ++failures;
+                continue;
+            }
+            failures += !save(*image, dir, file);
         }
-        failures += !save(*image, dir, file);
+        for (const NamedImage& n : uiImages(scale))
+            failures += !save(n.image, dir, atScale(n.path, scale));
+        for (const NamedImage& n : editorImages(scale))
+            failures += !save(n.image, dir, atScale(n.path, scale));
     }
-    for (const NamedImage& n : uiImages())
-        failures += !save(n.image, dir, n.path);
-    for (const NamedImage& n : editorImages())
-        failures += !save(n.image, dir, n.path);
     failures += !save(iconImage(256), dir, "icons/boltik-256.png");
     QFile svg(dir + "/icons/boltik.svg");
     if (svg.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -295,6 +317,7 @@ std::vector<Entry> loadSprites(const QString& assetDir, int size) {
     for (const QString& stem : {QString("graph"), QString("mes")}) {
         QDir dir(assetDir + "/sprites");
         QStringList files = dir.entryList({QString("%1%2_*.png").arg(stem).arg(size)}, QDir::Files);
+        files.removeIf([](const QString& f) { return f.contains('@'); });
         auto num = [](const QString& f) { return f.section('_', 1).section('.', 0, 0).toInt(); };
         std::sort(files.begin(), files.end(),
                   [&](const QString& a, const QString& b) { return num(a) < num(b); });

@@ -41,7 +41,19 @@ extern const QColor floor, floorShadow;
 constexpr double kUnits = 48.0;
 constexpr double kInk = 1.5;  // outline width in units: 1.5 px at 48, 1 px at 32
 
-QImage blankImage(int w, int h, QColor fill);
+// Every picture is written at two scales: 1 (name.png) and 2 (name@2x.png) for dense screens.
+// A picture at scale 2 has twice the pixels and device pixel ratio 2, so a painter on it
+// draws in the coordinates of scale 1; the sizes below are always those of scale 1.
+constexpr int kScales[] = {1, 2};
+
+// A picture of w x h filled with one colour, at the given scale.
+QImage blankImage(int w, int h, QColor fill, int scale = 1);
+// A picture drawn pixel by pixel at scale 1, enlarged to the given scale with every pixel a
+// square block: for pixel art, where a drawing at twice the size would show nothing new.
+QImage enlarged(const QImage& img, int scale);
+// The part r (in the coordinates of scale 1) of a picture, at the picture's scale.
+QImage cut(const QImage& img, const QRect& r);
+// The blue floor, on a picture at scale 1.
 void paintFloor(QImage& img);
 void beginSprite(QPainter& p, QImage& img);
 
@@ -66,9 +78,9 @@ struct Sprite {
 std::map<int, Sprite> objectSprites();
 std::map<int, Sprite> actorSprites();
 std::map<int, Sprite> robotSprites();
-QImage renderSprite(const Sprite& s, int size);
+QImage renderSprite(const Sprite& s, int size, int scale);
 // The two flash pictures: the pale 48-pixel one and the small speckled one.
-QImage flashPicture(bool small);
+QImage flashPicture(bool small, int scale);
 
 // Object drawings reused by the counter icons.
 void drawKey(QPainter& p);
@@ -80,8 +92,8 @@ struct NamedImage {
     QString path;  // relative to the output directory
     QImage image;
 };
-std::vector<NamedImage> uiImages();
-std::vector<NamedImage> editorImages();
+std::vector<NamedImage> uiImages(int scale);
+std::vector<NamedImage> editorImages(int scale);
 // The program's icon, as SVG text and as a picture of the given size.
 QString iconSvg();
 QImage iconImage(int size);

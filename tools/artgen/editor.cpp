@@ -11,48 +11,48 @@ constexpr std::array<int, 14> kPaletteCodes = {0, 2, 3, 4, 5, 6, 7, 8, 9, 1000, 
 
 // A dark line along the top and left edges: laid side by side, the pictures keep the grid.
 void gridEdge(QImage& img) {
-    const QRgb ink = qRgb(0, 0, 0);
-    for (int i = 0; i < img.width(); ++i)
-        img.setPixel(i, 0, ink);
-    for (int i = 0; i < img.height(); ++i)
-        img.setPixel(0, i, ink);
+    const QSizeF size = img.deviceIndependentSize();
+    QPainter p(&img);
+    p.fillRect(QRectF(0, 0, size.width(), 1), Qt::black);
+    p.fillRect(QRectF(0, 0, 1, size.height()), Qt::black);
 }
 
-QImage paletteImage(int code) {
+QImage paletteImage(int code, int scale) {
     const std::map<int, Sprite> objects = [] {
         std::map<int, Sprite> all = objectSprites();
         all.merge(actorSprites());
         return all;
     }();
-    QImage img =
-        code == 1000 ? renderSprite(robotSprites().at(0), 32) : renderSprite(objects.at(code), 32);
+    QImage img = code == 1000 ? renderSprite(robotSprites().at(0), 32, scale)
+                              : renderSprite(objects.at(code), 32, scale);
     gridEdge(img);
     return img;
 }
 
 // The crawler going up or down with the wall on its right or its left, and an arrow showing
 // where it goes.
-QImage headingImage(bool down, bool wallOnRight) {
-    QImage img = blankImage(120, 61, pal::floor);
+QImage headingImage(bool down, bool wallOnRight, int scale) {
+    QImage img = blankImage(120, 61, pal::floor, scale);
     QPainter p(&img);
     QImage floor = blankImage(32, 32, pal::floor);
     paintFloor(floor);
+    floor = enlarged(floor, scale);
     for (int y = 0; y < 61; y += 32)
         for (int x = 0; x < 120; x += 32)
             p.drawImage(x, y, floor);
     p.setRenderHint(QPainter::Antialiasing);
     // The wall: a column of stones along one side.
-    QImage wall = renderSprite(objectSprites().at(2), 24);
+    QImage wall = renderSprite(objectSprites().at(2), 24, scale);
     const int wallX = wallOnRight ? 120 - 24 : 0;
     for (int y = -12; y < 61; y += 24)
         p.drawImage(wallX, y, wall);
     // The crawler beside the wall, turned the way it goes.
-    const QImage crawler = renderSprite(actorSprites().at(50), 40);
+    const QImage crawler = renderSprite(actorSprites().at(50), 40, scale);
     const double cx = wallOnRight ? 120 - 24 - 22 : 24 + 22;
     p.save();
     p.translate(cx, 30.5);
     if (down) p.rotate(180);
-    p.drawImage(QPointF(-20, -20), crawler.copy(0, 0, 40, 40));
+    p.drawImage(QPointF(-20, -20), crawler);
     p.restore();
     // The arrow on the open side.
     const double ax = wallOnRight ? 34 : 86;
@@ -74,19 +74,21 @@ QImage headingImage(bool down, bool wallOnRight) {
 
 }  // namespace
 
-std::vector<NamedImage> editorImages() {
+std::vector<NamedImage> editorImages(int scale) {
     std::vector<NamedImage> out;
     for (int i = 0; i < int(kPaletteCodes.size()); ++i)
-        out.push_back({QString("editor/obje_%1.png").arg(i), paletteImage(kPaletteCodes[i])});
+        out.push_back(
+            {QString("editor/obje_%1.png").arg(i), paletteImage(kPaletteCodes[i], scale)});
     QImage blank = blankImage(32, 32, pal::floor);
     paintFloor(blank);
+    blank = enlarged(blank, scale);
     gridEdge(blank);
     out.push_back({"editor/setka.png", blank});
     // KudaSow: 0 up and 1 down with the wall on the right, 2 up and 3 down with it on the left.
-    out.push_back({"editor/kudasow_0.png", headingImage(false, true)});
-    out.push_back({"editor/kudasow_1.png", headingImage(true, true)});
-    out.push_back({"editor/kudasow_2.png", headingImage(false, false)});
-    out.push_back({"editor/kudasow_3.png", headingImage(true, false)});
+    out.push_back({"editor/kudasow_0.png", headingImage(false, true, scale)});
+    out.push_back({"editor/kudasow_1.png", headingImage(true, true, scale)});
+    out.push_back({"editor/kudasow_2.png", headingImage(false, false, scale)});
+    out.push_back({"editor/kudasow_3.png", headingImage(true, false, scale)});
     return out;
 }
 

@@ -21,8 +21,9 @@ QColor mix(QColor a, QColor b, double t) {
 }
 
 // Brushed dark metal: per-pixel noise smeared horizontally (wrapping, so the tile is seamless),
-// a faint panel seam along the top and left edges and a rivet near each corner.
-QImage makeTex() {
+// a faint panel seam along the top and left edges and a rivet near each corner. The grain and
+// the seam are pixel art; the rivets are drawn at the full scale.
+QImage makeTex(int scale) {
     const int w = 89, h = 94;
     Rng rng(0x7E5);
     std::vector<double> raw(w * h), row(h);
@@ -47,6 +48,7 @@ QImage makeTex() {
         img.setPixelColor(0, y, texBase().darker(130));
         img.setPixelColor(1, y, texBase().lighter(112));
     }
+    img = enlarged(img, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     for (QPointF c : {QPointF(6, 6), QPointF(w - 5, 6), QPointF(6, h - 5), QPointF(w - 5, h - 5)}) {
@@ -59,14 +61,17 @@ QImage makeTex() {
 
 // Soft quilted lattice of blue-violet diamonds, two across the tile, each a cushion lit from the
 // top-left with a shallow groove between; diamonds run along x+y and x-y so the tile wraps.
-QImage makePanelTile() {
+// The shading is a smooth function of the place, so a larger scale samples it more finely.
+QImage makePanelTile(int scale) {
     const int n = 48;
     const double period = 24.0;
-    QImage img = blankImage(n, n, Qt::black);
+    QImage img = blankImage(n, n, Qt::black, scale);
     const QColor dark(0x40, 0x3E, 0x9C), light(0x8C, 0x86, 0xE8);
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x) {
-            const double a = (x + y + 1.0) / period, b = (x - y + n) / period;
+    for (int y = 0; y < n * scale; ++y)
+        for (int x = 0; x < n * scale; ++x) {
+            // the pixel's centre, in the coordinates of scale 1
+            const double u = (x + 0.5) / scale - 0.5, v = (y + 0.5) / scale - 0.5;
+            const double a = (u + v + 1.0) / period, b = (u - v + n) / period;
             const double fa = a - std::floor(a), fb = b - std::floor(b);
             const double cushion = std::sqrt(std::sin(kPi * fa) * std::sin(kPi * fb));
             const double edge = std::min(std::min(fa, 1 - fa), std::min(fb, 1 - fb));
@@ -105,10 +110,10 @@ void meander(QImage& img, int x0, int unitW, QColor groove, QColor lip, bool mir
     }
 }
 
-QImage meanderTile(QColor base, QColor groove, QColor lip, bool mirrored) {
+QImage meanderTile(QColor base, QColor groove, QColor lip, bool mirrored, int scale) {
     QImage img = blankImage(31, 32, base);
     meander(img, 0, 31, groove, lip, mirrored);
-    return img;
+    return enlarged(img, scale);
 }
 
 }  // namespace
@@ -160,8 +165,8 @@ void replayArrow(QPainter& p, QPointF c, double r, QColor col) {
     p.drawPolygon(QPolygonF({end + normal * s, end - normal * s, end - tangent * s * 1.3}));
 }
 
-QImage makeReplayButton() {
-    QImage img = blankImage(112, 46, texBase());
+QImage makeReplayButton(int scale) {
+    QImage img = blankImage(112, 46, texBase(), scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body(1.5, 1.5, 109, 43);
@@ -185,8 +190,8 @@ QImage makeReplayButton() {
 }
 
 // The message-box button is drawn once as a whole pill, then cut into its three pieces.
-QImage makePill() {
-    QImage img = blankImage(36, 27, kMsgBase);
+QImage makePill(int scale) {
+    QImage img = blankImage(36, 27, kMsgBase, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 1, 0, 26);
@@ -202,21 +207,26 @@ QImage makePill() {
     return img;
 }
 
-QImage makeOkButton() {
+// A bevelled grey button: the face and its edges are pixel art, the caption is drawn at the
+// full scale.
+QImage makeOkButton(int scale) {
     QImage img = blankImage(159, 27, QColor(0xC8, 0xC8, 0xD0));
-    QPainter p(&img);
+    QPainter face(&img);
     QLinearGradient g(0, 0, 0, 27);
     g.setColorAt(0.0, QColor(0xEE, 0xEE, 0xF2));
     g.setColorAt(1.0, QColor(0xB0, 0xB0, 0xBA));
-    p.fillRect(img.rect(), g);
-    p.setPen(QColor(0x50, 0x50, 0x5A));
-    p.drawRect(0, 0, 158, 26);
-    p.setPen(QColor(0xFF, 0xFF, 0xFF));
-    p.drawLine(1, 1, 157, 1);
-    p.drawLine(1, 1, 1, 25);
-    p.setPen(QColor(0x88, 0x88, 0x94));
-    p.drawLine(1, 25, 157, 25);
-    p.drawLine(157, 1, 157, 25);
+    face.fillRect(img.rect(), g);
+    face.setPen(QColor(0x50, 0x50, 0x5A));
+    face.drawRect(0, 0, 158, 26);
+    face.setPen(QColor(0xFF, 0xFF, 0xFF));
+    face.drawLine(1, 1, 157, 1);
+    face.drawLine(1, 1, 1, 25);
+    face.setPen(QColor(0x88, 0x88, 0x94));
+    face.drawLine(1, 25, 157, 25);
+    face.drawLine(157, 1, 157, 25);
+    face.end();
+    img = enlarged(img, scale);
+    QPainter p(&img);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(uiFont(14, true));
     shadowText(p, QRectF(0, 0, 159, 27), QString::fromUtf8("ДАЛЕЕ"), QColor(0x1C, 0x1C, 0x28),
@@ -224,7 +234,8 @@ QImage makeOkButton() {
     return img;
 }
 
-QImage makeHeader() {
+// The menu's header strip: pixel art throughout.
+QImage makeHeader(int scale) {
     QImage img = blankImage(61, 32, kMenuBase);
     QPainter p(&img);
     QLinearGradient g(0, 0, 0, 32);
@@ -239,11 +250,12 @@ QImage makeHeader() {
     q.drawLine(0, 0, 60, 0);
     q.setPen(QColor(0x8E, 0x80, 0xCC));
     q.drawLine(0, 31, 60, 31);
-    return img;
+    q.end();
+    return enlarged(img, scale);
 }
 
-QImage makeGear() {
-    QImage img = blankImage(16, 16, kMenuBase);
+QImage makeGear(int scale) {
+    QImage img = blankImage(16, 16, kMenuBase, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath gear = ellipse(8, 8, 5.2, 5.2);
@@ -261,8 +273,8 @@ QImage makeGear() {
 }
 
 // The chooser's mark of a finished level: a green tick on the chooser's blue.
-QImage makeTick() {
-    QImage img = blankImage(16, 16, QColor(62, 90, 253));
+QImage makeTick(int scale) {
+    QImage img = blankImage(16, 16, QColor(62, 90, 253), scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath tick;
@@ -273,8 +285,8 @@ QImage makeTick() {
     return img;
 }
 
-QImage makeIcon(void (*draw)(QPainter&), double zoom) {
-    QImage img = blankImage(32, 32, texBase());
+QImage makeIcon(void (*draw)(QPainter&), double zoom, int scale) {
+    QImage img = blankImage(32, 32, texBase(), scale);
     QPainter p(&img);
     beginSprite(p, img);
     // the board drawings leave room for the floor around them; an icon wants them larger
@@ -298,35 +310,36 @@ QImage speckled(int n, QColor base, std::initializer_list<QColor> specks, uint32
 
 }  // namespace
 
-QImage flashPicture(bool small) {
-    if (!small) return blankImage(48, 48, QColor(0xD5, 0xD5, 0xFF));
-    return speckled(32, QColor(0xB4, 0xCE, 0x3C),
-                    {QColor(0xE2, 0xF2, 0x64), QColor(0x84, 0xA4, 0x1C), QColor(0xF6, 0xFF, 0xA0),
-                     QColor(0x9C, 0xBC, 0x2C)},
-                    0x6A5B);
+QImage flashPicture(bool small, int scale) {
+    if (!small) return blankImage(48, 48, QColor(0xD5, 0xD5, 0xFF), scale);
+    return enlarged(speckled(32, QColor(0xB4, 0xCE, 0x3C),
+                             {QColor(0xE2, 0xF2, 0x64), QColor(0x84, 0xA4, 0x1C),
+                              QColor(0xF6, 0xFF, 0xA0), QColor(0x9C, 0xBC, 0x2C)},
+                             0x6A5B),
+                    scale);
 }
 
-std::vector<NamedImage> uiImages() {
+std::vector<NamedImage> uiImages(int scale) {
     std::vector<NamedImage> out;
-    out.push_back({"ui/wspih.png", makePanelTile()});
-    out.push_back({"ui/tex.png", makeTex()});
-    out.push_back({"ui/zanowo.png", makeReplayButton()});
-    out.push_back({"ui/icon_lives.png", makeIcon(drawRobotHeadIcon, 1.0)});
-    out.push_back({"ui/icon_key.png", makeIcon(drawKey, 1.08)});
-    out.push_back({"ui/icon_ammo.png", makeIcon(drawCartridge, 1.22)});
-    out.push_back({"ui/icon_bolt.png", makeIcon(drawBolt, 1.0)});
+    out.push_back({"ui/wspih.png", makePanelTile(scale)});
+    out.push_back({"ui/tex.png", makeTex(scale)});
+    out.push_back({"ui/zanowo.png", makeReplayButton(scale)});
+    out.push_back({"ui/icon_lives.png", makeIcon(drawRobotHeadIcon, 1.0, scale)});
+    out.push_back({"ui/icon_key.png", makeIcon(drawKey, 1.08, scale)});
+    out.push_back({"ui/icon_ammo.png", makeIcon(drawCartridge, 1.22, scale)});
+    out.push_back({"ui/icon_bolt.png", makeIcon(drawBolt, 1.0, scale)});
     out.push_back({"ui/msg_fon.png", meanderTile(kMsgBase, QColor(0xC2, 0xB8, 0xEE),
-                                                 QColor(0xF2, 0xEE, 0xFE), false)});
-    const QImage pill = makePill();
-    out.push_back({"ui/msg_btn_left.png", pill.copy(0, 0, 17, 27)});
-    out.push_back({"ui/msg_btn_mid.png", pill.copy(17, 0, 2, 27)});
-    out.push_back({"ui/msg_btn_right.png", pill.copy(19, 0, 17, 27)});
-    out.push_back({"ui/filesel_ok.png", makeOkButton()});
+                                                 QColor(0xF2, 0xEE, 0xFE), false, scale)});
+    const QImage pill = makePill(scale);
+    out.push_back({"ui/msg_btn_left.png", cut(pill, QRect(0, 0, 17, 27))});
+    out.push_back({"ui/msg_btn_mid.png", cut(pill, QRect(17, 0, 2, 27))});
+    out.push_back({"ui/msg_btn_right.png", cut(pill, QRect(19, 0, 17, 27))});
+    out.push_back({"ui/filesel_ok.png", makeOkButton(scale)});
     out.push_back({"ui/menu_tile.png", meanderTile(kMenuBase, QColor(0xB0, 0xA4, 0xE4),
-                                                   QColor(0xEC, 0xE8, 0xFC), true)});
-    out.push_back({"ui/menu_header.png", makeHeader()});
-    out.push_back({"ui/settings_icon.png", makeGear()});
-    out.push_back({"ui/done_tick.png", makeTick()});
+                                                   QColor(0xEC, 0xE8, 0xFC), true, scale)});
+    out.push_back({"ui/menu_header.png", makeHeader(scale)});
+    out.push_back({"ui/settings_icon.png", makeGear(scale)});
+    out.push_back({"ui/done_tick.png", makeTick(scale)});
     return out;
 }
 
