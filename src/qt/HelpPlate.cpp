@@ -85,8 +85,13 @@ HelpPlate::HelpPlate(const GraphicObjects& graphics, QWidget* parent) : QWidget(
     for (const ObjectLine& line : kObjects) {
         auto* picture = new QLabel(this);
         if (const auto p = graphics.store().object(line.code)) {
-            picture->setPixmap(QPixmap::fromImage(graphics.image(*p))
-                                   .scaled(28, 28, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            // 28 logical pixels, at the picture's own density.
+            const QImage& image = graphics.image(*p);
+            const qreal ratio = image.devicePixelRatio();
+            QPixmap small = QPixmap::fromImage(image).scaled(
+                QSize(28, 28) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            small.setDevicePixelRatio(ratio);
+            picture->setPixmap(small);
         }
         picture->setFixedSize(28, 28);
         const int col = (row % 2) * 2;
