@@ -11,7 +11,7 @@
 # makes the script fail.
 set -euo pipefail
 
-targets="level settings counter"
+targets="level settings counter game"
 usage() {
     echo "usage: $0 TARGET SECONDS   (TARGET: ${targets// /, })" >&2
     exit 2
