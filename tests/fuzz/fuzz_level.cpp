@@ -4,10 +4,12 @@
 // as it was; a loaded level saves and reads back the same.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "Fuzzing.h"
 #include "ScriptHost.h"
@@ -22,40 +24,35 @@ using boltik::editor::Cell;
 using boltik::editor::Editor;
 using boltik::fuzz::require;
 
-// What the board holds before a read: a value for every cell and layer, so a cell the read
-// did not reach is known by its value.
-int16_t before(int x, int y, int l) {
-    return static_cast<int16_t>(-20000 + (x * kBoardSize + y) * kLayerCount + l);
-}
-
-Board boardBefore() {
-    Board board;
-    for (int x = 0; x < kBoardSize; ++x) {
-        for (int y = 0; y < kBoardSize; ++y) {
-            for (int l = 0; l < kLayerCount; ++l)
-                board.set(x, y, l, before(x, y, l));
+// What the board holds before a read: a different value in every cell and layer, so a cell
+// the read did not reach is known by its value.
+const Board& boardBefore() {
+    static const Board board = [] {
+        Board b;
+        int16_t value = -20000;
+        for (int x = 0; x < kBoardSize; ++x) {
+            for (int y = 0; y < kBoardSize; ++y) {
+                for (int l = 0; l < kLayerCount; ++l)
+                    b.set(x, y, l, value++);
+            }
         }
-    }
+        return b;
+    }();
     return board;
 }
 
+// Boards are compared whole and often; the board is a plain array of values.
+static_assert(std::is_trivially_copyable_v<Board>);
 bool sameBoard(const Board& a, const Board& b) {
-    for (int x = 0; x < kBoardSize; ++x) {
-        for (int y = 0; y < kBoardSize; ++y) {
-            for (int l = 0; l < kLayerCount; ++l) {
-                if (a.at(x, y, l) != b.at(x, y, l)) return false;
-            }
-        }
-    }
-    return true;
+    return std::memcmp(&a, &b, sizeof(Board)) == 0;
 }
 
-// The board with layers 6..9 of the play area taken from another board, as a level load
-// takes them from the file.
-Board withLevelLayers(Board board, const Board& level) {
+// The board with the first `lines` values of a level file taken from another board, in file
+// order, as a level read stores them.
+Board withLevelLayers(Board board, const Board& level, int lines = kLevelLines - 1) {
     for (int x = 0; x <= kLastCol; ++x) {
         for (int y = 0; y <= kLastRow; ++y) {
-            for (int l = layer::kShotDir; l <= layer::kParamB; ++l)
+            for (int l = layer::kShotDir; l <= layer::kParamB && lines > 0; ++l, --lines)
                 board.set(x, y, l, level.at(x, y, l));
         }
     }
@@ -66,11 +63,6 @@ bool sameResult(const LevelReadResult& a, const LevelReadResult& b) {
     return a.ok == b.ok && a.failedLine == b.failedLine && a.reason == b.reason &&
            a.boltLine == b.boltLine && a.playerFound == b.playerFound && a.playerX == b.playerX &&
            a.playerY == b.playerY;
-}
-
-// The line of layer l of cell (x, y) in a level file, counted from 0.
-int fileIndex(int x, int y, int l) {
-    return (x * (kLastRow + 1) + y) * 4 + (l - layer::kShotDir);
 }
 
 // Reads the bytes through a stream and through a file and checks what the reads did.
@@ -86,28 +78,23 @@ LevelReadResult checkRead(std::string_view bytes, const std::string& file, Board
                             !result.reason.empty(),
             "a failed read names the line that failed and why");
     const int linesStored = result.ok ? kLevelLines - 1 : result.failedLine - 1;
-    int lastPlayer = -1;
+    require(sameBoard(read, withLevelLayers(boardBefore(), read, linesStored)),
+            "the cells and layers a read did not reach keep their values");
+    bool playerFound = false;
     int playerX = 0;
     int playerY = 0;
-    for (int x = 0; x < kBoardSize; ++x) {
-        for (int y = 0; y < kBoardSize; ++y) {
-            for (int l = 0; l < kLayerCount; ++l) {
-                const bool inFile =
-                    x <= kLastCol && y <= kLastRow && l >= layer::kShotDir && l <= layer::kParamB;
-                if (!inFile || fileIndex(x, y, l) >= linesStored) {
-                    require(read.at(x, y, l) == before(x, y, l),
-                            "the cells and layers a read did not reach keep their values");
-                } else if (l == layer::kCode && read.at(x, y, l) == code::kPlayer &&
-                           fileIndex(x, y, l) > lastPlayer) {
-                    lastPlayer = fileIndex(x, y, l);
-                    playerX = x;
-                    playerY = y;
-                }
+    for (int x = 0; x <= kLastCol; ++x) {
+        for (int y = 0; y <= kLastRow; ++y) {
+            const int codeLine = (x * (kLastRow + 1) + y) * 4 + 1;  // counted from 0
+            if (codeLine < linesStored && read.code(x, y) == code::kPlayer) {
+                playerFound = true;
+                playerX = x;
+                playerY = y;
             }
         }
     }
-    require(result.playerFound == (lastPlayer >= 0) &&
-                (!result.playerFound || (result.playerX == playerX && result.playerY == playerY)),
+    require(result.playerFound == playerFound &&
+                (!playerFound || (result.playerX == playerX && result.playerY == playerY)),
             "a read names the last player cell it stored");
     return result;
 }
