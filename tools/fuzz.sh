@@ -67,10 +67,12 @@ status=0
 merged="$build/merge/$target"
 rm -rf "$merged"
 mkdir -p "$merged"
-find "$corpus" -maxdepth 1 -type f ! -regex '.*/[0-9a-f]\{40\}' -exec cp {} "$merged/" \;
-"$fuzzer" "${options[@]}" -merge=1 "$merged" "$corpus" "$work"
-find "$corpus" -maxdepth 1 -type f -regex '.*/[0-9a-f]\{40\}' -delete
-find "$merged" -maxdepth 1 -type f -regex '.*/[0-9a-f]\{40\}' -exec cp {} "$corpus/" \;
+hashed=(-maxdepth 1 -type f -regextype posix-extended -regex '.*/[0-9a-f]{40}')
+named=(-maxdepth 1 -type f -regextype posix-extended ! -regex '.*/[0-9a-f]{40}')
+find "$corpus" "${named[@]}" -exec cp {} "$merged/" \;
+"$fuzzer" "${options[@]}" -merge=1 -use_counters=0 "$merged" "$corpus" "$work"
+find "$corpus" "${hashed[@]}" -delete
+find "$merged" "${hashed[@]}" -exec cp {} "$corpus/" \;
 echo "corpus $corpus: $(find "$corpus" -maxdepth 1 -type f | wc -l) files"
 
 if [ "$status" -ne 0 ]; then
