@@ -58,12 +58,19 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
 bool readLine(std::istream& in, std::string& line, std::size_t maxLength) {
     line.clear();
     bool any = false;
+    bool cut = false;
     for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
         any = true;
         if (c == '\n') break;
-        if (line.size() <= maxLength) line += static_cast<char>(c);
+        if (line.size() <= maxLength) {
+            line += static_cast<char>(c);
+        } else {
+            cut = true;
+        }
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // Only the line's own end loses its CR: a cut line keeps its length, so it stays longer
+    // than maxLength.
+    if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
     return any;
 }
 
