@@ -4,9 +4,10 @@
 #   tools/fuzz.sh level|settings|counter|game SECONDS
 #
 # The build lives in build/fuzz (or $BOLTIK_FUZZ_BUILD_DIR). What the run finds goes first to
-# a work folder there; at the end the run is merged with -merge=1 into tests/fuzz/corpus/TARGET,
-# keeping only inputs that add coverage. Named files in the corpus (seeds and the inputs of
-# past findings) stay as they are; the files named by their SHA-1 are minimised against them.
+# a work folder there, which keeps everything for the next run; at the end the run is merged
+# with -merge=1 into tests/fuzz/corpus/TARGET, keeping a small set of inputs that reach every
+# edge reached. Named files in the corpus (seeds and the inputs of past findings) stay as they
+# are; the files named by their SHA-1 are minimised against them.
 # A crash, a hang or a sanitizer report leaves its input in build/fuzz/artifacts/TARGET/ and
 # makes the script fail.
 set -euo pipefail
@@ -71,8 +72,37 @@ hashed=(-maxdepth 1 -type f -regextype posix-extended -regex '.*/[0-9a-f]{40}')
 named=(-maxdepth 1 -type f -regextype posix-extended ! -regex '.*/[0-9a-f]{40}')
 find "$corpus" "${named[@]}" -exec cp {} "$merged/" \;
 "$fuzzer" "${options[@]}" -merge=1 -use_counters=0 "$merged" "$corpus" "$work"
+
+# libFuzzer's merge meets the inputs smallest first and keeps each that adds an edge, so many
+# small inputs adding one edge each are kept. With the edges of each kept input on its own, a
+# greedy cover (fuzz-cover.awk) keeps far fewer.
+edges() {  # FOLDER: the features of the inputs in the folder, as a merge records them
+    local control="$build/merge/control"
+    rm -f "$control"
+    rm -rf "$build/merge/none" && mkdir -p "$build/merge/none"
+    "$fuzzer" "${options[@]}" -merge=1 -use_counters=0 -merge_control_file="$control" \
+        "$build/merge/none" "$1" > /dev/null 2>&1
+    awk '$1 == "FT" { for (i = 3; i <= NF; ++i) printf " %s", $i }' "$control"
+}
+one="$build/merge/one"
+candidates="$build/merge/$target.candidates"
+{
+    mkdir -p "$one" && find "$one" -mindepth 1 -delete
+    find "$merged" "${named[@]}" -exec cp {} "$one/" \;
+    echo "covered $(edges "$one")"
+    find "$merged" "${hashed[@]}" -print | while IFS= read -r input; do
+        find "$one" -mindepth 1 -delete
+        cp "$input" "$one/"
+        echo "input $input $(edges "$one")"
+    done
+} > "$candidates"
+cover="$build/merge/$target.cover"
+rm -rf "$cover" && mkdir -p "$cover"
+awk -f "$root/tools/fuzz-cover.awk" "$candidates" | while IFS= read -r input; do
+    cp "$input" "$cover/"
+done
 find "$corpus" "${hashed[@]}" -delete
-find "$merged" "${hashed[@]}" -exec cp {} "$corpus/" \;
+find "$cover" "${hashed[@]}" -exec cp {} "$corpus/" \;
 echo "corpus $corpus: $(find "$corpus" -maxdepth 1 -type f | wc -l) files"
 
 if [ "$status" -ne 0 ]; then
