@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 std::vector<fs::path> inputsNamed(int argc, char** argv) {
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
-        const fs::path named = argv[i];
+        // Absolute: a target may change the current folder (the game plays in its own).
+        const fs::path named = fs::absolute(argv[i]);
         if (!fs::is_directory(named)) {
             inputs.push_back(named);
             continue;
