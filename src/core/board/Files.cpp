@@ -109,6 +109,7 @@ bool readLine(std::istream& in, std::string& line, std::size_t maxLength) {
     }
     // Straight from the buffer: a line of a hundred megabytes is passed over quickly.
     bool any = false;
+    bool cut = false;
     for (Traits::int_type c = buffer->sbumpc();; c = buffer->sbumpc()) {
         if (Traits::eq_int_type(c, Traits::eof())) {
             in.setstate(any ? std::ios::eofbit : std::ios::eofbit | std::ios::failbit);
@@ -116,9 +117,15 @@ bool readLine(std::istream& in, std::string& line, std::size_t maxLength) {
         }
         any = true;
         if (c == '\n') break;
-        if (line.size() <= maxLength) line += Traits::to_char_type(c);
+        if (line.size() <= maxLength) {
+            line += Traits::to_char_type(c);
+        } else {
+            cut = true;
+        }
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // Only the line's own end loses its CR: a cut line keeps its length, so it stays longer
+    // than maxLength.
+    if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
     return any;
 }
 

@@ -35,7 +35,8 @@ bool openRegularFile(const std::string& path, std::ifstream& in, std::string& re
 void skipByteOrderMark(std::istream& in);
 
 // Reads one line without its CR LF or LF ending. Lines longer than maxLength are read to
-// their end but returned cut to maxLength + 1 characters, so they still fail any parse.
+// their end but returned cut to maxLength + 1 characters, so a caller knows a cut line by
+// its length; one that parses numbers must refuse it, as a cut line can look like a number.
 // Returns false at the end of the stream when no line was left.
 bool readLine(std::istream& in, std::string& line, std::size_t maxLength = 256);
 

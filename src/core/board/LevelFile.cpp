@@ -13,16 +13,24 @@ namespace {
 
 const char* const kCrLf = "\r\n";
 
+// The longest line a number is read from. A longer line is refused whole: cut to this
+// length, blanks, a digit and more blanks would pass for a number.
+constexpr std::size_t kLongestNumberLine = 256;
+
+bool isNumberLine(const std::string& line, int64_t& number) {
+    return line.size() <= kLongestNumberLine && parseInteger(line, number);
+}
+
 // Reads one line as a 16-bit value; fills the failure fields of result when it cannot.
 bool readValue(std::istream& in, int lineNo, int16_t& value, LevelReadResult& result) {
     std::string line;
-    if (!readLine(in, line)) {
+    if (!readLine(in, line, kLongestNumberLine)) {
         result.failedLine = lineNo;
         result.reason = "the file ends before this line";
         return false;
     }
     int64_t number = 0;
-    if (!parseInteger(line, number) || number < std::numeric_limits<int16_t>::min() ||
+    if (!isNumberLine(line, number) || number < std::numeric_limits<int16_t>::min() ||
         number > std::numeric_limits<int16_t>::max()) {
         result.failedLine = lineNo;
         result.reason = "not a number from -32768 to 32767: \"" + cp1251ToUtf8(line) + "\"";
@@ -97,7 +105,8 @@ int32_t readCounterFile(const std::string& path) {
     std::string reason;
     std::string line;
     int64_t value = 0;
-    if (!openRegularFile(path, in, reason) || !readLine(in, line) || !parseInteger(line, value)) {
+    if (!openRegularFile(path, in, reason) || !readLine(in, line, kLongestNumberLine) ||
+        !isNumberLine(line, value)) {
         return 0;
     }
     if (value < std::numeric_limits<int32_t>::min() ||

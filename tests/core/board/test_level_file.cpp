@@ -67,6 +67,36 @@ TEST(LevelFile, BadValueStopsTheReadThere) {
     }
 }
 
+// The reader keeps 257 characters of a line; a longer line is no number, even when the part
+// kept looks like one.
+TEST(LevelFile, ALongLineIsNotANumber) {
+    const std::string number256 = std::string(250, ' ') + "7" + std::string(5, ' ');
+    struct Case {
+        std::string line;
+        bool isNumber;
+    };
+    const Case cases[] = {
+        {number256, true},
+        {number256 + std::string(15, ' ') + "garbage", false},
+        {number256 + "\rx", false},  // the CR kept is not the line's end
+        {number256 + " ", false},    // 257 characters
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line.size());
+        auto text = lines(testing::levelFileText(kSmall));
+        text[5] = c.line;  // line 6: layer 7 of cell (0, 1)
+        std::string joined;
+        for (const auto& l : text)
+            joined += l + "\n";
+        Board b;
+        std::istringstream in(joined);
+        const auto r = readLevel(in, b);
+        EXPECT_EQ(r.ok, c.isNumber);
+        EXPECT_EQ(r.failedLine, c.isNumber ? 0 : 6);
+        EXPECT_EQ(b.code(0, 1), c.isNumber ? 7 : 0);
+    }
+}
+
 TEST(LevelFile, ExtremesOfSixteenBitsAreKept) {
     Level level = kSmall;
     level.values = {{3, 3, layer::kParamA, -32768}, {3, 3, layer::kParamB, 32767}};
@@ -143,7 +173,9 @@ TEST(CounterFile, TwoLinesInCodePage1251) {
 TEST(CounterFile, MissingOrGarbledReadsZero) {
     testing::TempDir dir;
     EXPECT_EQ(readCounterFile(), 0);
-    for (const char* text : {"", "abc\r\n", "99999999999\r\n"}) {
+    const std::string longLine = std::string(250, ' ') + "7" + std::string(20, ' ') + "x\r\n";
+    for (const std::string& text :
+         {std::string(), std::string("abc\r\n"), std::string("99999999999\r\n"), longLine}) {
         dir.write(kCounterFileName, text);
         EXPECT_EQ(readCounterFile(), 0) << text;
     }
