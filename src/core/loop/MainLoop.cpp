@@ -108,7 +108,7 @@ bool cellStep(Context& ctx, int x, int y) {
     ctx.host.yieldIn(ctx.cycles);
     const std::size_t cell = Board::cell(x, y);
     const int16_t c = ctx.board.at(cell, layer::kCode);
-    if (hasStep(c)) resumeNext([&] { dispatch(ctx, c, x, y); });
+    if (hasStep(c)) resumeNext([&ctx, c, x, y] { dispatch(ctx, c, x, y); });
     if (c == code::kPlayer && w.levelDone == kLevelDone) {
         w.levelDone = 0;
         return true;
