@@ -280,7 +280,10 @@ void GameWindow::yield() {
 
 void GameWindow::pace(int rounds) {
     if (nanosPerRound_ <= 0) return;
-    std::this_thread::sleep_for(std::chrono::nanoseconds(nanosPerRound_ * rounds));
+    const auto now = std::chrono::steady_clock::now();
+    if (paceDeadline_ < now - kPaceSlack) paceDeadline_ = now;
+    paceDeadline_ += std::chrono::nanoseconds(nanosPerRound_ * rounds);
+    if (paceDeadline_ - now >= kPaceBeat) std::this_thread::sleep_until(paceDeadline_);
 }
 
 int GameWindow::askUser(const game::Question& question) {

@@ -113,6 +113,14 @@ private:
     static constexpr std::chrono::microseconds kEventInterval{2000};
     std::chrono::steady_clock::time_point lastEvents_{};
     long nanosPerRound_ = kDefaultNanosPerRound;
+    // Pacing keeps a deadline and sleeps only once it is a beat ahead: a column is five
+    // milliseconds, and three columns to a sleep (a screen frame at 60 Hz) are a third of the
+    // wake-ups with no visible change.
+    // Fallen further behind than the slack (a question was open, the level was paused), the
+    // pace starts afresh instead of rushing to catch up.
+    static constexpr std::chrono::milliseconds kPaceBeat{16};
+    static constexpr std::chrono::milliseconds kPaceSlack{50};
+    std::chrono::steady_clock::time_point paceDeadline_{};
     // The guns' random numbers: a generator seeded afresh at every level start, so that a
     // recording keeps the seed and plays the guns again as they fired.
     std::mt19937 generator_;
