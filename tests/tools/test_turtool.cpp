@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "Commands.h"
+#include "ToolRun.h"
 #include "core/board/LevelFile.h"
 #include "support/Rig.h"
 
@@ -12,17 +12,8 @@ namespace {
 using boltik::testing::Level;
 using boltik::testing::levelFileText;
 using boltik::testing::TempDir;
-
-struct ToolRun {
-    int code;
-    std::string out, err;
-};
-
-ToolRun turtool(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = turtool::runCommand(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using boltik::testing::ToolRun;
+using boltik::testing::turtool;
 
 std::vector<std::string> outputLines(const std::string& text) {
     std::vector<std::string> lines;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "Commands.h"
+#include "ToolRun.h"
 #include "core/board/Text.h"
 #include "core/settings/Settings.h"
 #include "support/Rig.h"
@@ -14,17 +14,8 @@ namespace {
 
 using boltik::testing::levelFileText;
 using boltik::testing::TempDir;
-
-struct ToolRun {
-    int code;
-    std::string out, err;
-};
-
-ToolRun turtool(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = turtool::runCommand(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using boltik::testing::ToolRun;
+using boltik::testing::turtool;
 
 // Runs a script from a fresh editor (or one loaded from a file) and returns the output.
 ToolRun edit(const TempDir& dir, const std::string& script, const std::string& from = "") {

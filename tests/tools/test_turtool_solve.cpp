@@ -5,9 +5,9 @@
 #include <random>
 #include <sstream>
 
-#include "Commands.h"
 #include "SolveState.h"
 #include "Solver.h"
+#include "ToolRun.h"
 #include "support/Rig.h"
 
 namespace {
@@ -18,20 +18,11 @@ using boltik::testing::Level;
 using boltik::testing::levelFileText;
 using boltik::testing::Rig;
 using boltik::testing::TempDir;
+using boltik::testing::ToolRun;
+using boltik::testing::turtool;
 using turtool::Snapshot;
 using turtool::SolveInput;
 using turtool::StateCodec;
-
-struct ToolRun {
-    int code;
-    std::string out, err;
-};
-
-ToolRun turtool(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = turtool::runCommand(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 struct SolvedLevel {
     const char* name;
