@@ -154,6 +154,15 @@ TEST(TurtoolRun, BadArgumentsAndScripts) {
     const ToolRun r = turtool({"run", "1.tur", "--script", "bad.txt"});
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("script line 1"), std::string::npos);
+
+    // A line too long to read whole is refused, not read in part: cut, this one would be a
+    // plain press. A long comment is still a comment.
+    dir.write("long.txt", "# " + std::string(3000, '-') + "\n1 press right" +
+                              std::string(2000, ' ') + "garbage\n");
+    const ToolRun cut = turtool({"run", "1.tur", "--script", "long.txt"});
+    EXPECT_EQ(cut.code, 1);
+    EXPECT_NE(cut.err.find("script line 2 is longer than 1000 characters"), std::string::npos)
+        << cut.err;
 }
 
 TEST(TurtoolRun, TenThousandCyclesOfAFullBoardIsQuick) {

@@ -157,6 +157,12 @@ TEST(TurtoolEdit, ABadLineIsNamed) {
         EXPECT_EQ(r.out, "");
     }
     EXPECT_EQ(turtool({"edit", "--from", "x.tur"}).code, 2);
+
+    // Cut to its first thousand characters, this line would read as a plain "tool 1".
+    const ToolRun cut =
+        edit(dir, "# " + std::string(3000, '-') + "\ntool 1" + std::string(1500, ' ') + "9\n");
+    EXPECT_EQ(cut.code, 2);
+    EXPECT_EQ(cut.err, "turtool: script.txt: line 2: longer than 1000 characters\n");
 }
 
 // The settings file with value line n replaced.

@@ -12,6 +12,7 @@
 #include <functional>
 #include <sstream>
 
+#include "Script.h"
 #include "ScriptHost.h"
 #include "Subcommands.h"
 #include "core/board/Codes.h"
@@ -146,11 +147,11 @@ int edit(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     }
     std::vector<Step> steps;
     std::string line;
-    for (int n = 1; boltik::board::readLine(in, line, 1000); ++n) {
+    for (int n = 1; boltik::board::readLine(in, line, kLongestScriptLine); ++n) {
         line = line.substr(0, line.find('#'));
         if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        std::string why;
-        auto step = parseLine(line, why);
+        std::string why = "longer than " + std::to_string(kLongestScriptLine) + " characters";
+        auto step = line.size() > kLongestScriptLine ? std::nullopt : parseLine(line, why);
         if (!step) {
             err << "turtool: " << script << ": line " << n << ": " << why << '\n';
             return 2;

@@ -75,10 +75,15 @@ bool parseEvent(std::istringstream& words, ScriptEvent& event) {
 std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::string& error) {
     std::vector<ScriptEvent> events;
     std::string line;
-    for (int lineNo = 1; boltik::board::readLine(in, line, 1000); ++lineNo) {
+    for (int lineNo = 1; boltik::board::readLine(in, line, kLongestScriptLine); ++lineNo) {
         std::istringstream words(line);
         std::string first;
         if (!(words >> first) || first[0] == '#') continue;
+        if (line.size() > kLongestScriptLine) {
+            error = "script line " + std::to_string(lineNo) + " is longer than " +
+                    std::to_string(kLongestScriptLine) + " characters";
+            return std::nullopt;
+        }
         ScriptEvent event;
         std::size_t used = 0;
         bool ok = first.find_first_not_of("0123456789") == std::string::npos && first.size() <= 9;

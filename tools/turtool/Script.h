@@ -1,6 +1,7 @@
 // turtool scripts: key events at given cycles, and the silent sounds that trace what played.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <optional>
@@ -20,6 +21,10 @@ struct ScriptEvent {
     int keyCode = 0;
     std::vector<int> answers;  // for Escape
 };
+
+// The longest line a script may have: a longer one is an error, not read in part, since what
+// was cut off could make it mean something else.
+inline constexpr std::size_t kLongestScriptLine = 1000;
 
 // Parses a script: lines "<N> press|shift|release <up|down|left|right>", "<N> escape <a1>
 // [<a2>]", "<N> replay"; blank lines and lines starting with '#' are skipped. Returns
