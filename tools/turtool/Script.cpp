@@ -16,23 +16,15 @@ namespace player = boltik::player;
 
 namespace {
 
-constexpr std::pair<const char*, int> kArrows[] = {{"up", player::kKeyUp},
-                                                   {"down", player::kKeyDown},
-                                                   {"left", player::kKeyLeft},
-                                                   {"right", player::kKeyRight}};
-
 std::optional<int> arrowCode(const std::string& name) {
-    for (const auto& [word, code] : kArrows) {
-        if (name == word) return code;
-    }
-    return std::nullopt;
+    const auto d = boltik::board::dirNamed(name);
+    if (!d) return std::nullopt;
+    return player::arrowKey(*d);
 }
 
 std::string arrowName(int keyCode) {
-    for (const auto& [word, code] : kArrows) {
-        if (keyCode == code) return word;
-    }
-    return "?";
+    const auto d = player::arrowDir(keyCode);
+    return d ? boltik::board::dirName(*d) : "?";
 }
 
 bool parseAnswer(const std::string& word, int& answer) {

@@ -129,20 +129,6 @@ constexpr SolveInput kInputs[] = {
     {SolveInput::Kind::Shoot, Dir::Left},
 };
 
-int keyCode(Dir d) {
-    switch (d) {
-        case Dir::Up:
-            return player::kKeyUp;
-        case Dir::Right:
-            return player::kKeyRight;
-        case Dir::Down:
-            return player::kKeyDown;
-        case Dir::Left:
-            break;
-    }
-    return player::kKeyLeft;
-}
-
 // A shot can only change anything when the robot may fire in this cycle's turn: the fire delay
 // reaches 10 and there is ammunition, or a pending step may pick some up before it fires.
 bool mayFire(const Snapshot& s) {
@@ -265,7 +251,7 @@ SolveResult solveLevel(const std::string& file, const SolveLimits& limits) {
 
 CycleEnd playCycle(Context& ctx, SolveInput in, long cycle) {
     World& w = ctx.world;
-    const int key = keyCode(in.dir);
+    const int key = player::arrowKey(in.dir);
     if (in.kind == SolveInput::Kind::Move) {
         player::keyDown(w, key, 0);
         player::keyUp(w, key);
@@ -284,7 +270,7 @@ std::vector<ScriptEvent> scriptOf(const std::vector<SolveInput>& inputs) {
         ScriptEvent e;
         e.cycle = cycle;
         e.kind = kind;
-        e.keyCode = keyCode(d);
+        e.keyCode = player::arrowKey(d);
         events.push_back(e);
     };
     for (std::size_t i = 0; i <= inputs.size(); ++i) {

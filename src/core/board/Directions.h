@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace boltik::board {
 
@@ -39,6 +40,17 @@ constexpr std::optional<Dir> dirFromLayer(int value) {
 // each column top to bottom), so whatever moves there must be marked as moved.
 constexpr bool leadsAhead(Dir d) {
     return d == Dir::Down || d == Dir::Right;
+}
+// The direction's word in scripts and recordings, and the direction a word names.
+constexpr const char* dirName(Dir d) {
+    constexpr const char* kNames[] = {"up", "right", "down", "left"};
+    return kNames[index(d)];
+}
+constexpr std::optional<Dir> dirNamed(std::string_view word) {
+    for (Dir d : kAllDirs) {
+        if (word == dirName(d)) return d;
+    }
+    return std::nullopt;
 }
 
 // Four values, one for each direction.

@@ -22,6 +22,11 @@ std::optional<Dir> arrowDir(int keyCode) {
     }
 }
 
+int arrowKey(Dir d) {
+    constexpr int kKeys[] = {kKeyUp, kKeyRight, kKeyDown, kKeyLeft};
+    return kKeys[index(d)];
+}
+
 void keyDown(World& world, int keyCode, int shiftState) {
     const auto d = arrowDir(keyCode);
     if (!d) return;

@@ -20,6 +20,8 @@ inline constexpr int kShiftAlone = 1;
 
 // The direction of an arrow key; nothing for other keys.
 std::optional<board::Dir> arrowDir(int keyCode);
+// The arrow key of a direction.
+int arrowKey(board::Dir d);
 
 // An arrow key went down. With Shift alone it asks for a shot, otherwise for a move. The
 // first key-down after a key-up marks the move request fresh.

@@ -35,27 +35,6 @@ const char* kindName(Event::Kind kind) {
     return "replay";
 }
 
-const char* dirName(Dir d) {
-    switch (d) {
-        case Dir::Up:
-            return "up";
-        case Dir::Right:
-            return "right";
-        case Dir::Down:
-            return "down";
-        case Dir::Left:
-            break;
-    }
-    return "left";
-}
-
-std::optional<Dir> dirNamed(const std::string& word) {
-    for (Dir d : board::kAllDirs) {
-        if (word == dirName(d)) return d;
-    }
-    return std::nullopt;
-}
-
 std::optional<game::QuestionId> questionNamed(const std::string& word) {
     for (auto id : {game::QuestionId::LeaveGame, game::QuestionId::RestartLevel,
                     game::QuestionId::MissingLevel, game::QuestionId::ExitProgram}) {
@@ -71,9 +50,7 @@ bool number(const std::string& word, int64_t low, int64_t high, int64_t& value) 
 }  // namespace
 
 void apply(const Event& event, game::Context& ctx) {
-    static constexpr int kKeyCodes[] = {player::kKeyUp, player::kKeyRight, player::kKeyDown,
-                                        player::kKeyLeft};
-    const int key = kKeyCodes[board::index(event.dir)];
+    const int key = player::arrowKey(event.dir);
     switch (event.kind) {
         case Event::Kind::Press:
             player::keyDown(ctx.world, key, 0);
@@ -161,7 +138,7 @@ std::string replayText(const Replay& r) {
         out << "at " << e.point << ' ' << kindName(e.kind);
         if (e.kind == Event::Kind::Press || e.kind == Event::Kind::Shift ||
             e.kind == Event::Kind::Release) {
-            out << ' ' << dirName(e.dir);
+            out << ' ' << board::dirName(e.dir);
         }
         out << '\n';
     }
@@ -247,7 +224,7 @@ std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
             ok = w.size() >= 2 && number(w[0], 1, INT64_MAX, a);
             e.point = static_cast<long>(a);
             if (ok && (w[1] == "press" || w[1] == "shift" || w[1] == "release")) {
-                const auto dir = w.size() == 3 ? dirNamed(w[2]) : std::nullopt;
+                const auto dir = w.size() == 3 ? board::dirNamed(w[2]) : std::nullopt;
                 ok = dir.has_value();
                 e.kind = w[1] == "press"   ? Event::Kind::Press
                          : w[1] == "shift" ? Event::Kind::Shift
