@@ -375,7 +375,7 @@ void Redaktor::testPlay() {
     trialDir_ = std::make_unique<QTemporaryDir>();
     const QString file = trialDir_->filePath(QStringLiteral("proba.tur"));
     editor::FileResult saved{false, "нет временной папки"};
-    if (trialDir_->isValid()) saved = model_.save(file.toStdString());
+    if (trialDir_->isValid()) saved = model_.saveCopy(file.toStdString());
     if (!saved) {
         QMessageBox::warning(this, QString(),
                              QStringLiteral("Не удалось начать проверку: %1")

@@ -99,10 +99,15 @@ private slots:
         paintShortLevel(r);
         const board::Board before = r.model().board();
         const int16_t bolts = r.model().boltCount();
+        const QString title = r.windowTitle();
         for (const Way way : {Way::Finish, Way::Wreck, Way::Escape, Way::Close}) {
             QVERIFY2(playAndLeave(r, way), qPrintable(QString::number(static_cast<int>(way))));
             QVERIFY(r.model().board() == before);
             QCOMPARE(r.model().boltCount(), bolts);
+            // The trial's copy is not a save: the level is still unsaved, under no file name.
+            QVERIFY(r.model().modified());
+            QVERIFY(r.model().fileName().empty());
+            QCOMPARE(r.windowTitle(), title);
         }
         // Nothing of the trials is left in the play directory: no counter file, no recording,
         // no progress mark, no level file.

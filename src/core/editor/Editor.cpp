@@ -242,9 +242,15 @@ FileResult Editor::load(const std::string& path) {
     return {};
 }
 
-FileResult Editor::save(const std::string& path) {
+FileResult Editor::saveCopy(const std::string& path) const {
     const WriteResult written = writeLevelFile(path, board_, boltCount_);
     if (!written) return {false, "Не удалось записать файл " + path + ": " + written.reason};
+    return {};
+}
+
+FileResult Editor::save(const std::string& path) {
+    const FileResult written = saveCopy(path);
+    if (!written) return written;
     saved_ = state();
     fileName_ = path;
     return {};

@@ -100,6 +100,9 @@ public:
     // Save: writes the 913-line level file whole; a failure is reported with its reason and
     // leaves any old file as it was.
     FileResult save(const std::string& path);
+    // Writes the level as Save does, to a file that does not become the level's: the file
+    // name and the unsaved-change mark stay as they were (a trial plays such a copy).
+    FileResult saveCopy(const std::string& path) const;
 
     // Undo and redo. A step is one drag stroke (press to release), one teleporter pair (first
     // click to partner), one crawler with its heading, a New or a Load; a step that changed

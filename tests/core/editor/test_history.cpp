@@ -241,5 +241,19 @@ TEST(UnsavedChanges, CountFromTheLastNewLoadOrSave) {
     EXPECT_EQ(d.editor.boltCaption(), "1");
 }
 
+TEST(UnsavedChanges, ACopyForATrialIsNoSave) {
+    testing::TempDir dir;
+    Desk d;
+    d.tool(kToolBolt);
+    d.click(2, 2);
+    ASSERT_TRUE(d.editor.save("a.tur"));
+    d.click(3, 3);
+    ASSERT_TRUE(d.editor.saveCopy("copy.tur"));
+    EXPECT_TRUE(d.editor.modified());
+    EXPECT_EQ(d.editor.fileName(), "a.tur");
+    ASSERT_TRUE(d.editor.save("b.tur"));
+    EXPECT_EQ(dir.read("copy.tur"), dir.read("b.tur"));  // what Save writes
+}
+
 }  // namespace
 }  // namespace boltik::editor
