@@ -19,6 +19,7 @@
 #include "core/game/Blasts.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
+#include "core/replay/Recording.h"
 #include "qt/Filesel.h"
 #include "qt/HelpPlate.h"
 #include "qt/MsgBo.h"
@@ -176,6 +177,10 @@ void GameWindow::start() {
 
 void GameWindow::playRecording(replay::Replay recording) {
     recording.restore(world_);
+    // A playback is not the player's game: the counter file stays as it was, and a recording
+    // that does not reach its end is given up a little past its length.
+    ctx_->writesCounterFile = false;
+    ctx_->cycleLimit = replay::playbackLimit(recording);
     player_.emplace(std::move(recording));
     start();
 }

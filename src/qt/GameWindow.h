@@ -36,7 +36,9 @@ public:
     // Enables the Starter timer: the first tick opens the level chooser.
     void start();
     // Plays a recorded game instead of taking the keyboard: its level, its inputs at their
-    // yields and its answers; the window closes when the level has ended.
+    // yields and its answers; the window closes when the level has ended, or a thousand
+    // cycles past the recorded length. Nothing is written: no recording, no progress, no
+    // counter file.
     void playRecording(replay::Replay recording);
     void setNanosPerRound(long nanos) { nanosPerRound_ = nanos; }
     // Test-play from the editor: plays a level file once and closes when it ends, finished or

@@ -1,8 +1,12 @@
 // Opening the start menu, the game, the level editor and the settings editor.
 #include "qt/Program.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <filesystem>
+
+#include "core/replay/Recording.h"
 
 #include "qt/Redaktor.h"
 #include "qt/Setting.h"
@@ -64,17 +68,16 @@ bool Program::openSound() {
 }
 
 bool Program::startReplay(const QString& file) {
+    const std::filesystem::path path(QFile::encodeName(file).toStdString());
     std::string error;
-    std::optional<replay::Replay> recording;
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) {
-        error = in.errorString().toStdString();
-    } else {
-        recording = replay::parseReplay(in.readAll().toStdString(), error);
-    }
-    if (recording && replay::checksumOfFile(recording->level) != recording->checksum) {
-        error = "уровень " + recording->level + " изменился или его нет";
-        recording.reset();
+    std::optional<replay::Replay> recording = replay::readRecording(path, error);
+    std::optional<std::filesystem::path> level;
+    if (recording) {
+        level = replay::findRecordedLevel(*recording, path);
+        if (!level) {
+            error = "уровень " + recording->level + " изменился или его нет";
+            recording.reset();
+        }
     }
     if (!recording) {
         QMessageBox::warning(nullptr, QStringLiteral("Болтик"),
@@ -83,6 +86,15 @@ bool Program::startReplay(const QString& file) {
         return false;
     }
     if (!openSound()) return false;
+    // The game loads the level by its name where it plays: in the folder it was found in. A
+    // playback writes nothing there.
+    if (!QDir::setCurrent(QFile::decodeName(level->parent_path().c_str()))) {
+        QMessageBox::warning(nullptr, QStringLiteral("Болтик"),
+                             QStringLiteral("Запись %1 не воспроизвести: нет доступа к папке %2")
+                                 .arg(file, QFile::decodeName(level->parent_path().c_str())));
+        emit finished();
+        return false;
+    }
     game_ = std::make_unique<GameWindow>(*sounds_);
     connect(game_.get(), &GameWindow::gameEnded, this, &Program::finished);
     game_->showFullScreen();

@@ -7,6 +7,8 @@
 #include <filesystem>
 
 #include "WindowTesting.h"
+#include "core/board/Files.h"
+#include "core/replay/Recording.h"
 #include "qt/PlayDirectory.h"
 #include "qt/Program.h"
 #include "support/Rig.h"
@@ -72,6 +74,41 @@ private slots:
         QVERIFY(!boltik::qt::enterPlayDirectory());
         QVERIFY(text.startsWith(QStringLiteral("Не удалось создать папку игры")));
         qunsetenv("BOLTIK_PLAY_DIR");
+    }
+
+    // Recordings are shared: one that names its level by a path, or is too large, is refused
+    // with a message before any file is touched or the game window opens.
+    void aRecordingOutOfBoundsIsRefusedWithAMessage() {
+        boltik::testing::TempDir dir;
+        const std::string level = boltik::testing::levelFileText({{"####", "#PC#"}});
+        dir.write("x.tur", level);
+        std::filesystem::create_directories("play/replays");
+        boltik::replay::Replay r;
+        r.level = "../x.tur";
+        r.name = "x.tur";
+        r.checksum = boltik::board::checksumOf(level);
+        const std::string named = boltik::replay::replayText(r);
+        r.level = "x.tur";
+        const std::string large =
+            boltik::replay::replayText(r) + std::string(boltik::replay::kLargestRecording, ' ');
+        struct Case {
+            std::string text;
+            QString reason;
+        };
+        for (const Case& c :
+             {Case{named, QStringLiteral("line 2: the level is not named by a bare file name")},
+              Case{large, QStringLiteral("larger than 1048576 bytes")}}) {
+            dir.write("play/replays/r.txt", c.text);
+            QString text;
+            readMessage(text);
+            boltik::qt::Program program;
+            QVERIFY(!program.startReplay(QStringLiteral("play/replays/r.txt")));
+            QVERIFY2(
+                text.startsWith(QStringLiteral("Запись play/replays/r.txt не воспроизвести: ")) &&
+                    text.contains(c.reason),
+                qPrintable(text));
+            QVERIFY(program.gameWindow() == nullptr);
+        }
     }
 
     void allSoundsPresentOpensTheGameWindow() {

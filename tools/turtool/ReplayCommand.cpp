@@ -1,12 +1,10 @@
 // turtool replay: plays a game the program recorded and prints the dump it ended with.
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 #include "ScriptHost.h"
 #include "Subcommands.h"
-#include "core/replay/Replay.h"
+#include "core/replay/Recording.h"
 
 namespace turtool {
 
@@ -15,37 +13,39 @@ namespace {
 namespace fs = std::filesystem;
 using namespace boltik;
 
-// Where the recorded level is: as named (relative to here), else in the play directory that
-// holds the replay's folder.
-fs::path findLevel(const replay::Replay& r, const fs::path& replayFile) {
-    const fs::path named(r.level);
-    std::error_code error;
-    if (named.is_absolute() || fs::exists(named, error)) return named;
-    return replayFile.parent_path().parent_path() / named;
-}
-
 // A folder of its own for the run: the game reads its level by the name it was played under
-// and writes its counter file where it plays, and neither must touch the player's files.
+// and writes its counter file where it plays, and neither must touch the player's files. The
+// level is copied in by its bare name; nothing here throws, and the folder goes with the run.
 class Sandbox {
 public:
-    explicit Sandbox(const fs::path& level, const std::string& name) {
-        dir_ =
-            fs::temp_directory_path() / ("boltik-replay-" + std::to_string(std::random_device{}()));
-        fs::create_directories(dir_);
-        if (!fs::path(name).is_absolute()) {
-            fs::create_directories((dir_ / name).parent_path());
-            fs::copy_file(level, dir_ / name);
+    bool open(const fs::path& level, const std::string& name, std::string& error) {
+        std::error_code failed;
+        const fs::path temp = fs::temp_directory_path(failed);
+        if (failed) return fail("no folder for temporary files", error);
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && dir_.empty(); ++attempt) {
+            const fs::path dir = temp / ("boltik-replay-" + std::to_string(random()));
+            if (fs::create_directory(dir, failed)) dir_ = dir;
         }
-        previous_ = fs::current_path();
-        fs::current_path(dir_);
+        if (dir_.empty()) return fail("cannot make a folder for the run", error);
+        if (!fs::copy_file(level, dir_ / name, failed)) return fail("cannot copy the level", error);
+        previous_ = fs::current_path(failed);
+        if (!failed) fs::current_path(dir_, failed);
+        if (failed) return fail("cannot enter the folder of the run", error);
+        return true;
     }
     ~Sandbox() {
         std::error_code ignored;
-        fs::current_path(previous_, ignored);
-        fs::remove_all(dir_, ignored);
+        if (!previous_.empty()) fs::current_path(previous_, ignored);
+        if (!dir_.empty()) fs::remove_all(dir_, ignored);
     }
 
 private:
+    static bool fail(const char* what, std::string& error) {
+        error = what;
+        return false;
+    }
+
     fs::path dir_;
     fs::path previous_;
 };
@@ -53,26 +53,24 @@ private:
 }  // namespace
 
 int replayGame(const std::string& file, std::ostream& out, std::ostream& err) {
-    std::ifstream in;
     std::string error;
-    if (!board::openRegularFile(file, in, error)) {
-        err << "turtool: " << file << ": " << error << '\n';
-        return 1;
-    }
-    const auto recorded =
-        replay::parseReplay(std::string(std::istreambuf_iterator<char>(in), {}), error);
+    const auto recorded = replay::readRecording(file, error);
     if (!recorded) {
         err << "turtool: " << file << ": " << error << '\n';
         return 1;
     }
     const replay::Replay& r = *recorded;
-    const fs::path level = findLevel(r, file);
-    if (replay::checksumOfFile(level.string()) != r.checksum) {
-        err << "turtool: " << file << ": the level " << level.string()
+    const auto level = replay::findRecordedLevel(r, file);
+    if (!level) {
+        err << "turtool: " << file << ": the level " << r.level
             << " is not the one this game was played on: it is missing or has changed\n";
         return 1;
     }
-    Sandbox sandbox(level, r.level);
+    Sandbox sandbox;
+    if (!sandbox.open(*level, r.level, error)) {
+        err << "turtool: " << file << ": " << error << '\n';
+        return 1;
+    }
     board::World world;
     r.restore(world);
     sprites::SpriteStore sprites;
@@ -80,6 +78,7 @@ int replayGame(const std::string& file, std::ostream& out, std::ostream& err) {
     sound::SilentSounds sounds;
     ScriptHost host(r.seed);
     game::Context ctx(world, sprites, canvas, sounds, host);
+    ctx.cycleLimit = replay::playbackLimit(r);
     host.attach(ctx);
     for (const auto& [id, answer] : r.answers)
         host.answer(id, answer);
@@ -87,8 +86,11 @@ int replayGame(const std::string& file, std::ostream& out, std::ostream& err) {
     for (const replay::Event& e : r.events)
         host.atYield(e.point, [e, &ctx] { replay::apply(e, ctx); });
     const char* result = "quit";
+    bool stopped = false;
     try {
-        result = resultName(loop::Game(ctx), ctx.cycles);
+        const loop::GameEnd end = loop::Game(ctx);
+        result = resultName(end, ctx.cycles);
+        stopped = end == loop::GameEnd::Stopped;
     } catch (const game::GameQuit&) {
     } catch (const ScriptStop& stop) {
         err << "turtool: " << file << ": the game asked what was not recorded: " << stop.what()
@@ -96,6 +98,11 @@ int replayGame(const std::string& file, std::ostream& out, std::ostream& err) {
         return 1;
     }
     printDump(out, result, ctx);
+    if (stopped) {
+        err << "turtool: " << file << ": did not finish within " << ctx.cycleLimit << " cycles, "
+            << ctx.cycleLimit - r.cycles << " past the recorded " << r.cycles << '\n';
+        return 1;
+    }
     return 0;
 }
 

@@ -67,13 +67,18 @@ bool parseEvent(std::istringstream& words, ScriptEvent& event) {
 std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::string& error) {
     std::vector<ScriptEvent> events;
     std::string line;
-    for (int lineNo = 1; boltik::board::readLine(in, line, kLongestScriptLine); ++lineNo) {
+    for (int lineNo = 1;; ++lineNo) {
+        const auto read = boltik::board::readLine(in, line, kLongestScriptComment);
+        if (read == boltik::board::LineRead::End) break;
+        if (read == boltik::board::LineRead::TooLong) {
+            error = "script " + boltik::board::lineTooLong(lineNo, kLongestScriptComment);
+            return std::nullopt;
+        }
         std::istringstream words(line);
         std::string first;
         if (!(words >> first) || first[0] == '#') continue;
         if (line.size() > kLongestScriptLine) {
-            error = "script line " + std::to_string(lineNo) + " is longer than " +
-                    std::to_string(kLongestScriptLine) + " characters";
+            error = "script " + boltik::board::lineTooLong(lineNo, kLongestScriptLine);
             return std::nullopt;
         }
         ScriptEvent event;

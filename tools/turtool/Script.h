@@ -23,8 +23,10 @@ struct ScriptEvent {
 };
 
 // The longest line a script may have: a longer one is an error, not read in part, since what
-// was cut off could make it mean something else.
+// was cut off could make it mean something else. A comment may run longer, up to
+// kLongestScriptComment, so that a note pasted into a script does not break it.
 inline constexpr std::size_t kLongestScriptLine = 1000;
+inline constexpr std::size_t kLongestScriptComment = 65536;
 
 // Parses a script: lines "<N> press|shift|release <up|down|left|right>", "<N> escape <a1>
 // [<a2>]", "<N> replay"; blank lines and lines starting with '#' are skipped. Returns

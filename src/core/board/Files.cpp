@@ -1,4 +1,4 @@
-// Atomic whole-file writes and capped line reading.
+// Atomic whole-file writes and reading whole lines.
 #include "core/board/Files.h"
 
 #include <cerrno>
@@ -99,17 +99,17 @@ void skipByteOrderMark(std::istream& in) {
     }
 }
 
-bool readLine(std::istream& in, std::string& line, std::size_t maxLength) {
+LineRead readLine(std::istream& in, std::string& line, std::size_t maxLength) {
     using Traits = std::char_traits<char>;
     line.clear();
     std::streambuf* buffer = in.rdbuf();
     if (!buffer || !in.good()) {
         in.setstate(std::ios::failbit);
-        return false;
+        return LineRead::End;
     }
     // Straight from the buffer: a line of a hundred megabytes is passed over quickly.
     bool any = false;
-    bool cut = false;
+    bool tooLong = false;
     for (Traits::int_type c = buffer->sbumpc();; c = buffer->sbumpc()) {
         if (Traits::eq_int_type(c, Traits::eof())) {
             in.setstate(any ? std::ios::eofbit : std::ios::eofbit | std::ios::failbit);
@@ -117,16 +117,24 @@ bool readLine(std::istream& in, std::string& line, std::size_t maxLength) {
         }
         any = true;
         if (c == '\n') break;
-        if (line.size() <= maxLength) {
-            line += Traits::to_char_type(c);
-        } else {
-            cut = true;
+        if (tooLong) continue;
+        // One character more than the limit is kept for a while: it may be the CR of the
+        // line's own end.
+        line += Traits::to_char_type(c);
+        if (line.size() > maxLength + 1 || (line.size() == maxLength + 1 && line.back() != '\r')) {
+            tooLong = true;
+            line.clear();
         }
     }
-    // Only the line's own end loses its CR: a cut line keeps its length, so it stays longer
-    // than maxLength.
-    if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
-    return any;
+    if (!any) return LineRead::End;
+    if (tooLong) return LineRead::TooLong;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return LineRead::Whole;
+}
+
+std::string lineTooLong(int lineNumber, std::size_t maxLength) {
+    return "line " + std::to_string(lineNumber) + " is longer than " + std::to_string(maxLength) +
+           " characters";
 }
 
 }  // namespace boltik::board

@@ -1,4 +1,4 @@
-// File helpers of the rules core: whole-file atomic writes and capped line reading.
+// File helpers of the rules core: whole-file atomic writes and reading whole lines.
 #pragma once
 
 #include <fstream>
@@ -34,10 +34,20 @@ bool openRegularFile(const std::string& path, std::ifstream& in, std::string& re
 // Skips a UTF-8 byte order mark at the start of a stream, which some text editors write.
 void skipByteOrderMark(std::istream& in);
 
-// Reads one line without its CR LF or LF ending. Lines longer than maxLength are read to
-// their end but returned cut to maxLength + 1 characters, so a caller knows a cut line by
-// its length; one that parses numbers must refuse it, as a cut line can look like a number.
-// Returns false at the end of the stream when no line was left.
-bool readLine(std::istream& in, std::string& line, std::size_t maxLength = 256);
+// How reading one line ended.
+enum class LineRead {
+    Whole,    // the line, without its CR LF or LF ending
+    TooLong,  // longer than the reader's limit: read to its end, but none of it is given
+    End,      // the stream had no line left
+};
+
+// Reads one line. Every text file the program and its tools read comes through here, so that
+// no reader ever takes the first part of an overlong line for the whole of it: cut, blanks
+// and a digit pass for a number, and "at 5 press up" followed by blanks passes for an input.
+// A too-long line leaves `line` empty; the stream is then at the start of the next line.
+LineRead readLine(std::istream& in, std::string& line, std::size_t maxLength);
+
+// What a reader says of a too-long line: "line N is longer than M characters".
+std::string lineTooLong(int lineNumber, std::size_t maxLength);
 
 }  // namespace boltik::board

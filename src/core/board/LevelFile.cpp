@@ -13,24 +13,33 @@ namespace {
 
 const char* const kCrLf = "\r\n";
 
-// The longest line a number is read from. A longer line is refused whole: cut to this
-// length, blanks, a digit and more blanks would pass for a number.
-constexpr std::size_t kLongestNumberLine = 256;
+// The longest line of a level or counter file; a longer one is refused whole.
+constexpr std::size_t kLongestLine = 256;
 
-bool isNumberLine(const std::string& line, int64_t& number) {
-    return line.size() <= kLongestNumberLine && parseInteger(line, number);
+// Reads line lineNo whole; fills the failure fields of result when it cannot.
+bool readWholeLine(std::istream& in, int lineNo, std::string& line, LevelReadResult& result,
+                   const char* missing) {
+    switch (readLine(in, line, kLongestLine)) {
+        case LineRead::Whole:
+            return true;
+        case LineRead::TooLong:
+            result.reason =
+                "the line is longer than " + std::to_string(kLongestLine) + " characters";
+            break;
+        case LineRead::End:
+            result.reason = missing;
+            break;
+    }
+    result.failedLine = lineNo;
+    return false;
 }
 
 // Reads one line as a 16-bit value; fills the failure fields of result when it cannot.
 bool readValue(std::istream& in, int lineNo, int16_t& value, LevelReadResult& result) {
     std::string line;
-    if (!readLine(in, line, kLongestNumberLine)) {
-        result.failedLine = lineNo;
-        result.reason = "the file ends before this line";
-        return false;
-    }
+    if (!readWholeLine(in, lineNo, line, result, "the file ends before this line")) return false;
     int64_t number = 0;
-    if (!isNumberLine(line, number) || number < std::numeric_limits<int16_t>::min() ||
+    if (!parseInteger(line, number) || number < std::numeric_limits<int16_t>::min() ||
         number > std::numeric_limits<int16_t>::max()) {
         result.failedLine = lineNo;
         result.reason = "not a number from -32768 to 32767: \"" + cp1251ToUtf8(line) + "\"";
@@ -61,11 +70,7 @@ LevelReadResult readLevel(std::istream& in, Board& board, int lastCol, int lastR
         }
     }
     std::string line;
-    if (!readLine(in, line)) {
-        result.failedLine = lineNo + 1;
-        result.reason = "the bolt count is missing";
-        return result;
-    }
+    if (!readWholeLine(in, lineNo + 1, line, result, "the bolt count is missing")) return result;
     result.boltLine = cp1251ToUtf8(line);
     result.ok = true;
     return result;
@@ -105,8 +110,8 @@ int32_t readCounterFile(const std::string& path) {
     std::string reason;
     std::string line;
     int64_t value = 0;
-    if (!openRegularFile(path, in, reason) || !readLine(in, line, kLongestNumberLine) ||
-        !isNumberLine(line, value)) {
+    if (!openRegularFile(path, in, reason) || readLine(in, line, kLongestLine) != LineRead::Whole ||
+        !parseInteger(line, value)) {
         return 0;
     }
     if (value < std::numeric_limits<int32_t>::min() ||

@@ -22,4 +22,13 @@ std::string nextLevelName(const std::string& current) {
     return std::to_string(number) + ".tur";
 }
 
+bool isBareFileName(std::string_view name) {
+    if (name.empty() || name == "." || name.find("..") != std::string_view::npos) return false;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F) return false;
+    }
+    return true;
+}
+
 }  // namespace boltik::board

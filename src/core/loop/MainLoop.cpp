@@ -195,6 +195,17 @@ GameEnd Game(Context& ctx) {
     return end;
 }
 
+long yieldsUpTo(long cycles, int lastCol, int lastRow) {
+    const long columns = lastCol + 1;
+    const long start = columns + 1;
+    const long perCycle = columns * (lastRow + 1) + 1;
+    if (cycles <= 0) return start;
+    if (cycles > (std::numeric_limits<long>::max() - start) / perCycle) {
+        return std::numeric_limits<long>::max();
+    }
+    return start + cycles * perCycle;
+}
+
 void Starter(Context& ctx) {
     World& w = ctx.world;
     Game(ctx);

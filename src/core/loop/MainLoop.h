@@ -29,6 +29,11 @@ enum class CycleEnd { Continue, LevelDone, Wrecked };
 bool loadLevel(game::Context& ctx);
 CycleEnd runCycle(game::Context& ctx);
 
+// The most yields a call of Game makes up to the end of its given cycle: one a column of the
+// reveal, one for the all-bolts flash, and in each cycle one a cell step and one at its end.
+// Every input of a recording lies within the yields of its cycles. Saturates.
+long yieldsUpTo(long cycles, int lastCol = board::kLastCol, int lastRow = board::kLastRow);
+
 // One tick of the Starter timer: Game, then after a finished level that had been chosen or
 // replayed (startMode 0) the curtain and startMode 3, so the next tick loads the next number.
 void Starter(game::Context& ctx);

@@ -27,12 +27,23 @@ std::optional<std::string> readWhole(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The longest line of the seed list: a checksum and a file name.
+constexpr std::size_t kLongestSeedLine = 4096;
+
 // The seed list: file name -> checksum of what was seeded.
-std::map<std::string, std::string> readSeedList(const fs::path& playDir) {
+std::map<std::string, std::string> readSeedList(const fs::path& playDir,
+                                                std::vector<std::string>& problems) {
     std::map<std::string, std::string> seeded;
     std::ifstream in(playDir / kSeedList, std::ios::binary);
     std::string line;
-    while (board::readLine(in, line, 4096)) {
+    for (int n = 1;; ++n) {
+        const board::LineRead read = board::readLine(in, line, kLongestSeedLine);
+        if (read == board::LineRead::End) break;
+        if (read == board::LineRead::TooLong) {
+            problems.push_back((playDir / kSeedList).string() + ": " +
+                               board::lineTooLong(n, kLongestSeedLine));
+            continue;
+        }
         const auto blank = line.find(' ');
         if (blank == std::string::npos) continue;
         seeded[line.substr(blank + 1)] = line.substr(0, blank);
@@ -68,7 +79,7 @@ SeedReport seed(const fs::path& defaults, const fs::path& playDir) {
         report.error = board::describeFileError(error ? error.value() : ENOTDIR);
         return report;
     }
-    auto seeded = readSeedList(playDir);
+    auto seeded = readSeedList(playDir, report.problems);
     bool changed = false;
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(defaults, error)) {

@@ -19,6 +19,9 @@ struct SeedReport {
     std::vector<std::string> updated;  // still as seeded before, so brought up to date
     std::vector<std::string> failed;   // could not be written
     std::string error;                 // the directory itself could not be made
+    // Lines of the record of seeded files too long to read: "FILE: line N is longer than M
+    // characters". The files they named count as never seeded.
+    std::vector<std::string> problems;
     bool ok() const { return error.empty(); }
 };
 

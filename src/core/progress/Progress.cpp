@@ -9,13 +9,28 @@
 
 namespace boltik::progress {
 
+namespace {
+
+// A line holds two numbers and a level's file name; a longer line is damaged.
+constexpr std::size_t kLongestLine = 4096;
+// No player finishes more levels than this; the rest of a larger file is not read.
+constexpr int kMostLevels = 100000;
+
+}  // namespace
+
 Progress Progress::load(const std::string& path) {
     Progress progress;
     std::ifstream in;
     std::string reason;
     if (!board::openRegularFile(path, in, reason)) return progress;
     std::string line;
-    for (int n = 0; n < 100000 && board::readLine(in, line, 4096); ++n) {
+    for (int n = 1; n <= kMostLevels; ++n) {
+        const board::LineRead read = board::readLine(in, line, kLongestLine);
+        if (read == board::LineRead::End) break;
+        if (read == board::LineRead::TooLong) {
+            progress.problems_.push_back(path + ": " + board::lineTooLong(n, kLongestLine));
+            continue;
+        }
         std::istringstream words(line);
         std::string cycles, lost;
         words >> cycles >> lost;

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/board/Files.h"
 
@@ -21,7 +22,8 @@ struct Best {
 
 class Progress {
 public:
-    // Reads the file; a missing or damaged file (or line) is no progress, never an error.
+    // Reads the file; a missing or damaged file (or line) is no progress, never an error. A
+    // line too long to read whole is passed over and named in problems().
     static Progress load(const std::string& path = kProgressFile);
 
     std::optional<Best> best(const std::string& level) const;
@@ -31,9 +33,12 @@ public:
     board::WriteResult save(const std::string& path = kProgressFile) const;
 
     const std::map<std::string, Best>& levels() const { return levels_; }
+    // What load passed over: "FILE: line N is longer than M characters".
+    const std::vector<std::string>& problems() const { return problems_; }
 
 private:
     std::map<std::string, Best> levels_;
+    std::vector<std::string> problems_;
 };
 
 }  // namespace boltik::progress

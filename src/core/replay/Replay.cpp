@@ -6,8 +6,10 @@
 #include <sstream>
 
 #include "core/board/Files.h"
+#include "core/board/LevelNames.h"
 #include "core/board/Text.h"
 #include "core/game/Blasts.h"
+#include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
 
 namespace boltik::replay {
@@ -17,6 +19,8 @@ namespace {
 using board::Dir;
 
 constexpr const char* kHeader = "boltik replay 1";
+// The longest line of a replay: a start line holds a level name, no other line comes near.
+constexpr std::size_t kLongestLine = 4096;
 constexpr int kRecordedLayers[] = {board::layer::kTick, board::layer::kPhase, board::layer::kMoved};
 
 const char* kindName(Event::Kind kind) {
@@ -149,13 +153,24 @@ std::string replayText(const Replay& r) {
 std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
     std::istringstream in(text);
     std::string line;
-    if (!board::readLine(in, line, 4096) || line != kHeader) {
+    if (board::readLine(in, line, kLongestLine) != board::LineRead::Whole || line != kHeader) {
         error = "not a boltik replay";
         return std::nullopt;
     }
     Replay r;
     bool ended = false;
-    for (int n = 2; board::readLine(in, line, 4096); ++n) {
+    for (int n = 2;; ++n) {
+        const board::LineRead read = board::readLine(in, line, kLongestLine);
+        if (read == board::LineRead::End) break;
+        if (read == board::LineRead::TooLong) {
+            error = board::lineTooLong(n, kLongestLine);
+            return std::nullopt;
+        }
+        if (ended) {
+            error =
+                "line " + std::to_string(n) + " comes after the cycles line, which ends a replay";
+            return std::nullopt;
+        }
         std::istringstream words(line);
         std::string key;
         words >> key;
@@ -167,14 +182,23 @@ std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
             w.push_back(s);
         int64_t a = 0, b = 0, c = 0, d = 0;
         bool ok = true;
-        if (key == "level" || key == "checksum") {
-            (key == "level" ? r.level : r.checksum) = rest;
+        std::string problem;
+        if (key == "level") {
+            // Only a bare name: the players look for it in folders of their own choosing.
+            r.level = rest;
+            ok = board::isBareFileName(rest);
+            if (!ok) problem = "the level is not named by a bare file name";
+        } else if (key == "checksum") {
+            r.checksum = rest;
             ok = !rest.empty();
         } else if (key == "start") {
             ok = w.size() >= 1 && number(w[0], 0, 3, a) && a != 1;
             if (ok) {
                 r.start = static_cast<board::StartMode>(a);
                 r.name = rest.size() > w[0].size() ? rest.substr(w[0].size() + 1) : "";
+                // The chooser's answer and a replayed level are loaded by that name.
+                ok = r.start == board::StartMode::Next || board::isBareFileName(r.name);
+                if (!ok) problem = "the level started is not named by a bare file name";
             }
         } else if (key == "seed") {
             ok = w.size() == 1 && number(w[0], 0, UINT32_MAX, a);
@@ -238,19 +262,27 @@ std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
             ok = ok && (r.events.empty() || r.events.back().point <= e.point);
             if (ok) r.events.push_back(e);
         } else if (key == "cycles") {
-            ok = w.size() == 1 && number(w[0], 0, INT64_MAX, a);
+            ok = w.size() == 1 && number(w[0], 0, kMostCycles, a);
             r.cycles = static_cast<long>(a);
             ended = ok;
         } else {
             ok = false;
         }
         if (!ok) {
-            error = "line " + std::to_string(n) + " is not understood: " + line;
+            // A name that is refused may hold control characters: the line is not repeated.
+            error = "line " + std::to_string(n) +
+                    (problem.empty() ? " is not understood: " + line : ": " + problem);
             return std::nullopt;
         }
     }
-    if (!ended || r.level.empty() || r.checksum.empty()) {
+    const bool startNamed = r.start == board::StartMode::Next || board::isBareFileName(r.name);
+    if (!ended || r.level.empty() || r.checksum.empty() || !startNamed) {
         error = "the replay is incomplete";
+        return std::nullopt;
+    }
+    if (!r.events.empty() && r.events.back().point > loop::yieldsUpTo(r.cycles)) {
+        error = "inputs at yield " + std::to_string(r.events.back().point) +
+                " lie past the replay's " + std::to_string(r.cycles) + " cycles";
         return std::nullopt;
     }
     return r;

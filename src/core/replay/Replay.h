@@ -33,6 +33,10 @@ struct CellValue {
     bool operator==(const CellValue&) const = default;
 };
 
+// The most cycles a replay may say its level took: over eleven days of play at the normal
+// pace, and about two minutes to play back headless.
+inline constexpr long kMostCycles = 10'000'000;
+
 struct Replay {
     std::string level;     // the level file that was played
     std::string checksum;  // of its bytes
@@ -62,7 +66,9 @@ void apply(const Event& event, game::Context& ctx);
 // The checksum of a file's bytes (board::checksumOf); nothing when it cannot be read.
 std::optional<std::string> checksumOfFile(const std::string& path);
 
-// The replay as text, and back; a text that is not a replay gives nothing and the reason.
+// The replay as text, and back; a text that is not a replay gives nothing and the reason. Read
+// back, a replay names its level by a bare file name, ends with its cycles line, and has no
+// input past the yields of its cycles.
 std::string replayText(const Replay& replay);
 std::optional<Replay> parseReplay(const std::string& text, std::string& error);
 

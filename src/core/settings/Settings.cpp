@@ -25,7 +25,7 @@ const std::array<const char*, 10> kComments = {
     "Надпись кнопки \"выход\"",
 };
 
-// A value line longer than this is cut; no path or caption comes near it.
+// A longer line makes the file unreadable; no path or caption comes near it.
 constexpr std::size_t kLongestLine = 32768;
 
 // The value lines, by line number.
@@ -65,7 +65,12 @@ SettingsRead readSettings(std::istream& in) {
     const auto values = valueLines();
     std::string line;
     for (int n = 1; n <= kSettingsLines; ++n) {
-        if (!board::readLine(in, line, kLongestLine)) {
+        const board::LineRead read = board::readLine(in, line, kLongestLine);
+        if (read == board::LineRead::TooLong) {
+            result.error = board::lineTooLong(n, kLongestLine);
+            return result;
+        }
+        if (read == board::LineRead::End) {
             result.error =
                 "it has " + std::to_string(n - 1) + " lines, not " + std::to_string(kSettingsLines);
             return result;

@@ -1,6 +1,8 @@
 // The main loop played cycle by cycle: sweep order, marks, flash, wreck and the Starter tick.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/game/Blasts.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/MeGo.h"
@@ -86,6 +88,24 @@ TEST(Flash, LastBoltTriggersItOnce) {
     rig.play(level, 8);
     EXPECT_EQ(rig.world.kolBolt.caption(), "0");
     EXPECT_EQ(rig.sounds.count(Effect::Wzriw2), 1);
+}
+
+// A recording's inputs are checked against this count, so it must match the loop's own.
+TEST(Yields, ACallMakesAsManyAsItsCyclesAllow) {
+    struct Case {
+        const char* bolts;
+        long cycles;
+        long belowBound;  // the flash takes one yield, once, when the bolts are done
+    };
+    for (const Case& c : {Case{"0", 1, 0}, Case{"0", 40, 0}, Case{"2", 40, 1}}) {
+        SCOPED_TRACE(std::string(c.bolts) + " bolts, " + std::to_string(c.cycles) + " cycles");
+        Rig rig;
+        Level room = kRoom;
+        room.bolts = c.bolts;
+        rig.play(room, c.cycles);
+        EXPECT_EQ(rig.host.yieldPoint(), yieldsUpTo(c.cycles) - c.belowBound);
+    }
+    EXPECT_EQ(yieldsUpTo(std::numeric_limits<long>::max()), std::numeric_limits<long>::max());
 }
 
 TEST(LevelExit, EnteringTheOpenCapsuleEndsTheCallWithoutShooting) {

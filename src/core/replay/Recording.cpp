@@ -1,0 +1,44 @@
+// Reading a recording from disk and finding its level.
+#include "core/replay/Recording.h"
+
+#include <fstream>
+
+#include "core/board/Files.h"
+#include "core/board/LevelNames.h"
+
+namespace boltik::replay {
+
+namespace fs = std::filesystem;
+
+std::optional<Replay> readRecording(const fs::path& file, std::string& error) {
+    std::ifstream in;
+    if (!board::openRegularFile(file.string(), in, error)) return std::nullopt;
+    // One byte past the bound tells a file that is too large, however it may grow meanwhile.
+    std::string text(kLargestRecording + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kLargestRecording) {
+        error = "larger than " + std::to_string(kLargestRecording) +
+                " bytes, too large for a recording";
+        return std::nullopt;
+    }
+    return parseReplay(text, error);
+}
+
+std::optional<fs::path> findRecordedLevel(const Replay& replay, const fs::path& file) {
+    if (!board::isBareFileName(replay.level)) return std::nullopt;
+    std::error_code failed;
+    const fs::path folder = fs::absolute(file, failed).parent_path();
+    if (failed) return std::nullopt;
+    for (const fs::path& place : {folder.parent_path(), folder}) {
+        const fs::path level = place / replay.level;
+        if (checksumOfFile(level.string()) == replay.checksum) return level;
+    }
+    return std::nullopt;
+}
+
+long playbackLimit(const Replay& replay) {
+    return replay.cycles + 1000;
+}
+
+}  // namespace boltik::replay
