@@ -181,4 +181,64 @@ TEST(TurtoolRun, TenThousandCyclesOfAFullBoardIsQuick) {
     EXPECT_LT(seconds.count(), 5.0);  // generous for sanitizer builds; about 0.1 s in Release
 }
 
+TEST(TurtoolCommandLine, HelpGoesToStandardOutput) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--help"}, {"help"}}) {
+        const ToolRun r = turtool(args);
+        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(r.err, "");
+        for (const char* command : {"show", "check", "run", "edit", "settings", "replay", "solve"})
+            EXPECT_NE(r.out.find("turtool " + std::string(command)), std::string::npos) << command;
+    }
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"help", "run"}, {"run", "--help"}}) {
+        const ToolRun r = turtool(args);
+        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(r.out.rfind("usage: turtool run FILE [--cycles N]", 0), 0u) << r.out;
+    }
+}
+
+TEST(TurtoolCommandLine, AUsageErrorNamesTheWordItDidNotUnderstand) {
+    TempDir dir;
+    dir.write("1.tur", levelFileText(kLevel));
+    struct Case {
+        std::vector<std::string> args;
+        std::string firstLine;
+    };
+    const Case kCases[] = {
+        {{}, "turtool: no command given"},
+        {{"frobnicate", "1.tur"}, "turtool: did not understand 'frobnicate'"},
+        {{"help", "frobnicate"}, "turtool: help: did not understand 'frobnicate'"},
+        {{"show"}, "turtool: show: FILE is missing"},
+        {{"show", "1.tur", "2.tur"}, "turtool: show: did not understand '2.tur'"},
+        {{"run", "1.tur", "--cycles"}, "turtool: run: '--cycles' needs a value"},
+        {{"run", "1.tur", "--cycles", "-1"}, "turtool: run: did not understand '--cycles -1'"},
+        {{"run", "1.tur", "--fast"}, "turtool: run: '--fast' needs a value"},
+        {{"run", "1.tur", "fast"}, "turtool: run: did not understand 'fast'"},
+        {{"edit", "--from", "1.tur"}, "turtool: edit: --script is missing"},
+        {{"edit", "--script", "s", "--script", "t"},
+         "turtool: edit: did not understand '--script t'"},
+        {{"solve", "1.tur", "--max-states", "0"},
+         "turtool: solve: did not understand '--max-states 0'"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.firstLine);
+        const ToolRun r = turtool(c.args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), c.firstLine);
+    }
+}
+
+TEST(TurtoolCommandLine, RunFailsOnALevelItCannotLoadAfterItsDump) {
+    TempDir dir;
+    dir.write("bad.tur", "0\r\nx\r\n");
+    const ToolRun missing = turtool({"run", "7.tur", "--cycles", "5"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.out.rfind("result: quit\nlevel: 7.tur\ncycles: 0\n", 0), 0u);
+    EXPECT_EQ(missing.err, "turtool: 7.tur: cannot open the file\n");
+    const ToolRun bad = turtool({"run", "bad.tur"});
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_EQ(bad.err, "turtool: bad.tur: line 2: not a number from -32768 to 32767: \"x\"\n");
+}
+
 }  // namespace

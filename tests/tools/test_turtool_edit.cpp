@@ -152,7 +152,7 @@ TEST(TurtoolEdit, ABadLineIsNamed) {
     for (const char* bad :
          {"tool 14", "down 1", "kudasow 4", "jump", "up now", "tool x", "undo 2"}) {
         const ToolRun r = edit(dir, std::string("tool 1\n# fine\n") + bad + "\n");
-        EXPECT_EQ(r.code, 2) << bad;
+        EXPECT_EQ(r.code, 1) << bad;
         EXPECT_EQ(r.err, std::string("turtool: script.txt: line 3: not understood: ") + bad + "\n");
         EXPECT_EQ(r.out, "");
     }
@@ -161,7 +161,7 @@ TEST(TurtoolEdit, ABadLineIsNamed) {
     // Cut to its first thousand characters, this line would read as a plain "tool 1".
     const ToolRun cut =
         edit(dir, "# " + std::string(3000, '-') + "\ntool 1" + std::string(1500, ' ') + "9\n");
-    EXPECT_EQ(cut.code, 2);
+    EXPECT_EQ(cut.code, 1);
     EXPECT_EQ(cut.err, "turtool: script.txt: line 2: longer than 1000 characters\n");
 }
 

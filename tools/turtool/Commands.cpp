@@ -8,6 +8,7 @@
 
 #include "Script.h"
 #include "Subcommands.h"
+#include "Usage.h"
 #include "core/board/LevelFile.h"
 #include "core/board/Text.h"
 #include "core/loop/MainLoop.h"
@@ -23,16 +24,6 @@ namespace {
 using boltik::game::QuestionId;
 
 constexpr int kMissingLevelLimit = 100;
-
-const char* const kUsage =
-    "usage: turtool show FILE\n"
-    "       turtool check FILE\n"
-    "       turtool run FILE [--cycles N] [--script F] [--seed S] [--layers L,...]\n"
-    "                        [--answer-missing 1|2] [--trace-sounds]\n"
-    "       turtool edit [--from FILE] --script S\n"
-    "       turtool settings FILE\n"
-    "       turtool replay FILE\n"
-    "       turtool solve FILE [--max-seconds S] [--max-states N]\n";
 
 int show(const std::string& file, std::ostream& out, std::ostream& err) {
     Board board;
@@ -134,30 +125,30 @@ bool parseLayers(const std::string& text, std::vector<int>& layers) {
     return !layers.empty();
 }
 
-std::optional<RunOptions> parseRun(const std::vector<std::string>& args) {
+// The options of run; the problem, naming the word, when one is not understood.
+std::optional<RunOptions> parseRun(const std::vector<std::string>& args, std::string& problem) {
     RunOptions o;
     o.file = args[1];
-    for (std::size_t i = 2; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--trace-sounds") {
-            o.traceSounds = true;
-            continue;
+    problem = readOptions(args, 2, [&o](const std::string& a, const std::string* v) {
+        if (!v) {
+            o.traceSounds = o.traceSounds || a == "--trace-sounds";
+            return a == "--trace-sounds";
         }
-        if (i + 1 >= args.size()) return std::nullopt;
-        const std::string& v = args[++i];
         long long n = 0;
-        if (a == "--cycles" && parseNumber(v, 0, std::numeric_limits<long>::max(), n)) {
+        if (a == "--cycles" && parseNumber(*v, 0, std::numeric_limits<long>::max(), n)) {
             o.cycles = static_cast<long>(n);
-        } else if (a == "--seed" && parseNumber(v, 0, std::numeric_limits<uint32_t>::max(), n)) {
+        } else if (a == "--seed" && parseNumber(*v, 0, std::numeric_limits<uint32_t>::max(), n)) {
             o.seed = static_cast<uint32_t>(n);
-        } else if (a == "--answer-missing" && (v == "1" || v == "2")) {
-            o.answerMissing = v[0] - '0';
+        } else if (a == "--answer-missing" && (*v == "1" || *v == "2")) {
+            o.answerMissing = (*v)[0] - '0';
         } else if (a == "--script") {
-            o.script = v;
-        } else if (!(a == "--layers" && parseLayers(v, o.layers))) {
-            return std::nullopt;
+            o.script = *v;
+        } else {
+            return a == "--layers" && parseLayers(*v, o.layers);
         }
-    }
+        return true;
+    });
+    if (!problem.empty()) return std::nullopt;
     return o;
 }
 
@@ -176,9 +167,10 @@ void printRun(std::ostream& out, const char* result, const boltik::game::Context
 
 std::optional<std::vector<ScriptEvent>> loadScript(const std::string& path, std::ostream& err) {
     if (path.empty()) return std::vector<ScriptEvent>{};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        err << "turtool: cannot open the script " << path << '\n';
+    std::ifstream in;
+    std::string reason;
+    if (!openRegularFile(path, in, reason)) {
+        err << "turtool: cannot open the script " << path << ": " << reason << '\n';
         return std::nullopt;
     }
     std::string error;
@@ -190,6 +182,11 @@ std::optional<std::vector<ScriptEvent>> loadScript(const std::string& path, std:
 int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
     auto events = loadScript(o.script, err);
     if (!events) return 1;
+    // The game asks its question for a level it cannot load and plays on as answered; the
+    // run does the same. Unless it was told to go on to the next number, it then says why
+    // the level could not be loaded, and fails.
+    Board scratch;
+    const LevelReadResult level = readLevelFile(o.file, scratch);
     World world;
     prepareReplay(world, o.file);
     SpriteStore sprites;
@@ -218,6 +215,10 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
         status = 1;
     }
     printRun(out, result, ctx, o, sounds);
+    if (!level.ok && o.answerMissing == 2) {
+        reportLevelFailure(err, o.file, level);
+        status = 1;
+    }
     return status;
 }
 
@@ -245,12 +246,16 @@ void printDump(std::ostream& out, const char* result, const boltik::game::Contex
     printLayer(out, w.board, layer::kCode);
 }
 
-std::optional<LevelReadResult> openLevel(const std::string& file, Board& board, std::ostream& err) {
-    LevelReadResult result = readLevelFile(file, board);
-    if (result.ok) return result;
+void reportLevelFailure(std::ostream& err, const std::string& file, const LevelReadResult& result) {
     err << "turtool: " << file << ": ";
     if (result.failedLine > 0) err << "line " << result.failedLine << ": ";
     err << result.reason << '\n';
+}
+
+std::optional<LevelReadResult> openLevel(const std::string& file, Board& board, std::ostream& err) {
+    LevelReadResult result = readLevelFile(file, board);
+    if (result.ok) return result;
+    reportLevelFailure(err, file, result);
     return std::nullopt;
 }
 
@@ -264,17 +269,34 @@ void printLayer(std::ostream& out, const Board& board, int l) {
 }
 
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() == 2 && args[0] == "show") return show(args[1], out, err);
-    if (args.size() == 2 && args[0] == "check") return check(args[1], out, err);
-    if (args.size() >= 2 && args[0] == "run") {
-        if (const auto options = parseRun(args)) return run(*options, out, err);
+    if (args.empty()) return usageError(err, "", "no command given");
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || (command == "help" && args.size() == 1)) {
+        printUsage(out);
+        return 0;
     }
-    if (!args.empty() && args[0] == "edit") return edit(args, out, err);
-    if (args.size() == 2 && args[0] == "settings") return showSettings(args[1], out);
-    if (args.size() == 2 && args[0] == "replay") return replayGame(args[1], out, err);
-    if (!args.empty() && args[0] == "solve") return solve(args, out, err);
-    err << kUsage;
-    return 2;
+    if (command == "help") {
+        if (args.size() == 2 && printUsage(out, args[1])) return 0;
+        return usageError(err, "help", "did not understand '" + args.back() + "'");
+    }
+    if (!isCommand(command)) return usageError(err, "", "did not understand '" + command + "'");
+    for (const std::string& a : args) {
+        if (a == "--help") return printUsage(out, command) ? 0 : kUsageError;
+    }
+    if (command == "edit") return edit(args, out, err);
+    if (command == "solve") return solve(args, out, err);
+    if (args.size() < 2) return usageError(err, command, "FILE is missing");
+    if (command == "run") {
+        std::string problem;
+        const auto options = parseRun(args, problem);
+        return options ? run(*options, out, err) : usageError(err, command, problem);
+    }
+    if (args.size() > 2) return usageError(err, command, "did not understand '" + args[2] + "'");
+    const std::string& file = args[1];
+    if (command == "show") return show(file, out, err);
+    if (command == "check") return check(file, out, err);
+    if (command == "settings") return showSettings(file, out);
+    return replayGame(file, out, err);
 }
 
 }  // namespace turtool

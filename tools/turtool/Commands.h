@@ -7,8 +7,8 @@
 
 namespace turtool {
 
-// Runs "show FILE", "check FILE", "run FILE [options]", "edit [--from FILE] --script S" or
-// "settings FILE"; returns the exit code (2 for arguments it does not understand).
+// Runs a turtool command line ("show FILE", "run FILE [options]", "--help", ...); returns
+// the exit code: 0 done, 1 a failure named on err, 2 a word it did not understand.
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace turtool

@@ -15,6 +15,7 @@
 #include "Script.h"
 #include "ScriptHost.h"
 #include "Subcommands.h"
+#include "Usage.h"
 #include "core/board/Codes.h"
 #include "core/board/Files.h"
 #include "core/board/LevelNames.h"
@@ -126,35 +127,42 @@ void printState(std::ostream& out, const EditRun& r) {
 int edit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string from;
     std::string script;
-    for (std::size_t i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == "--from" && from.empty()) {
-            from = args[i + 1];
-        } else if (args[i] == "--script" && script.empty()) {
-            script = args[i + 1];
-        } else {
-            script.clear();
-            break;
-        }
-    }
-    if (script.empty() || args.size() % 2 == 0) {
-        err << "usage: turtool edit [--from FILE] --script S\n";
-        return 2;
-    }
-    std::ifstream in(script, std::ios::binary);
-    if (!in) {
-        err << "turtool: cannot open the script " << script << '\n';
+    const std::string problem =
+        readOptions(args, 1, [&](const std::string& name, const std::string* value) {
+            std::string& target = name == "--from" ? from : script;
+            if (!value || (name != "--from" && name != "--script") || !target.empty()) return false;
+            target = *value;
+            return !target.empty();
+        });
+    if (!problem.empty()) return usageError(err, "edit", problem);
+    if (script.empty()) return usageError(err, "edit", "--script is missing");
+    std::ifstream in;
+    std::string reason;
+    if (!boltik::board::openRegularFile(script, in, reason)) {
+        err << "turtool: cannot open the script " << script << ": " << reason << '\n';
         return 1;
     }
     std::vector<Step> steps;
     std::string line;
-    for (int n = 1; boltik::board::readLine(in, line, kLongestScriptLine); ++n) {
-        line = line.substr(0, line.find('#'));
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        std::string why = "longer than " + std::to_string(kLongestScriptLine) + " characters";
-        auto step = line.size() > kLongestScriptLine ? std::nullopt : parseLine(line, why);
+    for (int n = 1;; ++n) {
+        const auto read = boltik::board::readLine(in, line, kLongestScriptComment);
+        if (read == boltik::board::LineRead::End) break;
+        std::string why;
+        std::optional<Step> step;
+        if (read == boltik::board::LineRead::TooLong) {
+            why = "longer than " + std::to_string(kLongestScriptComment) + " characters";
+        } else {
+            line = line.substr(0, line.find('#'));
+            if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+            if (line.size() > kLongestScriptLine) {
+                why = "longer than " + std::to_string(kLongestScriptLine) + " characters";
+            } else {
+                step = parseLine(line, why);
+            }
+        }
         if (!step) {
             err << "turtool: " << script << ": line " << n << ": " << why << '\n';
-            return 2;
+            return 1;
         }
         steps.push_back(std::move(*step));
     }

@@ -8,6 +8,7 @@
 
 #include "Solver.h"
 #include "Subcommands.h"
+#include "Usage.h"
 #include "core/board/Text.h"
 
 namespace turtool {
@@ -15,8 +16,6 @@ namespace turtool {
 using namespace boltik::board;
 
 namespace {
-
-const char* const kSolveUsage = "usage: turtool solve FILE [--max-seconds S] [--max-states N]\n";
 
 // The replay of a solution runs this many cycles past its win, as a level author would.
 constexpr long kReplaySpare = 5;
@@ -27,20 +26,21 @@ bool parseSeconds(const std::string& text, double& seconds) {
     return ec == std::errc() && at == end && std::isfinite(seconds) && seconds >= 0;
 }
 
-std::optional<SolveLimits> parseLimits(const std::vector<std::string>& args) {
+// The limits of solve; the problem, naming the word, when one is not understood.
+std::optional<SolveLimits> parseLimits(const std::vector<std::string>& args, std::string& problem) {
     SolveLimits limits;
-    for (std::size_t i = 2; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) return std::nullopt;
-        const std::string& value = args[i + 1];
+    problem = readOptions(args, 2, [&limits](const std::string& name, const std::string* value) {
         int64_t n = 0;
-        if (args[i] == "--max-seconds" && parseSeconds(value, limits.maxSeconds)) continue;
-        if (args[i] == "--max-states" && parseInteger(value, n) && n >= 1 &&
-            n < std::numeric_limits<uint32_t>::max()) {
-            limits.maxStates = static_cast<std::size_t>(n);
-            continue;
+        if (!value) return false;
+        if (name == "--max-seconds") return parseSeconds(*value, limits.maxSeconds);
+        if (name != "--max-states" || !parseInteger(*value, n) || n < 1 ||
+            n >= std::numeric_limits<uint32_t>::max()) {
+            return false;
         }
-        return std::nullopt;
-    }
+        limits.maxStates = static_cast<std::size_t>(n);
+        return true;
+    });
+    if (!problem.empty()) return std::nullopt;
     return limits;
 }
 
@@ -90,11 +90,10 @@ void sayNotFound(const SolveResult& r, const SolveLimits& limits, std::ostream& 
 }  // namespace
 
 int solve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto limits = args.size() >= 2 ? parseLimits(args) : std::nullopt;
-    if (!limits) {
-        err << kSolveUsage;
-        return 2;
-    }
+    if (args.size() < 2) return usageError(err, "solve", "FILE is missing");
+    std::string problem;
+    const auto limits = parseLimits(args, problem);
+    if (!limits) return usageError(err, "solve", problem);
     const std::string& file = args[1];
     Board board;
     if (!openLevel(file, board, err)) return 1;

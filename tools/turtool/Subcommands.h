@@ -17,6 +17,9 @@ namespace turtool {
 std::optional<boltik::board::LevelReadResult> openLevel(const std::string& file,
                                                         boltik::board::Board& board,
                                                         std::ostream& err);
+// The line that names a level file and why it could not be loaded.
+void reportLevelFailure(std::ostream& err, const std::string& file,
+                        const boltik::board::LevelReadResult& result);
 // "layer N:" and the 12 rows of the play area, 19 numbers each, row 0 first.
 void printLayer(std::ostream& out, const boltik::board::Board& board, int layer);
 
