@@ -1,4 +1,5 @@
-// Starting the program: a sound that cannot be set up ends it before the game window.
+// Starting the program: a sound that cannot be set up ends it before the game window, the play
+// directory, and a recording shown with --replay.
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include "WindowTesting.h"
 #include "core/board/Files.h"
 #include "core/replay/Recording.h"
+#include "qt/GameWindow.h"
 #include "qt/PlayDirectory.h"
 #include "qt/Program.h"
 #include "support/Rig.h"
@@ -117,6 +119,62 @@ private slots:
         boltik::qt::Program program;
         QVERIFY(program.openGame());
         QVERIFY(program.gameWindow() != nullptr);
+    }
+
+    // boltik --replay FILE plays a recording only on the level it was made on.
+    void aRecordingPlaysOnlyOnItsOwnLevel_data() {
+        QTest::addColumn<QByteArray>("levelNow");  // empty: the level is gone
+        QTest::addColumn<bool>("plays");
+        QTest::newRow("the same level") << kRecordedLevel << true;
+        QTest::newRow("a changed level") << changedLevel() << false;
+        QTest::newRow("no level") << QByteArray() << false;
+    }
+    void aRecordingPlaysOnlyOnItsOwnLevel() {
+        QFETCH(QByteArray, levelNow);
+        QFETCH(bool, plays);
+        boltik::testing::TempDir dir;
+        copySoundsExcept("");
+        dir.write("7.tur", kRecordedLevel.toStdString());
+        boltik::replay::Replay recording;
+        recording.level = "7.tur";
+        recording.checksum = *boltik::replay::checksumOfFile("7.tur");
+        recording.start = boltik::board::StartMode::Replay;
+        recording.name = "7.tur";
+        recording.cycles = 1;
+        dir.write("game.txt", boltik::replay::replayText(recording));
+        std::filesystem::remove("7.tur");
+        if (!levelNow.isEmpty()) dir.write("7.tur", levelNow.toStdString());
+
+        QString text;
+        if (!plays) readMessage(text);
+        boltik::qt::Program program;
+        QCOMPARE(program.startReplay(QStringLiteral("game.txt")), plays);
+        if (!plays) {
+            QVERIFY(program.gameWindow() == nullptr);
+            QVERIFY2(text.contains(QStringLiteral("уровень 7.tur изменился или его нет")),
+                     qPrintable(text));
+            return;
+        }
+        boltik::qt::GameWindow* game = program.gameWindow();
+        QVERIFY(game != nullptr);
+        bool onItsLevel = false;
+        boltik::testing::poll([&] {
+            if (game->context().cycles < 1) return false;
+            onItsLevel = game->world().levelName == "7.tur";
+            game->close();
+            return true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(!game->isVisible(), 20000);
+        QVERIFY(onItsLevel);
+    }
+
+private:
+    inline static const QByteArray kRecordedLevel =
+        QByteArray::fromStdString(boltik::testing::levelFileText({{"#P*C#"}, {}, "1"}));
+    static QByteArray changedLevel() {
+        QByteArray level = kRecordedLevel;
+        level[level.size() - 3] = '2';  // the bolt count
+        return level;
     }
 };
 

@@ -67,6 +67,33 @@ TEST(TurtoolSolve, AShotIsReleasedAtTheStartOfTheNextCycle) {
         << solved.out;
 }
 
+TEST(TurtoolSolve, ShootsTheWayTheLevelNeedsInEachMirrorImage) {
+    // Ammunition, then rubble that only a shot clears, then the capsule: in each of the four
+    // directions from the robot.
+    struct Mirror {
+        const char* shot;
+        Level level;
+    };
+    const Mirror kMirrors[] = {
+        {"right", {{"#######", "#Par.C#", "#######"}}},
+        {"left", {{"#######", "#C.raP#", "#######"}}},
+        {"down", {{"###", "#P#", "#a#", "#r#", "#.#", "#C#", "###"}}},
+        {"up", {{"###", "#C#", "#.#", "#r#", "#a#", "#P#", "###"}}},
+    };
+    for (const Mirror& m : kMirrors) {
+        SCOPED_TRACE(m.shot);
+        TempDir dir;
+        dir.write("l.tur", levelFileText(m.level));
+        const ToolRun solved = turtool({"solve", "l.tur", "--max-seconds", "20"});
+        ASSERT_EQ(solved.code, 0) << solved.out << solved.err;
+        EXPECT_NE(solved.out.find(std::string(" shift ") + m.shot + "\n"), std::string::npos)
+            << solved.out;
+        dir.write("s.txt", solved.out);
+        const ToolRun replay = turtool({"run", "l.tur", "--script", "s.txt", "--cycles", "40"});
+        EXPECT_EQ(replay.out.rfind("result: done\n", 0), 0u) << solved.out << replay.out;
+    }
+}
+
 TEST(TurtoolSolve, RefusesALevelWithAGun) {
     TempDir dir;
     dir.write("g.tur", levelFileText({{"#####", "#P..#", "#.C.#", "#..^#"}}));

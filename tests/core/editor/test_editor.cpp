@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "core/board/Codes.h"
 #include "core/board/LevelFile.h"
@@ -65,6 +66,63 @@ TEST(Bolts, CountedThroughPaintingErasingAndPaintingOver) {
     d.click(3, 1);
     EXPECT_EQ(d.editor.boltCaption(), "1");
     EXPECT_EQ(d.row(1), "#.*#..............#");
+}
+
+TEST(Bolts, TheCountShownIsTheCountSaved) {
+    // Three bolts on row 1 to begin with; what is left of them after the actions.
+    struct Case {
+        const char* name;
+        std::function<void(Desk&)> act;
+        const char* row1;
+        int bolts;
+    };
+    const Case kCases[] = {
+        {"Escape from a pair begun on a bolt",
+         [](Desk& d) {
+             d.tool(kToolTeleporter);
+             d.click(2, 1);
+             d.editor.escape();
+         },
+         "#***..............#", 3},
+        {"a right click leaving a pair begun on a bolt",
+         [](Desk& d) {
+             d.tool(kToolTeleporter);
+             d.click(2, 1);
+             d.editor.mouseDown(Cell{9, 9}, d.host, true);
+             d.editor.mouseUp();
+         },
+         "#***..............#", 3},
+        {"a pair from one bolt to another",
+         [](Desk& d) {
+             d.tool(kToolTeleporter);
+             d.click(1, 1);
+             d.click(3, 1);
+         },
+         "#T*T..............#", 1},
+        {"a stroke whose release never came, New, and undo",
+         [](Desk& d) {
+             d.tool(2);  // box
+             d.editor.mouseDown(Cell{1, 1}, d.host);
+             d.editor.mouseMove(Cell{2, 1}, d.host);
+             d.editor.newLevel();
+             ASSERT_TRUE(d.editor.undo());  // New alone is taken back
+         },
+         "#BB*..............#", 1},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        testing::TempDir dir;
+        Desk d;
+        d.tool(kToolBolt);
+        d.drag({{1, 1}, {2, 1}, {3, 1}});
+        c.act(d);
+        EXPECT_EQ(d.row(1), c.row1);
+        EXPECT_EQ(d.editor.boltCount(), c.bolts);
+        EXPECT_EQ(d.editor.boltCaption(), std::to_string(c.bolts));
+        ASSERT_TRUE(d.editor.save("l.tur"));
+        Board saved;
+        EXPECT_EQ(readLevelFile("l.tur", saved).boltLine, std::to_string(c.bolts));
+    }
 }
 
 TEST(Player, OnlyOneAndItsOwnCellStays) {

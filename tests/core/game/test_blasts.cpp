@@ -88,6 +88,33 @@ TEST(Explosions, RowOfBombsChainsOverLaterSweeps) {
     EXPECT_EQ(rig.code(3, 0), code::kWall);
 }
 
+TEST(Explosions, ASquareOfBombsGoesOffWholeFromAnyCorner) {
+    // A 2 x 2 cluster in a ring of rubble. Every bomb primes the others at once; a bomb
+    // already primed is left to go off in its own turn, so each clears its own corner.
+    struct Case {
+        const char* corner;
+        std::vector<std::string> rows;
+    };
+    const Case kCases[] = {
+        {"top left", {"######", "#rrrr#", "#rfor#", "#roor#", "#rrrr#", "######"}},
+        {"top right", {"######", "#rrrr#", "#rofr#", "#roor#", "#rrrr#", "######"}},
+        {"bottom left", {"######", "#rrrr#", "#roor#", "#rfor#", "#rrrr#", "######"}},
+        {"bottom right", {"######", "#rrrr#", "#roor#", "#rofr#", "#rrrr#", "######"}},
+    };
+    const std::vector<std::string> kAfter = {"######", "#....#", "#....#",
+                                             "#....#", "#....#", "######"};
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.corner);
+        Rig rig;
+        rig.play({c.rows}, 20);
+        std::vector<std::string> after;
+        for (const std::string& row : testing::boardPicture(rig.world.board))
+            after.push_back(row.substr(0, 6));
+        after.resize(6);
+        EXPECT_EQ(after, kAfter);
+    }
+}
+
 TEST(Explosions, VisitOrderDecidesWhatTheWreckSpares) {
     // Player first in the order (below): the wreck comes first, the bomb just burns.
     Rig below;

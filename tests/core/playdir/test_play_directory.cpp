@@ -76,6 +76,21 @@ TEST(Seeding, NewDefaultsAreAddedAndUntouchedOnesFollowTheirDefault) {
     EXPECT_EQ(s.played("2.tur"), "new level");
 }
 
+TEST(Seeding, AnUntouchedFileFollowsEveryLaterVersionOfItsDefault) {
+    Seeding s;
+    for (const char* version : {"v1", "v2", "v3"}) {
+        SCOPED_TRACE(version);
+        s.setDefault("1.tur", version);
+        seed(s.defaults, s.play);
+        EXPECT_EQ(s.played("1.tur"), version);
+    }
+    // Changed by the user after the third, it stays the user's through the fourth.
+    s.userWrites("1.tur", "mine");
+    s.setDefault("1.tur", "v4");
+    EXPECT_TRUE(seed(s.defaults, s.play).updated.empty());
+    EXPECT_EQ(s.played("1.tur"), "mine");
+}
+
 TEST(Seeding, AFileTheUserMadeFirstIsNeverOverwritten) {
     Seeding s;
     fs::create_directories(s.play);

@@ -197,6 +197,70 @@ TEST(Shooting, OneShotPerTurnUpFirstAfterTheMoves) {
     EXPECT_EQ(rig.world.requests.fire[Dir::Down], 1);
 }
 
+TEST(Shooting, OfTwoPendingShotsTheFixedOrderFiresOne) {
+    // Up, then right, then left, then down: the first pending one fires and the other waits
+    // for the fire delay.
+    struct Case {
+        Dir a, b;
+        Dir fires;
+    };
+    const Case kCases[] = {{Dir::Up, Dir::Right, Dir::Up},      {Dir::Up, Dir::Down, Dir::Up},
+                           {Dir::Up, Dir::Left, Dir::Up},       {Dir::Right, Dir::Left, Dir::Right},
+                           {Dir::Down, Dir::Right, Dir::Right}, {Dir::Down, Dir::Left, Dir::Left}};
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(std::string(dirName(c.a)) + " and " + dirName(c.b));
+        Rig rig;
+        rig.world.fireDelay = 10;
+        rig.world.kolWeapon.setCaption("5");
+        turn(rig, {{"#####", "#...#", "#.P.#", "#...#", "#####"}}, {}, {c.a, c.b});
+        std::string shotsBeside;
+        for (Dir d : kAllDirs) {
+            const int16_t at = rig.code(2 + dx(d), 2 + dy(d));
+            if (at == code::kShotV || at == code::kShotH) shotsBeside += dirName(d);
+        }
+        EXPECT_EQ(shotsBeside, dirName(c.fires));
+        const Dir waits = c.fires == c.a ? c.b : c.a;
+        EXPECT_EQ(rig.world.requests.fire[waits], 1);
+        EXPECT_EQ(rig.world.requests.fire[c.fires], 0);
+    }
+}
+
+TEST(Shooting, AShotStaysBesideTheRobotForTheCycleItWasFiredIn) {
+    // Fired down or right, the shot lands where the sweep has yet to come, and waits there.
+    struct Case {
+        Dir d;
+        std::vector<std::pair<int, int>> shotAfter;  // the cell after cycles 1 and 2
+    };
+    const Case kCases[] = {{Dir::Up, {{4, 2}, {4, 1}}},
+                           {Dir::Right, {{5, 3}, {6, 3}}},
+                           {Dir::Down, {{4, 4}, {4, 5}}},
+                           {Dir::Left, {{3, 3}, {2, 3}}}};
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(dirName(c.d));
+        Rig rig;
+        std::vector<std::pair<int, int>> seen;
+        const auto shot = [&] {
+            for (int x = 0; x <= kLastCol; ++x) {
+                for (int y = 0; y <= kLastRow; ++y) {
+                    if (rig.code(x, y) == code::kShotV || rig.code(x, y) == code::kShotH) {
+                        seen.push_back({x, y});
+                    }
+                }
+            }
+        };
+        rig.host.at(1, [&] {
+            rig.world.kolWeapon.setCaption("1");
+            rig.world.fireDelay = 10;
+            rig.world.requests.fire[c.d] = 1;
+        });
+        rig.host.at(2, shot);
+        rig.play({{"#########", "#.......#", "#.......#", "#...P...#", "#.......#", "#.......#"}},
+                 2);
+        shot();
+        EXPECT_EQ(seen, c.shotAfter);
+    }
+}
+
 TEST(Shooting, FireDelayOfTenCyclesThroughTheMainLoop) {
     Rig rig;
     for (int c = 1; c <= 25; ++c)

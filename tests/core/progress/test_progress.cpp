@@ -1,0 +1,80 @@
+// The progress file: each finished level with its best result, written and read back, and
+// what a damaged file still gives.
+#include <gtest/gtest.h>
+
+#include "core/progress/Progress.h"
+#include "support/Rig.h"
+
+namespace boltik::progress {
+namespace {
+
+TEST(ProgressFile, EveryLevelComesBackWithItsBestWhateverItsName) {
+    testing::TempDir dir;
+    const char* kNames[] = {"1.tur", "my level.tur", "12 3.tur", "два  пробела.tur", "end .tur"};
+    Progress written;
+    long cycles = 10;
+    for (const char* name : kNames) {
+        written.record(name, cycles, cycles % 3);
+        cycles += 7;
+    }
+    ASSERT_TRUE(written.save());
+    const Progress read = Progress::load();
+    EXPECT_EQ(read.levels(), written.levels());
+    for (const char* name : kNames) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(read.best(name));
+    }
+    EXPECT_FALSE(read.best("my"));
+}
+
+TEST(ProgressFile, EachBestOnlyEverGetsBetterAndApart) {
+    Progress p;
+    p.record("7.tur", 40, 1);
+    p.record("7.tur", 55, 0);
+    p.record("7.tur", 60, 3);
+    EXPECT_EQ(p.best("7.tur"), (Best{40, 0}));
+}
+
+TEST(ProgressFile, ADamagedLineIsSkippedAndTheRestKept) {
+    struct Line {
+        const char* text;
+        bool kept;
+    };
+    const Line kLines[] = {
+        {"-5 0 negative cycles.tur", false},
+        {"5 -1 negative lives.tur", false},
+        {"x 0 letters.tur", false},
+        {"5 1x trailing.tur", false},
+        {"99999999999999999999 0 too big.tur", false},
+        {"5 0", false},
+        {"", false},
+        {"5", false},
+        {"0 0 zero.tur", true},
+        {"12 3 good.tur", true},
+    };
+    testing::TempDir dir;
+    std::string text;
+    for (const Line& line : kLines)
+        text += std::string(line.text) + "\n";
+    dir.write(kProgressFile, text);
+    const Progress read = Progress::load();
+    std::size_t kept = 0;
+    for (const Line& line : kLines) {
+        SCOPED_TRACE(line.text);
+        const std::string t = line.text;
+        const auto blank = t.find(' ', t.find(' ') + 1);
+        const std::string name = blank == std::string::npos ? "" : t.substr(blank + 1);
+        EXPECT_EQ(read.best(name).has_value(), line.kept);
+        kept += line.kept;
+    }
+    EXPECT_EQ(read.levels().size(), kept);
+    EXPECT_EQ(read.best("good.tur"), (Best{12, 3}));
+}
+
+TEST(ProgressFile, AMissingFileIsNoProgress) {
+    testing::TempDir dir;
+    EXPECT_TRUE(Progress::load().levels().empty());
+}
+
+}  // namespace
+}  // namespace boltik::progress
