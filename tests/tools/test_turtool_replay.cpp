@@ -97,19 +97,26 @@ TEST(TurtoolReplay, ALevelNamedByAnythingButABareFileNameIsRefusedUntouched) {
     dir.write("x.tur", level);
     dir.write("play/replays/r.txt", "");
     const std::vector<std::string> before = filesUnder(dir.path());
-    const std::string names[] = {
-        "../x.tur", (dir.path() / "x.tur").string(), "play/1.tur", "a\\b.tur", "..",
-        "",         std::string("1.tur\0x", 7),      "1\x7f.tur"};
-    for (const std::string& name : names) {
+    const std::string bare = "line 2: the level is not named by a bare file name";
+    const std::string control = "line 2 holds a control character";
+    const std::pair<std::string, std::string> kNames[] = {
+        {"../x.tur", bare},
+        {(dir.path() / "x.tur").string(), bare},
+        {"play/1.tur", bare},
+        {"a\\b.tur", bare},
+        {"..", bare},
+        {"", bare},
+        {std::string("1.tur\0x", 7), control},
+        {"1\x7f.tur", control},
+    };
+    for (const auto& [name, error] : kNames) {
         SCOPED_TRACE(name);
         replay::Replay r = recordingOf(level, "1.tur");
         r.level = name;
         dir.write("play/replays/r.txt", replay::replayText(r));
         const ToolRun run = turtool({"replay", "play/replays/r.txt"});
         EXPECT_EQ(run.code, 1);
-        EXPECT_EQ(run.err,
-                  "turtool: play/replays/r.txt: line 2: the level is not named by a bare "
-                  "file name\n");
+        EXPECT_EQ(run.err, "turtool: play/replays/r.txt: " + error + "\n");
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(filesUnder(dir.path()), before);
     }

@@ -38,8 +38,12 @@ Progress Progress::load(const std::string& path) {
         std::getline(words >> std::ws, name);
         int64_t c = 0;
         int64_t l = 0;
-        if (name.empty() || !board::parseInteger(cycles, c) || !board::parseInteger(lost, l) ||
-            c < 0 || l < 0) {
+        // A level's file name holds no control character: such a line is damaged.
+        const bool control = std::any_of(name.begin(), name.end(), [](char ch) {
+            return static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F;
+        });
+        if (name.empty() || control || !board::parseInteger(cycles, c) ||
+            !board::parseInteger(lost, l) || c < 0 || l < 0) {
             continue;
         }
         progress.record(name, static_cast<long>(c), static_cast<long>(l));

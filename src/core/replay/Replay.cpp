@@ -1,6 +1,7 @@
 // Recording a level's start, and the replay file.
 #include "core/replay/Replay.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -45,6 +46,12 @@ std::optional<game::QuestionId> questionNamed(const std::string& word) {
         if (word == game::questionName(id)) return id;
     }
     return std::nullopt;
+}
+
+// The chooser's answer and a replayed level are loaded by their name: a bare file name, or
+// none at all (nothing is found by it). The next level's number is all a name of mode 3 gives.
+bool startNameFits(const Replay& r) {
+    return r.start == board::StartMode::Next || r.name.empty() || board::isBareFileName(r.name);
 }
 
 bool number(const std::string& word, int64_t low, int64_t high, int64_t& value) {
@@ -166,6 +173,15 @@ std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
             error = board::lineTooLong(n, kLongestLine);
             return std::nullopt;
         }
+        // No value of a replay holds a control character; one that did could not be written
+        // back as it was read.
+        if (std::any_of(line.begin(), line.end(), [](char c) {
+                const auto byte = static_cast<unsigned char>(c);
+                return (byte < 0x20 && c != '\t') || byte == 0x7F;
+            })) {
+            error = "line " + std::to_string(n) + " holds a control character";
+            return std::nullopt;
+        }
         if (ended) {
             error =
                 "line " + std::to_string(n) + " comes after the cycles line, which ends a replay";
@@ -196,8 +212,7 @@ std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
             if (ok) {
                 r.start = static_cast<board::StartMode>(a);
                 r.name = rest.size() > w[0].size() ? rest.substr(w[0].size() + 1) : "";
-                // The chooser's answer and a replayed level are loaded by that name.
-                ok = r.start == board::StartMode::Next || board::isBareFileName(r.name);
+                ok = startNameFits(r);
                 if (!ok) problem = "the level started is not named by a bare file name";
             }
         } else if (key == "seed") {
@@ -275,8 +290,7 @@ std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
             return std::nullopt;
         }
     }
-    const bool startNamed = r.start == board::StartMode::Next || board::isBareFileName(r.name);
-    if (!ended || r.level.empty() || r.checksum.empty() || !startNamed) {
+    if (!ended || r.level.empty() || r.checksum.empty() || !startNameFits(r)) {
         error = "the replay is incomplete";
         return std::nullopt;
     }

@@ -49,6 +49,7 @@ TEST(ProgressFile, ADamagedLineIsSkippedAndTheRestKept) {
         {"5 0", false},
         {"", false},
         {"5", false},
+        {"5 0 bell\a.tur", false},  // no file name holds a control character
         {"0 0 zero.tur", true},
         {"12 3 good.tur", true},
     };
