@@ -7,7 +7,6 @@
 #include <filesystem>
 
 #include "core/replay/Recording.h"
-
 #include "qt/Redaktor.h"
 #include "qt/Setting.h"
 
