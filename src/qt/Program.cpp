@@ -12,6 +12,33 @@
 
 namespace boltik::qt {
 
+namespace {
+
+// Why a recording cannot be played, in the game's words.
+QString whyRefused(const replay::Refusal& refusal, const QString& level) {
+    using Kind = replay::Refusal::Kind;
+    const QString line = refusal.line > 0 ? QStringLiteral(" (строка %1)").arg(refusal.line) : "";
+    switch (refusal.kind) {
+        case Kind::Unreadable:
+            return QStringLiteral("файл не открыть");
+        case Kind::TooLarge:
+            return QStringLiteral("файл больше 1 МиБ, это не запись игры");
+        case Kind::NotARecording:
+            return QStringLiteral("это не запись игры");
+        case Kind::Damaged:
+            return QStringLiteral("запись повреждена") + line;
+        case Kind::LevelByPath:
+            return QStringLiteral("уровень назван не именем файла, а путём") + line;
+        case Kind::InputsPastEnd:
+            return QStringLiteral("в записи есть нажатия после её конца");
+        case Kind::LevelChanged:
+            break;
+    }
+    return QStringLiteral("уровень %1 изменился или его нет").arg(level);
+}
+
+}  // namespace
+
 Program::Program() = default;
 
 Program::~Program() {
@@ -68,20 +95,18 @@ bool Program::openSound() {
 
 bool Program::startReplay(const QString& file) {
     const std::filesystem::path path(QFile::encodeName(file).toStdString());
-    std::string error;
-    std::optional<replay::Replay> recording = replay::readRecording(path, error);
+    replay::Refusal refusal;
+    std::optional<replay::Replay> recording = replay::readRecording(path, refusal);
     std::optional<std::filesystem::path> level;
     if (recording) {
         level = replay::findRecordedLevel(*recording, path);
-        if (!level) {
-            error = "уровень " + recording->level + " изменился или его нет";
-            recording.reset();
-        }
+        if (!level) refusal.kind = replay::Refusal::Kind::LevelChanged;
     }
-    if (!recording) {
+    if (!level) {
+        const QString levelName = QString::fromStdString(recording ? recording->level : "");
         QMessageBox::warning(nullptr, QStringLiteral("Болтик"),
                              QStringLiteral("Запись %1 не воспроизвести: %2")
-                                 .arg(file, QString::fromStdString(error)));
+                                 .arg(file, whyRefused(refusal, levelName)));
         return false;
     }
     if (!openSound()) return false;

@@ -98,8 +98,8 @@ private slots:
             QString reason;
         };
         for (const Case& c :
-             {Case{named, QStringLiteral("line 2: the level is not named by a bare file name")},
-              Case{large, QStringLiteral("larger than 1048576 bytes")}}) {
+             {Case{named, QStringLiteral("уровень назван не именем файла, а путём (строка 2)")},
+              Case{large, QStringLiteral("файл больше 1 МиБ, это не запись игры")}}) {
             dir.write("play/replays/r.txt", c.text);
             QString text;
             readMessage(text);

@@ -52,11 +52,39 @@ private:
 
 }  // namespace
 
+Playback playRecording(const replay::Replay& r, long cycleLimit, std::ostream* dump) {
+    board::World world;
+    r.restore(world);
+    sprites::SpriteStore sprites;
+    sprites::NullCanvas canvas;
+    sound::SilentSounds sounds;
+    ScriptHost host(r.seed);
+    game::Context ctx(world, sprites, canvas, sounds, host);
+    ctx.cycleLimit = cycleLimit;
+    ctx.writesCounterFile = false;
+    host.attach(ctx);
+    for (const auto& [id, answer] : r.answers)
+        host.answer(id, answer);
+    if (r.start == board::StartMode::Choose) host.choices.push_back(r.name);
+    for (const replay::Event& e : r.events)
+        host.atYield(e.point, [e, &ctx] { replay::apply(e, ctx); });
+    Playback played;
+    try {
+        const loop::GameEnd end = loop::Game(ctx);
+        played.result = resultName(end, ctx.cycles);
+        played.stopped = end == loop::GameEnd::Stopped;
+    } catch (const game::GameQuit&) {
+    }
+    played.cycles = ctx.cycles;
+    if (dump) printDump(*dump, played.result, ctx);
+    return played;
+}
+
 int replayGame(const std::string& file, std::ostream& out, std::ostream& err) {
-    std::string error;
-    const auto recorded = replay::readRecording(file, error);
+    replay::Refusal refusal;
+    const auto recorded = replay::readRecording(file, refusal);
     if (!recorded) {
-        err << "turtool: " << file << ": " << error << '\n';
+        err << "turtool: " << file << ": " << refusal.text << '\n';
         return 1;
     }
     const replay::Replay& r = *recorded;
@@ -67,40 +95,23 @@ int replayGame(const std::string& file, std::ostream& out, std::ostream& err) {
         return 1;
     }
     Sandbox sandbox;
+    std::string error;
     if (!sandbox.open(*level, r.level, error)) {
         err << "turtool: " << file << ": " << error << '\n';
         return 1;
     }
-    board::World world;
-    r.restore(world);
-    sprites::SpriteStore sprites;
-    sprites::NullCanvas canvas;
-    sound::SilentSounds sounds;
-    ScriptHost host(r.seed);
-    game::Context ctx(world, sprites, canvas, sounds, host);
-    ctx.cycleLimit = replay::playbackLimit(r);
-    host.attach(ctx);
-    for (const auto& [id, answer] : r.answers)
-        host.answer(id, answer);
-    if (r.start == board::StartMode::Choose) host.choices.push_back(r.name);
-    for (const replay::Event& e : r.events)
-        host.atYield(e.point, [e, &ctx] { replay::apply(e, ctx); });
-    const char* result = "quit";
-    bool stopped = false;
+    const long limit = replay::playbackLimit(r);
+    Playback played;
     try {
-        const loop::GameEnd end = loop::Game(ctx);
-        result = resultName(end, ctx.cycles);
-        stopped = end == loop::GameEnd::Stopped;
-    } catch (const game::GameQuit&) {
+        played = playRecording(r, limit, &out);
     } catch (const ScriptStop& stop) {
         err << "turtool: " << file << ": the game asked what was not recorded: " << stop.what()
             << '\n';
         return 1;
     }
-    printDump(out, result, ctx);
-    if (stopped) {
-        err << "turtool: " << file << ": did not finish within " << ctx.cycleLimit << " cycles, "
-            << ctx.cycleLimit - r.cycles << " past the recorded " << r.cycles << '\n';
+    if (played.stopped) {
+        err << "turtool: " << file << ": did not finish within " << limit << " cycles, "
+            << limit - r.cycles << " past the recorded " << r.cycles << '\n';
         return 1;
     }
     return 0;

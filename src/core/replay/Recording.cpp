@@ -10,19 +10,24 @@ namespace boltik::replay {
 
 namespace fs = std::filesystem;
 
-std::optional<Replay> readRecording(const fs::path& file, std::string& error) {
+std::optional<Replay> readRecording(const fs::path& file, Refusal& refusal) {
     std::ifstream in;
-    if (!board::openRegularFile(file.string(), in, error)) return std::nullopt;
+    std::string reason;
+    if (!board::openRegularFile(file.string(), in, reason)) {
+        refusal = {Refusal::Kind::Unreadable, 0, reason};
+        return std::nullopt;
+    }
     // One byte past the bound tells a file that is too large, however it may grow meanwhile.
     std::string text(kLargestRecording + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
     if (text.size() > kLargestRecording) {
-        error = "larger than " + std::to_string(kLargestRecording) +
-                " bytes, too large for a recording";
+        refusal = {Refusal::Kind::TooLarge, 0,
+                   "larger than " + std::to_string(kLargestRecording) +
+                       " bytes, too large for a recording"};
         return std::nullopt;
     }
-    return parseReplay(text, error);
+    return parseReplay(text, refusal);
 }
 
 std::optional<fs::path> findRecordedLevel(const Replay& replay, const fs::path& file) {

@@ -14,9 +14,9 @@ namespace boltik::replay {
 // The largest recording a player opens: a won level's inputs take a few kilobytes.
 inline constexpr std::uintmax_t kLargestRecording = 1 << 20;
 
-// Reads and parses a recording file; nothing, and the reason in English, when it is not a
-// regular file, is larger than kLargestRecording or is not a replay.
-std::optional<Replay> readRecording(const std::filesystem::path& file, std::string& error);
+// Reads and parses a recording file; nothing, and why, when it is not a regular file, is
+// larger than kLargestRecording or is not a replay.
+std::optional<Replay> readRecording(const std::filesystem::path& file, Refusal& refusal);
 
 // Where the recorded level is: the file of its name, with the recorded checksum, in the play
 // directory that holds the recording's folder (replays/ inside it), else beside the

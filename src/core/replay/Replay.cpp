@@ -158,11 +158,22 @@ std::string replayText(const Replay& r) {
 }
 
 std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
+    Refusal refusal;
+    auto replay = parseReplay(text, refusal);
+    if (!replay) error = refusal.text;
+    return replay;
+}
+
+std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
+    using Kind = Refusal::Kind;
+    const auto refuse = [&refusal](Kind kind, int line, std::string why) {
+        refusal = {kind, line, std::move(why)};
+        return std::nullopt;
+    };
     std::istringstream in(text);
     std::string line;
     if (board::readLine(in, line, kLongestLine) != board::LineRead::Whole || line != kHeader) {
-        error = "not a boltik replay";
-        return std::nullopt;
+        return refuse(Kind::NotARecording, 1, "not a boltik replay");
     }
     Replay r;
     bool ended = false;
@@ -170,8 +181,7 @@ std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
         const board::LineRead read = board::readLine(in, line, kLongestLine);
         if (read == board::LineRead::End) break;
         if (read == board::LineRead::TooLong) {
-            error = board::lineTooLong(n, kLongestLine);
-            return std::nullopt;
+            return refuse(Kind::Damaged, n, board::lineTooLong(n, kLongestLine));
         }
         // No value of a replay holds a control character; one that did could not be written
         // back as it was read.
@@ -179,13 +189,13 @@ std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
                 const auto byte = static_cast<unsigned char>(c);
                 return (byte < 0x20 && c != '\t') || byte == 0x7F;
             })) {
-            error = "line " + std::to_string(n) + " holds a control character";
-            return std::nullopt;
+            return refuse(Kind::Damaged, n,
+                          "line " + std::to_string(n) + " holds a control character");
         }
         if (ended) {
-            error =
-                "line " + std::to_string(n) + " comes after the cycles line, which ends a replay";
-            return std::nullopt;
+            return refuse(
+                Kind::Damaged, n,
+                "line " + std::to_string(n) + " comes after the cycles line, which ends a replay");
         }
         std::istringstream words(line);
         std::string key;
@@ -285,19 +295,20 @@ std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
         }
         if (!ok) {
             // A refused name is not repeated: it may be anything up to the line's length.
-            error = "line " + std::to_string(n) +
-                    (problem.empty() ? " is not understood: " + line : ": " + problem);
-            return std::nullopt;
+            if (!problem.empty()) {
+                return refuse(Kind::LevelByPath, n, "line " + std::to_string(n) + ": " + problem);
+            }
+            return refuse(Kind::Damaged, n,
+                          "line " + std::to_string(n) + " is not understood: " + line);
         }
     }
     if (!ended || r.level.empty() || r.checksum.empty()) {
-        error = "the replay is incomplete";
-        return std::nullopt;
+        return refuse(Kind::Damaged, 0, "the replay is incomplete");
     }
     if (!r.events.empty() && r.events.back().point > loop::yieldsUpTo(r.cycles)) {
-        error = "inputs at yield " + std::to_string(r.events.back().point) +
-                " lie past the replay's " + std::to_string(r.cycles) + " cycles";
-        return std::nullopt;
+        return refuse(Kind::InputsPastEnd, 0,
+                      "inputs at yield " + std::to_string(r.events.back().point) +
+                          " lie past the replay's " + std::to_string(r.cycles) + " cycles");
     }
     return r;
 }

@@ -72,4 +72,22 @@ std::optional<std::string> checksumOfFile(const std::string& path);
 std::string replayText(const Replay& replay);
 std::optional<Replay> parseReplay(const std::string& text, std::string& error);
 
+// Why a recording is refused: the kind of fault, for a message in the game's own words, the
+// line it is on (0 for the recording as a whole), and the reason in English, for tools.
+struct Refusal {
+    enum class Kind {
+        Unreadable,     // the file cannot be opened
+        TooLarge,       // over the largest size a recording has
+        NotARecording,  // no recording's first line
+        Damaged,        // a line not understood, too long or out of place; a part missing
+        LevelByPath,    // a level named by anything but a bare file name
+        InputsPastEnd,  // inputs past the yields of the recorded cycles
+        LevelChanged,   // its level is nowhere to be found as it was played
+    };
+    Kind kind = Kind::Damaged;
+    int line = 0;
+    std::string text;
+};
+std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal);
+
 }  // namespace boltik::replay
