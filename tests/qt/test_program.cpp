@@ -86,31 +86,47 @@ private slots:
         dir.write("x.tur", level);
         std::filesystem::create_directories("play/replays");
         boltik::replay::Replay r;
-        r.level = "../x.tur";
         r.name = "x.tur";
-        r.checksum = boltik::board::checksumOf(level);
-        const std::string named = boltik::replay::replayText(r);
         r.level = "x.tur";
-        const std::string large =
-            boltik::replay::replayText(r) + std::string(boltik::replay::kLargestRecording, ' ');
+        r.checksum = boltik::board::checksumOf(level);
+        const std::string text = boltik::replay::replayText(r);
+        const auto named = [&](const std::string& name) {
+            return "boltik replay 1\nlevel " + name + text.substr(text.find("\nchecksum"));
+        };
+        const QString byPath = QStringLiteral("уровень назван не именем файла, а путём (строка 2)");
         struct Case {
             std::string text;
             QString reason;
         };
-        for (const Case& c :
-             {Case{named, QStringLiteral("уровень назван не именем файла, а путём (строка 2)")},
-              Case{large, QStringLiteral("файл больше 1 МиБ, это не запись игры")}}) {
+        const Case kCases[] = {
+            {named("../x.tur"), byPath},
+            {named((dir.path() / "x.tur").string()), byPath},
+            {named("a/b.tur"), byPath},
+            {named(""), byPath},
+            {named(std::string("x.tur\0", 6)), QStringLiteral("запись повреждена (строка 2)")},
+            {text + std::string(boltik::replay::kLargestRecording, ' '),
+             QStringLiteral("файл больше 1 МиБ, это не запись игры")},
+        };
+        for (const Case& c : kCases) {
             dir.write("play/replays/r.txt", c.text);
-            QString text;
-            readMessage(text);
+            QString shown;
+            readMessage(shown);
             boltik::qt::Program program;
             QVERIFY(!program.startReplay(QStringLiteral("play/replays/r.txt")));
             QVERIFY2(
-                text.startsWith(QStringLiteral("Запись play/replays/r.txt не воспроизвести: ")) &&
-                    text.contains(c.reason),
-                qPrintable(text));
+                shown.startsWith(QStringLiteral("Запись play/replays/r.txt не воспроизвести: ")) &&
+                    shown.contains(c.reason),
+                qPrintable(shown));
             QVERIFY(program.gameWindow() == nullptr);
         }
+        // The same recording naming its level by its bare name plays.
+        dir.write("play/replays/r.txt", text);
+        std::filesystem::rename("x.tur", "play/x.tur");
+        copySoundsExcept("");
+        boltik::qt::Program program;
+        QVERIFY(program.startReplay(QStringLiteral("play/replays/r.txt")));
+        QVERIFY(program.gameWindow() != nullptr);
+        program.gameWindow()->close();
     }
 
     void allSoundsPresentOpensTheGameWindow() {
