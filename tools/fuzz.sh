@@ -12,7 +12,7 @@
 # makes the script fail.
 set -euo pipefail
 
-targets="level settings counter game"
+targets="level settings counter game recording progress seedlist"
 usage() {
     echo "usage: $0 TARGET SECONDS   (TARGET: ${targets// /, })" >&2
     exit 2
@@ -52,6 +52,7 @@ case "$target" in
     game) max_len=12288 ;;
     settings) max_len=4096 ;;
     counter) max_len=512 ;;
+    recording | progress | seedlist) max_len=9000 ;;
 esac
 options=(-max_len="$max_len" -timeout=10 -rss_limit_mb=1024 -print_final_stats=1
          -artifact_prefix="$artifacts/")
