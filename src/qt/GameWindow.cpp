@@ -1,17 +1,13 @@
-// The game window: its load sequence, the Starter tick, the host of the main loop and the
-// keyboard.
+// The game window: its load sequence, the Starter tick, the counters and the keyboard.
 #include "qt/GameWindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
-#include <chrono>
-#include <thread>
 
 #include "core/board/Geometry.h"
 #include "core/board/LevelFile.h"
@@ -19,10 +15,7 @@
 #include "core/game/Blasts.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
-#include "core/replay/Recording.h"
-#include "qt/Filesel.h"
 #include "qt/HelpPlate.h"
-#include "qt/MsgBo.h"
 #include "qt/Tiling.h"
 
 namespace boltik::qt {
@@ -68,9 +61,9 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
       graphics_(screenWidth(), this),
       boardCanvas_(new BoardCanvas(graphics_, this)),
       sounds_(sounds),
+      host_(*this),
       replayButton_(new QLabel(this)),
       texture_(uiPicture(QStringLiteral("tex"))),
-      seeds_(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())),
       pausePlate_(new QLabel(QStringLiteral("Пауза"), boardCanvas_)),
       helpPlate_(new HelpPlate(graphics_, this)),
       levelCaption_(new QLabel(this)) {
@@ -82,7 +75,8 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
         setGeometry(screen->geometry());
     }
     ctx_ =
-        std::make_unique<game::Context>(world_, graphics_.store(), *boardCanvas_, sounds_, *this);
+        std::make_unique<game::Context>(world_, graphics_.store(), *boardCanvas_, sounds_, host_);
+    host_.attach(*ctx_);
     const int cell = graphics_.store().cellSize();
     boardCanvas_->setBoardSize(QSize(board::span(world_.lastCol + 1, cell * world_.scale),
                                      board::span(world_.lastRow + 1, cell * world_.scale)));
@@ -100,7 +94,7 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
     replayButton_->setCursor(Qt::PointingHandCursor);
     replayButton_->setToolTip(QStringLiteral("Заново"));
     replayButton_->installEventFilter(this);
-    syncCounters();
+    showCounters();
     layoutControls();
 
     QFont plateFont(QStringLiteral("Arial"));
@@ -175,23 +169,11 @@ void GameWindow::start() {
     starter_.start();
 }
 
-void GameWindow::playRecording(replay::Replay recording) {
-    recording.restore(world_);
-    // A playback is not the player's game: the counter file stays as it was, and a recording
-    // that does not reach its end is given up a little past its length.
-    ctx_->writesCounterFile = false;
-    ctx_->cycleLimit = replay::playbackLimit(recording);
-    player_.emplace(std::move(recording));
-    start();
-}
-
-void GameWindow::playTrial(const std::string& levelFile) {
-    trial_ = true;
-    ctx_->writesCounterFile = false;
-    world_.levelName = levelFile;
-    world_.startMode = board::StartMode::Replay;
-    counters_[0]->hide();
-    icons_[0]->hide();
+void GameWindow::play(std::unique_ptr<session::Session> session) {
+    host_.setSession(std::move(session));
+    host_.session().prepare(*ctx_);
+    counters_[0]->setVisible(host_.session().showsLives());
+    icons_[0]->setVisible(host_.session().showsLives());
     start();
 }
 
@@ -210,17 +192,8 @@ void GameWindow::applicationStateChanged(Qt::ApplicationState state) {
     if (state != Qt::ApplicationActive && inTick_) setPaused(true);
 }
 
-void GameWindow::onLevelStart() {
-    const uint32_t seed = player_ ? player_->replay().seed : seeds_();
-    generator_.seed(seed);
-    if (!player_ && !trial_) recorder_.begin(world_, seed);
-}
-
-void GameWindow::onLevelEnd(bool finished) {
-    recorder_.end(finished, world_, ctx_->cycles);
+void GameWindow::callEnded(bool finished) {
     emit levelEnded(finished);
-    // A recording shows its one level; then the window closes.
-    if (player_) QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void GameWindow::starterTick() {
@@ -230,9 +203,9 @@ void GameWindow::starterTick() {
     inTick_ = true;
     starter_.stop();
     try {
-        if (trial_) {
+        if (host_.session().oneLevel()) {
             loop::Game(*ctx_);
-            throw game::GameQuit{};  // a trial plays its level once
+            throw game::GameQuit{};
         }
         loop::Starter(*ctx_);
     } catch (const game::GameQuit&) {
@@ -242,15 +215,16 @@ void GameWindow::starterTick() {
     if (!closed_) starter_.start();
 }
 
-void GameWindow::syncCounters() {
+void GameWindow::showCounters() {
     if (shownLevel_ != world_.levelName) {
         // The leading number of the level's file name; the whole name when it has none.
         shownLevel_ = world_.levelName;
         const QString file = QFileInfo(QString::fromStdString(shownLevel_)).fileName();
         const bool numbered = !file.isEmpty() && file[0].isDigit();
+        const auto caption = host_.session().caption();
         levelCaption_->setText(
-            trial_
-                ? QStringLiteral("Проверка")
+            caption
+                ? QString::fromStdString(*caption)
                 : QStringLiteral("Тур %1").arg(
                       numbered ? QString::number(board::leadingNumber(file.toStdString())) : file));
     }
@@ -264,51 +238,8 @@ void GameWindow::syncCounters() {
     }
 }
 
-void GameWindow::yield() {
-    if (player_) player_->deliver(yieldPoint(), *ctx_);
-    // The main loop yields at every cell step, thousands of times a second, and most yields
-    // would find nothing waiting: the window system is asked once the board picture has
-    // changed (so every change, the flash too, is shown at once), else every two milliseconds.
-    const auto now = std::chrono::steady_clock::now();
-    if (!boardCanvas_->takeChanged() && now - lastEvents_ < kEventInterval) return;
-    lastEvents_ = now;
-    syncCounters();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    // Paused, the main loop waits here, asleep until an event comes: keys, the replay button,
-    // Escape and closing are handled, and nothing advances until the key resumes.
-    while (paused_ && !closed_) {
-        syncCounters();
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    }
-    if (closed_) throw game::GameQuit{};
-}
-
-void GameWindow::pace(int rounds) {
-    if (nanosPerRound_ <= 0) return;
-    const auto now = std::chrono::steady_clock::now();
-    if (paceDeadline_ < now - kPaceSlack) paceDeadline_ = now;
-    paceDeadline_ += std::chrono::nanoseconds(nanosPerRound_ * rounds);
-    if (paceDeadline_ - now >= kPaceBeat) std::this_thread::sleep_until(paceDeadline_);
-}
-
-int GameWindow::askUser(const game::Question& question) {
-    syncCounters();
-    if (player_) return player_->answer();
-    const int answer = AskUser(question, this);
-    recorder_.answered(question.id, answer);
-    return answer;
-}
-
-std::optional<std::string> GameWindow::chooseLevel() {
-    if (player_) return player_->replay().name;
-    const QString name = Filesel::choose(this);
-    if (name.isEmpty()) return std::nullopt;
-    recorder_.chosen(name.toStdString());
-    return name.toStdString();
-}
-
 void GameWindow::input(replay::Event::Kind kind, board::Dir dir) {
-    recorder_.input(yieldPoint(), kind, dir);
+    host_.session().input(host_.yieldPoint(), kind, dir);
     if (kind == replay::Event::Kind::Escape) {
         if (player::escape(*ctx_) == player::EscapeAnswer::Quit) close();
         return;
@@ -345,7 +276,7 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
     const int code = keyCode(event->key());
     if (code == player::kKeyEscape) {
         // A recording is only watched and a trial returns to the editor: Escape ends them.
-        if (player_ || trial_) {
+        if (host_.session().escapeEnds()) {
             close();
         } else {
             input(replay::Event::Kind::Escape);
@@ -353,7 +284,7 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
     } else if (code != 0) {
         // While paused, or while a recording plays, the arrows wait: nothing moves by itself
         // afterwards.
-        if (paused_ || player_) return;
+        if (paused_ || !host_.session().takesInput()) return;
         const bool shot = shiftState(event->modifiers()) == player::kShiftAlone;
         input(shot ? replay::Event::Kind::Shift : replay::Event::Kind::Press,
               *player::arrowDir(code));
@@ -366,7 +297,8 @@ void GameWindow::keyReleaseEvent(QKeyEvent* event) {
     // X11 auto-repeat sends release and press pairs while a key is held: those releases
     // must not clear the request.
     const int code = keyCode(event->key());
-    if (event->isAutoRepeat() || code == 0 || code == player::kKeyEscape || player_) {
+    if (event->isAutoRepeat() || code == 0 || code == player::kKeyEscape ||
+        !host_.session().takesInput()) {
         QWidget::keyReleaseEvent(event);
         return;
     }
@@ -375,7 +307,7 @@ void GameWindow::keyReleaseEvent(QKeyEvent* event) {
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == replayButton_ && event->type() == QEvent::MouseButtonRelease) {
-        if (!player_) input(replay::Event::Kind::Wreck);
+        if (host_.session().takesInput()) input(replay::Event::Kind::Wreck);
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -391,7 +323,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     closed_ = true;
     starter_.stop();
     // A trial ends but the program goes on: nothing of it may be heard afterwards.
-    if (trial_) {
+    if (host_.session().silentAfter()) {
         for (int i = 0; i < sound::kEffectCount; ++i)
             sounds_.stop(static_cast<sound::Effect>(i));
     }

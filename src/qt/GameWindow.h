@@ -1,5 +1,5 @@
 // The game window: the board in the middle of a full-screen window, the four counters, the
-// replay button, and the host that lets the main loop run inside the window system.
+// replay button, pause, mute and help; a view over the session that plays the level.
 #pragma once
 
 #include <QImage>
@@ -7,49 +7,39 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <chrono>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "core/board/World.h"
 #include "core/game/Context.h"
 #include "core/game/Host.h"
-#include "core/replay/Recorder.h"
+#include "core/replay/Replay.h"
+#include "core/session/Session.h"
 #include "core/sound/Sounds.h"
 #include "qt/BoardCanvas.h"
+#include "qt/GameHost.h"
 #include "qt/GraphicObjects.h"
 
 namespace boltik::qt {
 
-// Pacing: a cycle column is 2001 rounds; this many nanoseconds a round gives about ten
-// cycles a second on the 19-column board.
-inline constexpr long kDefaultNanosPerRound = 2630;
-
-class GameWindow : public QWidget, public game::Host {
+class GameWindow : public QWidget, private GameView {
     Q_OBJECT
 
 public:
     explicit GameWindow(sound::Sounds& sounds, QWidget* parent = nullptr);
     ~GameWindow() override;
 
-    // Enables the Starter timer: the first tick opens the level chooser.
+    // Enables the Starter timer: the player's own game, whose first tick opens the level
+    // chooser.
     void start();
-    // Plays a recorded game instead of taking the keyboard: its level, its inputs at their
-    // yields and its answers; the window closes when the level has ended, or a thousand
-    // cycles past the recorded length. Nothing is written: no recording, no progress, no
-    // counter file.
-    void playRecording(replay::Replay recording);
-    void setNanosPerRound(long nanos) { nanosPerRound_ = nanos; }
-    // Test-play from the editor: plays a level file once and closes when it ends, finished or
-    // wrecked, or on Escape. The lives are not shown, nothing is recorded, and the counter
-    // file is left as it was.
-    void playTrial(const std::string& levelFile);
-    bool trial() const { return trial_; }
+    // Plays a session instead: a recording played back, the editor's trial. The window
+    // closes when its level has ended.
+    void play(std::unique_ptr<session::Session> session);
+    void setNanosPerRound(long nanos) { host_.setNanosPerRound(nanos); }
 
     // Pause (P or the Pause key, and whenever the program loses the focus): the main loop
     // stops advancing and waits for events; only the key resumes.
-    bool paused() const { return paused_; }
+    bool paused() const override { return paused_; }
     void setPaused(bool paused);
     QLabel* pausePlate() const { return pausePlate_; }
     // F1: pauses and shows the keys and the objects; any key closes it, the pause stays.
@@ -69,14 +59,6 @@ public:
     QLabel* counterLabel(int i) const { return counters_[i]; }
     QWidget* replayButton() const { return replayButton_; }
 
-    void yield() override;
-    void pace(int rounds) override;
-    int askUser(const game::Question& question) override;
-    std::optional<std::string> chooseLevel() override;
-    double random() override { return uniform_(generator_); }
-    void onLevelStart() override;
-    void onLevelEnd(bool finished) override;
-
 signals:
     // The game is over: the window was closed, or the player chose to leave.
     void gameEnded();
@@ -92,17 +74,24 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The view the host of the main loop sees.
+    void showCounters() override;
+    bool boardChanged() override { return boardCanvas_->takeChanged(); }
+    bool closed() const override { return closed_; }
+    QWidget* dialogParent() override { return this; }
+    void callEnded(bool finished) override;
+
     void starterTick();
-    void syncCounters();
     void layoutControls();
     void addCounter(int index, const QString& icon);
-    // A key or the replay button in play: kept in the recording, then given to the game.
+    // A key or the replay button in play: told to the session, then given to the game.
     void input(replay::Event::Kind kind, board::Dir dir = board::Dir::Up);
 
     board::World world_;
     GraphicObjects graphics_;
     BoardCanvas* boardCanvas_;
     sound::Sounds& sounds_;
+    GameHost host_;
     std::unique_ptr<game::Context> ctx_;
     std::array<QLabel*, 4> counters_{};  // lives, bolts, keys, ammunition
     std::array<QLabel*, 4> icons_{};
@@ -112,31 +101,12 @@ private:
     QTimer starter_;
     bool inTick_ = false;
     bool closed_ = false;
-    static constexpr std::chrono::microseconds kEventInterval{2000};
-    std::chrono::steady_clock::time_point lastEvents_{};
-    long nanosPerRound_ = kDefaultNanosPerRound;
-    // Pacing keeps a deadline and sleeps only once it is a beat ahead: a column is five
-    // milliseconds, and three columns to a sleep (a screen frame at 60 Hz) are a third of the
-    // wake-ups with no visible change.
-    // Fallen further behind than the slack (a question was open, the level was paused), the
-    // pace starts afresh instead of rushing to catch up.
-    static constexpr std::chrono::milliseconds kPaceBeat{16};
-    static constexpr std::chrono::milliseconds kPaceSlack{50};
-    std::chrono::steady_clock::time_point paceDeadline_{};
-    // The guns' random numbers: a generator seeded afresh at every level start, so that a
-    // recording keeps the seed and plays the guns again as they fired.
-    std::mt19937 generator_;
-    std::uniform_real_distribution<double> uniform_{0.0, 1.0};
-    std::mt19937 seeds_;
-    replay::Recorder recorder_;
-    std::optional<replay::Player> player_;
     bool paused_ = false;
     QLabel* pausePlate_;
     QWidget* helpPlate_;
     QLabel* levelCaption_;
     std::string shownLevel_;
     bool muted_ = false;
-    bool trial_ = false;
 };
 
 }  // namespace boltik::qt

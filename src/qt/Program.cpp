@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "core/replay/Recording.h"
+#include "core/session/Sessions.h"
 #include "qt/Redaktor.h"
 #include "qt/Setting.h"
 
@@ -122,7 +123,7 @@ bool Program::startReplay(const QString& file) {
     game_ = std::make_unique<GameWindow>(*sounds_);
     connect(game_.get(), &GameWindow::gameEnded, this, &Program::finished);
     game_->showFullScreen();
-    game_->playRecording(std::move(*recording));
+    game_->play(std::make_unique<session::Playback>(std::move(*recording)));
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "core/board/Codes.h"
+#include "core/session/Sessions.h"
 #include "qt/Filesel.h"
 #include "qt/GameWindow.h"
 #include "qt/GraphicObjects.h"
@@ -393,7 +394,7 @@ void Redaktor::testPlay() {
         activateWindow();
     });
     trial_->showFullScreen();
-    trial_->playTrial(file.toStdString());
+    trial_->play(std::make_unique<session::Trial>(file.toStdString()));
 }
 
 void Redaktor::closeEvent(QCloseEvent* event) {

@@ -13,6 +13,7 @@
 #include "Subcommands.h"
 #include "WindowTesting.h"
 #include "core/progress/Progress.h"
+#include "core/session/Sessions.h"
 #include "qt/Filesel.h"
 #include "qt/GameWindow.h"
 #include "qt/MsgBo.h"
@@ -280,7 +281,7 @@ private slots:
                 replay::parseReplay(std::string(std::istreambuf_iterator<char>(in), {}), error);
             QVERIFY(recording);
             game.show();
-            game.playRecording(std::move(*recording));
+            game.play(std::make_unique<session::Playback>(std::move(*recording)));
             QTRY_VERIFY_WITH_TIMEOUT(!game.isVisible(), 20000);
         }
         QCOMPARE(QString::fromStdString(shown), QString::fromStdString(live));

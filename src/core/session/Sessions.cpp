@@ -1,0 +1,31 @@
+// The player's game, a recording played back, and the editor's trial.
+#include "core/session/Sessions.h"
+
+#include "core/replay/Recording.h"
+
+namespace boltik::session {
+
+uint32_t Live::levelStarts(const board::World& world, uint32_t fresh) {
+    recorder_.begin(world, fresh);
+    return fresh;
+}
+
+void Live::levelEnds(bool finished, const board::World& world, long cycles) {
+    recorder_.end(finished, world, cycles);
+}
+
+void Playback::prepare(game::Context& ctx) {
+    player_.replay().restore(ctx.world);
+    // A playback is not the player's game: the counter file stays as it was, and a recording
+    // that does not reach its end is given up a little past its length.
+    ctx.writesCounterFile = false;
+    ctx.cycleLimit = replay::playbackLimit(player_.replay());
+}
+
+void Trial::prepare(game::Context& ctx) {
+    ctx.writesCounterFile = false;
+    ctx.world.levelName = levelFile_;
+    ctx.world.startMode = board::StartMode::Replay;
+}
+
+}  // namespace boltik::session

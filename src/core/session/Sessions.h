@@ -1,0 +1,70 @@
+// The three ways a level is played today: the player's own game, a recording played back, and
+// the editor's trial of the board it holds.
+#pragma once
+
+#include <string>
+
+#include "core/replay/Recorder.h"
+#include "core/session/Session.h"
+
+namespace boltik::session {
+
+// The player's game: the keys drive it, every level is recorded, and a won level leaves its
+// recording in the replay folder and its best result in the progress file. The counter file
+// is rewritten at every level load.
+class Live : public Session {
+public:
+    explicit Live(std::string replayFolder = "replays") : recorder_(std::move(replayFolder)) {}
+
+    uint32_t levelStarts(const board::World& world, uint32_t fresh) override;
+    void levelEnds(bool finished, const board::World& world, long cycles) override;
+    void answered(game::QuestionId id, int answer) override { recorder_.answered(id, answer); }
+    void chosen(const std::string& name) override { recorder_.chosen(name); }
+    void input(long point, replay::Event::Kind kind, board::Dir dir) override {
+        recorder_.input(point, kind, dir);
+    }
+
+private:
+    replay::Recorder recorder_;
+};
+
+// A recording played back: its start, its seed, its answers, its level choice and its inputs
+// at their yields. The keys only watch; Escape ends it, and so does the end of its level, or
+// a thousand cycles past its recorded length. Nothing is written.
+class Playback : public Session {
+public:
+    explicit Playback(replay::Replay recording) : player_(std::move(recording)) {}
+
+    void prepare(game::Context& ctx) override;
+    uint32_t levelStarts(const board::World&, uint32_t) override { return player_.replay().seed; }
+    void atYield(long point, game::Context& ctx) override { player_.deliver(point, ctx); }
+    std::optional<int> answerFor(const game::Question&) override { return player_.answer(); }
+    std::optional<std::string> levelChoice() override { return player_.replay().name; }
+    bool takesInput() const override { return false; }
+    bool escapeEnds() const override { return true; }
+    bool oneLevel() const override { return true; }
+
+private:
+    replay::Player player_;
+};
+
+// The editor's trial of its board, saved to a level file of its own: one level, no lives
+// shown, nothing recorded or written; Escape returns to the editor, and the program goes on
+// after it.
+class Trial : public Session {
+public:
+    explicit Trial(std::string levelFile) : levelFile_(std::move(levelFile)) {}
+
+    void prepare(game::Context& ctx) override;
+    uint32_t levelStarts(const board::World&, uint32_t fresh) override { return fresh; }
+    bool escapeEnds() const override { return true; }
+    bool oneLevel() const override { return true; }
+    bool showsLives() const override { return false; }
+    std::optional<std::string> caption() const override { return "Проверка"; }
+    bool silentAfter() const override { return true; }
+
+private:
+    std::string levelFile_;
+};
+
+}  // namespace boltik::session

@@ -1,0 +1,130 @@
+// The three sessions played through the real main loop without a window: the player's game
+// is recorded and leaves its files, its recording plays back to the same end and writes
+// nothing, and the editor's trial writes nothing either.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "core/board/Files.h"
+#include "core/board/LevelFile.h"
+#include "core/loop/MainLoop.h"
+#include "core/progress/Progress.h"
+#include "core/replay/Recording.h"
+#include "core/session/SessionHost.h"
+#include "core/session/Sessions.h"
+#include "support/Rig.h"
+
+namespace boltik::session {
+namespace {
+
+namespace fs = std::filesystem;
+using replay::Event;
+
+// A host as the game window is one, with a player who presses keys at given yields, answers
+// "Нет" and chooses the level 1.tur.
+class PlayerHost : public SessionHost {
+public:
+    explicit PlayerHost(std::unique_ptr<Session> session) : SessionHost(std::move(session), 7) {}
+
+    void pace(int) override {}
+    std::map<long, Event::Kind> presses;  // an arrow to the right, by yield
+
+private:
+    void yieldToPlayer() override {
+        const auto press = presses.find(yieldPoint());
+        if (press == presses.end() || !session().takesInput()) return;
+        session().input(yieldPoint(), press->second, board::Dir::Right);
+        replay::apply({0, press->second, board::Dir::Right}, *ctx_);
+    }
+    int askPlayer(const game::Question&) override { return 2; }
+    std::optional<std::string> playerChooses() override { return "1.tur"; }
+};
+
+struct Played {
+    loop::GameEnd end;
+    long cycles;
+    board::World world;
+};
+
+Played play(std::unique_ptr<Session> session, std::map<long, Event::Kind> presses = {}) {
+    board::World world;
+    sprites::SpriteStore sprites;
+    sprites::NullCanvas canvas;
+    sound::SilentSounds sounds;
+    PlayerHost host(std::move(session));
+    host.presses = std::move(presses);
+    game::Context ctx(world, sprites, canvas, sounds, host);
+    host.attach(ctx);
+    host.session().prepare(ctx);
+    const loop::GameEnd end = loop::Game(ctx);
+    return {end, ctx.cycles, world};
+}
+
+std::size_t filesIn(const fs::path& folder) {
+    std::error_code error;
+    std::size_t n = 0;
+    for (auto it = fs::directory_iterator(folder, error); !error && it != fs::directory_iterator();
+         ++it)
+        ++n;
+    return n;
+}
+
+TEST(Sessions, EachPlaysTheLevelAndWritesOnlyWhatItShould) {
+    testing::TempDir dir;
+    // Three steps to the capsule, with a bolt on the way.
+    const std::string level = testing::levelFileText({{"######", "#P*.C#"}, {}, "1"});
+    dir.write("1.tur", level);
+    dir.write("proba.tur", level);
+    // A tap of the right arrow in each of the first cycles.
+    std::map<long, Event::Kind> steps;
+    for (long cycle = 0; cycle < 4; ++cycle) {
+        steps[21 + cycle * 229] = Event::Kind::Press;
+        steps[140 + cycle * 229] = Event::Kind::Release;
+    }
+
+    // The player's game: recorded, with its best result and the counter file.
+    const Played live = play(std::make_unique<Live>(), steps);
+    ASSERT_EQ(live.end, loop::GameEnd::LevelDone);
+    ASSERT_EQ(filesIn("replays"), 1u);
+    EXPECT_EQ(progress::Progress::load().best("1.tur"), (progress::Best{live.cycles, 0}));
+    EXPECT_TRUE(fs::exists(board::kCounterFileName));
+
+    // Its recording plays back to the same end, and leaves nothing behind.
+    fs::remove(board::kCounterFileName);
+    fs::remove(progress::kProgressFile);
+    const fs::path file = fs::directory_iterator("replays")->path();
+    replay::Refusal refusal;
+    auto recording = replay::readRecording(file, refusal);
+    ASSERT_TRUE(recording) << refusal.text;
+    const Played back = play(std::make_unique<Playback>(std::move(*recording)), steps);
+    EXPECT_EQ(back.end, loop::GameEnd::LevelDone);
+    EXPECT_EQ(back.cycles, live.cycles);
+    EXPECT_EQ(testing::boardPicture(back.world.board), testing::boardPicture(live.world.board));
+
+    // The trial plays its own file once and leaves nothing behind either.
+    const Played trial = play(std::make_unique<Trial>("proba.tur"), steps);
+    EXPECT_EQ(trial.end, loop::GameEnd::LevelDone);
+    EXPECT_EQ(trial.world.levelName, "proba.tur");
+    for (const Played* p : {&back, &trial})
+        EXPECT_EQ(p->world.kolLives.caption(), "10");
+    EXPECT_EQ(filesIn("replays"), 1u);
+    EXPECT_FALSE(fs::exists(board::kCounterFileName));
+    EXPECT_FALSE(fs::exists(progress::kProgressFile));
+}
+
+TEST(Sessions, APlaybackThatDoesNotFinishIsGivenUp) {
+    testing::TempDir dir;
+    const std::string level = testing::levelFileText({{"######", "#P*.C#"}, {}, "1"});
+    dir.write("1.tur", level);
+    replay::Replay r;
+    r.level = r.name = "1.tur";
+    r.checksum = board::checksumOf(level);
+    r.cycles = 4;
+    const Played back = play(std::make_unique<Playback>(r));
+    EXPECT_EQ(back.end, loop::GameEnd::Stopped);
+    EXPECT_EQ(back.cycles, 1004);
+}
+
+}  // namespace
+}  // namespace boltik::session
