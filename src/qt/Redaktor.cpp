@@ -30,26 +30,9 @@ const QString kCaption = QStringLiteral("****Разработчик****");
 const QColor kPairingGreen(192, 255, 192);
 const QColor kSelectionGreen(0, 128, 0);
 
-// Palette places: column 1 at Left 120, column 2 at Left 720 (twips), by tool index.
-constexpr std::array<QPoint, editor::kTools> kPalettePlaces = {{
-    {120, 240},
-    {120, 1440},
-    {120, 2040},
-    {120, 2640},
-    {120, 3240},
-    {120, 3840},
-    {120, 4440},
-    {120, 5040},
-    {120, 5640},
-    {120, 6240},
-    {120, 840},
-    {720, 6240},
-    {720, 5640},
-    {720, 240},
-}};
-
+// The picture of a palette tool, as the palette, the preview and the grid show it.
 QImage paletteImage(int tool) {
-    return editorPicture(QStringLiteral("obje_%1").arg(tool));
+    return editorPicture(QString::fromLatin1(editor::kPalette[tool].picture));
 }
 
 // The window's background: a vertical gradient from grey towards light blue, one line a twip.
@@ -187,16 +170,17 @@ Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
     polle_->installEventFilter(this);
     for (int i = 0; i < editor::kTools; ++i) {
         obje_[i] = new QLabel(client);
-        obje_[i]->setGeometry(twipsRect(kPalettePlaces[i].x(), kPalettePlaces[i].y(), 480, 480));
+        const editor::TwipsPlace place = editor::kPalette[i].place;
+        obje_[i]->setGeometry(twipsRect(place.left, place.top, 480, 480));
         obje_[i]->setPixmap(QPixmap::fromImage(paletteImage(i)));
         obje_[i]->setCursor(Qt::PointingHandCursor);
         obje_[i]->installEventFilter(this);
     }
     obwod_ = new Frame(kSelectionGreen, client);
-    obwod_->setGeometry(twipsRect(120, 240, 480, 480));
+    obwod_->setGeometry(obje_[model_.tool()]->geometry());
     prew_ = new QLabel(client);
     prew_->setGeometry(twipsRect(5640, 6840, 615, 495));
-    prew_->setPixmap(QPixmap::fromImage(paletteImage(0)));
+    prew_->setPixmap(QPixmap::fromImage(paletteImage(model_.tool())));
     lef_ = new QLabel(QStringLiteral("0"), client);
     lef_->setGeometry(px(6720), px(6840), px(480), px(255));
     toz_ = new QLabel(QStringLiteral("0"), client);

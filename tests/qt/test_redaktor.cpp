@@ -111,6 +111,20 @@ private slots:
         QCOMPARE(r.rowLabel()->text(), QStringLiteral("3"));
     }
 
+    void everyPaletteItemSelectsItsOwnTool() {
+        Redaktor r;
+        r.show();
+        // The frame and the preview open on the tool the editor opens with.
+        QCOMPARE(r.selectionFrame()->geometry(), r.paletteItem(r.model().tool())->geometry());
+        for (int i = editor::kTools - 1; i >= 0; --i) {
+            const QByteArray name = editor::kPalette[i].picture;
+            tool(r, i);
+            QVERIFY2(r.model().tool() == i, name);
+            QVERIFY2(r.selectionFrame()->geometry() == r.paletteItem(i)->geometry(), name);
+            QVERIFY2(r.preview()->pixmap().toImage() == r.paletteItem(i)->pixmap().toImage(), name);
+        }
+    }
+
     void aClickOutsideTheSquaresChangesNothing() {
         Redaktor r;
         r.show();
