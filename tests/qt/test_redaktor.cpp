@@ -9,6 +9,7 @@
 #include "WindowTesting.h"
 #include "core/board/Codes.h"
 #include "core/board/LevelFile.h"
+#include "qt/EditorGrid.h"
 #include "qt/Filesel.h"
 #include "qt/GameWindow.h"
 #include "qt/KudaSow.h"
@@ -137,9 +138,9 @@ private slots:
         send(r.grid(), QEvent::MouseButtonPress, QPoint(100, 387));
         send(r.grid(), QEvent::MouseButtonRelease, QPoint(100, 387));
         QCOMPARE(testing::boardPicture(r.model().board()), before);
-        QVERIFY(!Redaktor::cellAt(QPoint(610, 100)));
-        QCOMPARE(Redaktor::cellAt(QPoint(32, 32)), (Cell{0, 0}));  // edges go to the first
-        QCOMPARE(Redaktor::cellAt(QPoint(33, 32)), (Cell{1, 0}));
+        QVERIFY(!qt::EditorGrid::cellAt(QPoint(610, 100)));
+        QCOMPARE(qt::EditorGrid::cellAt(QPoint(32, 32)), (Cell{0, 0}));  // edges go to the first
+        QCOMPARE(qt::EditorGrid::cellAt(QPoint(33, 32)), (Cell{1, 0}));
     }
 
     void theCrawlerAsksKudaSow() {
