@@ -12,12 +12,12 @@ KudaSow::KudaSow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Форма1"));
     setFixedSize(px(4005), px(2265));
     setStyleSheet(QStringLiteral("QDialog { background: rgb(128, 128, 255); }"));
-    const QPoint places[] = {{120, 120}, {2040, 120}, {120, 1200}, {2040, 1200}};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < editor::kCrawlerChoiceCount; ++i) {
+        const editor::CrawlerChoice& choice = editor::kCrawlerChoices[i];
         kudaSowa_[i] = new QLabel(this);
-        kudaSowa_[i]->setGeometry(twipsRect(places[i].x(), places[i].y(), 1860, 975));
+        kudaSowa_[i]->setGeometry(twipsRect(choice.place.left, choice.place.top, 1860, 975));
         kudaSowa_[i]->setPixmap(
-            QPixmap::fromImage(editorPicture(QStringLiteral("kudasow_%1").arg(i))));
+            QPixmap::fromImage(editorPicture(QString::fromLatin1(choice.picture))));
         kudaSowa_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         kudaSowa_[i]->setCursor(Qt::PointingHandCursor);
         kudaSowa_[i]->installEventFilter(this);
@@ -26,7 +26,7 @@ KudaSow::KudaSow(QWidget* parent) : QDialog(parent) {
 
 bool KudaSow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < editor::kCrawlerChoiceCount; ++i) {
             if (watched != kudaSowa_[i]) continue;
             choice_ = i;
             accept();

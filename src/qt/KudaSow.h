@@ -6,6 +6,8 @@
 #include <array>
 #include <optional>
 
+#include "core/editor/Palette.h"
+
 namespace boltik::qt {
 
 class KudaSow : public QDialog {
@@ -14,7 +16,8 @@ class KudaSow : public QDialog {
 public:
     explicit KudaSow(QWidget* parent = nullptr);
 
-    // Shows the window modally: the picture chosen, 0..3, or nothing when it was closed.
+    // Shows the window modally: the picture chosen, an index of editor::kCrawlerChoices, or
+    // nothing when it was closed.
     static std::optional<int> choose(QWidget* parent);
 
     std::optional<int> choice() const { return choice_; }
@@ -24,7 +27,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::array<QLabel*, 4> kudaSowa_{};
+    std::array<QLabel*, editor::kCrawlerChoiceCount> kudaSowa_{};
     std::optional<int> choice_;
 };
 

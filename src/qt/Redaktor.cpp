@@ -1,5 +1,6 @@
-// The level editor's window: the gradient background, the grid with its pictures and lines,
-// the palette, the file menu through the level chooser, and undo and redo from the keyboard.
+// The level editor's window: it lays out the background, the grid, the palette and the
+// counters, hands the mouse, the keys and the file menu to the editor model, and shows what
+// the model changed.
 #include "qt/Redaktor.h"
 
 #include <QCloseEvent>
@@ -8,13 +9,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
 
-#include "core/board/Codes.h"
 #include "core/session/Sessions.h"
+#include "qt/EditorFrame.h"
+#include "qt/EditorGrid.h"
 #include "qt/Filesel.h"
 #include "qt/GameWindow.h"
 #include "qt/GraphicObjects.h"
@@ -26,31 +27,12 @@ namespace boltik::qt {
 
 namespace {
 
-constexpr int kSquare = px(editor::kSquareTwips);
 const QString kCaption = QStringLiteral("****Разработчик****");
-const QColor kPairingGreen(192, 255, 192);
 const QColor kSelectionGreen(0, 128, 0);
 
-// Palette places: column 1 at Left 120, column 2 at Left 720 (twips), by tool index.
-constexpr std::array<QPoint, editor::kTools> kPalettePlaces = {{
-    {120, 240},
-    {120, 1440},
-    {120, 2040},
-    {120, 2640},
-    {120, 3240},
-    {120, 3840},
-    {120, 4440},
-    {120, 5040},
-    {120, 5640},
-    {120, 6240},
-    {120, 840},
-    {720, 6240},
-    {720, 5640},
-    {720, 240},
-}};
-
+// The picture of a palette tool, as the palette, the preview and the grid show it.
 QImage paletteImage(int tool) {
-    return editorPicture(QStringLiteral("obje_%1").arg(tool));
+    return editorPicture(QString::fromLatin1(editor::kPalette[tool].picture));
 }
 
 // The window's background: a vertical gradient from grey towards light blue, one line a twip.
@@ -66,97 +48,7 @@ QImage gradient(QSize size) {
     return image;
 }
 
-// The outline of the pixels from (x, y) to (x + w, y + h) with a one-pixel pen. The pen
-// runs along the middle of the pixels, so at a device pixel ratio of 2 it covers them
-// exactly rather than straddling their edge.
-QRectF outlineOf(int x, int y, int w, int h) {
-    return QRectF(x + 0.5, y + 0.5, w, h);
-}
-
-// A frame shape: a rectangle outline that lets mouse events through.
-class Frame : public QWidget {
-public:
-    Frame(QColor colour, QWidget* parent) : QWidget(parent), colour_(colour) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(colour_);
-        painter.drawRect(outlineOf(0, 0, width() - 1, height() - 1));
-    }
-
-private:
-    QColor colour_;
-};
-
 }  // namespace
-
-// polle: the grid, kept as a picture (drawing is kept across repaints), with obwodka drawn
-// over the cell under the pointer while a teleporter awaits its partner. The picture has the
-// palette pictures' device pixel ratio; it is drawn on in logical pixels.
-class EditorGrid : public QWidget {
-public:
-    explicit EditorGrid(QWidget* parent) : QWidget(parent) {
-        setMouseTracking(true);
-        setCursor(Qt::CrossCursor);
-    }
-
-    void start(QSize size) {
-        picture_ = QImage(size * ratio_, QImage::Format_RGB32);
-        picture_.setDevicePixelRatio(ratio_);
-        picture_.fill(Qt::white);
-        resize(size);
-    }
-    void paintCell(editor::Cell c, const QImage& image) {
-        QPainter(&picture_).drawImage(c.x * kSquare, c.y * kSquare, image);
-        update(c.x * kSquare, c.y * kSquare, kSquare + 1, kSquare + 1);
-    }
-    void outlineCell(editor::Cell c) {
-        QPainter painter(&picture_);
-        painter.setPen(Qt::black);
-        painter.drawRect(outlineOf(c.x * kSquare, c.y * kSquare, kSquare, kSquare));
-    }
-    void drawGridLines() {
-        QPainter painter(&picture_);
-        painter.setPen(Qt::black);
-        const QSize size = picture_.deviceIndependentSize().toSize();
-        for (int i = 0; i <= size.width() / kSquare + 1; ++i) {
-            const QRectF line = outlineOf(i * kSquare, 0, 0, size.height());
-            painter.drawLine(line.topLeft(), line.bottomRight());
-        }
-        for (int j = 0; j <= size.height() / kSquare + 1; ++j) {
-            const QRectF line = outlineOf(0, j * kSquare, size.width(), 0);
-            painter.drawLine(line.topLeft(), line.bottomRight());
-        }
-        update();
-    }
-    void showPairingFrame(std::optional<editor::Cell> at) {
-        if (pairingFrame_ == at) return;
-        pairingFrame_ = at;
-        update();
-    }
-    const QImage& picture() const { return picture_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatio() != ratio_);
-        for (const QRect& r : event->region())
-            painter.drawImage(r, picture_, QRect(r.topLeft() * ratio_, r.size() * ratio_));
-        if (pairingFrame_) {
-            painter.setPen(kPairingGreen);
-            painter.drawRect(outlineOf(pairingFrame_->x * kSquare, pairingFrame_->y * kSquare,
-                                       kSquare - 1, kSquare - 1));
-        }
-    }
-
-private:
-    const int ratio_ = pictureRatio();
-    QImage picture_;
-    std::optional<editor::Cell> pairingFrame_;
-};
 
 Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(kCaption);
@@ -188,16 +80,17 @@ Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
     polle_->installEventFilter(this);
     for (int i = 0; i < editor::kTools; ++i) {
         obje_[i] = new QLabel(client);
-        obje_[i]->setGeometry(twipsRect(kPalettePlaces[i].x(), kPalettePlaces[i].y(), 480, 480));
+        const editor::TwipsPlace place = editor::kPalette[i].place;
+        obje_[i]->setGeometry(twipsRect(place.left, place.top, 480, 480));
         obje_[i]->setPixmap(QPixmap::fromImage(paletteImage(i)));
         obje_[i]->setCursor(Qt::PointingHandCursor);
         obje_[i]->installEventFilter(this);
     }
-    obwod_ = new Frame(kSelectionGreen, client);
-    obwod_->setGeometry(twipsRect(120, 240, 480, 480));
+    obwod_ = new EditorFrame(kSelectionGreen, client);
+    obwod_->setGeometry(obje_[model_.tool()]->geometry());
     prew_ = new QLabel(client);
     prew_->setGeometry(twipsRect(5640, 6840, 615, 495));
-    prew_->setPixmap(QPixmap::fromImage(paletteImage(0)));
+    prew_->setPixmap(QPixmap::fromImage(paletteImage(model_.tool())));
     lef_ = new QLabel(QStringLiteral("0"), client);
     lef_->setGeometry(px(6720), px(6840), px(480), px(255));
     toz_ = new QLabel(QStringLiteral("0"), client);
@@ -228,21 +121,6 @@ QWidget* Redaktor::grid() const {
 
 const QImage& Redaktor::gridPicture() const {
     return polle_->picture();
-}
-
-std::optional<editor::Cell> Redaktor::cellAt(QPoint pixel) {
-    const int x = pixel.x() * 15;
-    const int y = pixel.y() * 15;
-    const int s = editor::kSquareTwips;
-    // The first square found in scan order wins, edges included.
-    for (int cx = 0; cx <= board::kLastCol; ++cx) {
-        for (int cy = 0; cy <= board::kLastRow; ++cy) {
-            if (x >= cx * s && x <= cx * s + s && y >= cy * s && y <= cy * s + s) {
-                return editor::Cell{cx, cy};
-            }
-        }
-    }
-    return std::nullopt;
 }
 
 std::optional<int> Redaktor::chooseCrawlerHeading() {
@@ -283,7 +161,7 @@ bool Redaktor::eventFilter(QObject* watched, QEvent* event) {
             return QMainWindow::eventFilter(watched, event);
         }
         auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto at = cellAt(mouse->position().toPoint());
+        const auto at = EditorGrid::cellAt(mouse->position().toPoint());
         if (event->type() == QEvent::MouseButtonPress) {
             model_.mouseDown(at, *this, mouse->button() == Qt::RightButton);
         } else if (event->type() == QEvent::MouseMove) {

@@ -51,9 +51,6 @@ public:
     void testPlay();
     GameWindow* trialWindow() const { return trial_; }
 
-    // The grid cell under a pixel of the grid; nothing outside the 19 x 12 squares.
-    static std::optional<editor::Cell> cellAt(QPoint pixel);
-
     std::optional<int> chooseCrawlerHeading() override;
 
     // Applies what the model changed: the cells to redraw, the labels, the pairing frame, and

@@ -9,6 +9,7 @@
 #include "WindowTesting.h"
 #include "core/board/Codes.h"
 #include "core/board/LevelFile.h"
+#include "qt/EditorGrid.h"
 #include "qt/Filesel.h"
 #include "qt/GameWindow.h"
 #include "qt/KudaSow.h"
@@ -111,6 +112,20 @@ private slots:
         QCOMPARE(r.rowLabel()->text(), QStringLiteral("3"));
     }
 
+    void everyPaletteItemSelectsItsOwnTool() {
+        Redaktor r;
+        r.show();
+        // The frame and the preview open on the tool the editor opens with.
+        QCOMPARE(r.selectionFrame()->geometry(), r.paletteItem(r.model().tool())->geometry());
+        for (int i = editor::kTools - 1; i >= 0; --i) {
+            const QByteArray name = editor::kPalette[i].picture;
+            tool(r, i);
+            QVERIFY2(r.model().tool() == i, name);
+            QVERIFY2(r.selectionFrame()->geometry() == r.paletteItem(i)->geometry(), name);
+            QVERIFY2(r.preview()->pixmap().toImage() == r.paletteItem(i)->pixmap().toImage(), name);
+        }
+    }
+
     void aClickOutsideTheSquaresChangesNothing() {
         Redaktor r;
         r.show();
@@ -123,9 +138,9 @@ private slots:
         send(r.grid(), QEvent::MouseButtonPress, QPoint(100, 387));
         send(r.grid(), QEvent::MouseButtonRelease, QPoint(100, 387));
         QCOMPARE(testing::boardPicture(r.model().board()), before);
-        QVERIFY(!Redaktor::cellAt(QPoint(610, 100)));
-        QCOMPARE(Redaktor::cellAt(QPoint(32, 32)), (Cell{0, 0}));  // edges go to the first
-        QCOMPARE(Redaktor::cellAt(QPoint(33, 32)), (Cell{1, 0}));
+        QVERIFY(!qt::EditorGrid::cellAt(QPoint(610, 100)));
+        QCOMPARE(qt::EditorGrid::cellAt(QPoint(32, 32)), (Cell{0, 0}));  // edges go to the first
+        QCOMPARE(qt::EditorGrid::cellAt(QPoint(33, 32)), (Cell{1, 0}));
     }
 
     void theCrawlerAsksKudaSow() {

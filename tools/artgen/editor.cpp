@@ -1,13 +1,9 @@
 // Draws the level editor's pictures: the palette, the blank cell and KudaSow's four headings.
-#include <array>
-
 #include "artgen.h"
+#include "core/editor/Palette.h"
 
 namespace art {
 namespace {
-
-// The code each palette index shows, as the editor's tool table gives it.
-constexpr std::array<int, 14> kPaletteCodes = {0, 2, 3, 4, 5, 6, 7, 8, 9, 1000, 1, 50, 60, 13};
 
 // A dark line along the top and left edges: laid side by side, the pictures keep the grid.
 void gridEdge(QImage& img) {
@@ -23,8 +19,9 @@ QImage paletteImage(int code, int scale) {
         all.merge(actorSprites());
         return all;
     }();
-    QImage img = code == 1000 ? renderSprite(robotSprites().at(0), 32, scale)
-                              : renderSprite(objects.at(code), 32, scale);
+    QImage img = code == boltik::board::code::kPlayer
+                     ? renderSprite(robotSprites().at(0), 32, scale)
+                     : renderSprite(objects.at(code), 32, scale);
     gridEdge(img);
     return img;
 }
@@ -76,19 +73,19 @@ QImage headingImage(bool down, bool wallOnRight, int scale) {
 
 std::vector<NamedImage> editorImages(int scale) {
     std::vector<NamedImage> out;
-    for (int i = 0; i < int(kPaletteCodes.size()); ++i)
-        out.push_back(
-            {QString("editor/obje_%1.png").arg(i), paletteImage(kPaletteCodes[i], scale)});
+    for (const boltik::editor::Tool& tool : boltik::editor::kPalette)
+        out.push_back({QString("editor/%1.png").arg(tool.picture), paletteImage(tool.code, scale)});
     QImage blank = blankImage(32, 32, pal::floor);
     paintFloor(blank);
     blank = enlarged(blank, scale);
     gridEdge(blank);
     out.push_back({"editor/setka.png", blank});
-    // KudaSow: 0 up and 1 down with the wall on the right, 2 up and 3 down with it on the left.
-    out.push_back({"editor/kudasow_0.png", headingImage(false, true, scale)});
-    out.push_back({"editor/kudasow_1.png", headingImage(true, true, scale)});
-    out.push_back({"editor/kudasow_2.png", headingImage(false, false, scale)});
-    out.push_back({"editor/kudasow_3.png", headingImage(true, false, scale)});
+    using boltik::board::Dir;
+    for (const boltik::editor::CrawlerChoice& choice : boltik::editor::kCrawlerChoices) {
+        out.push_back(
+            {QString("editor/%1.png").arg(choice.picture),
+             headingImage(choice.heading == Dir::Down, choice.hand == Dir::Right, scale)});
+    }
     return out;
 }
 

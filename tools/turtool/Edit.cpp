@@ -1,10 +1,11 @@
 // turtool edit: the level editor's rules driven by a script, headless.
 //
 // Script lines ('#' starts a comment; blank lines are skipped):
-//   tool K             the palette index K, 0..13
+//   tool K             the palette index K (editor::kPalette)
 //   down X Y, move X Y the mouse pressed or moved over cell (X, Y); a cell outside 0..18 x
 //   up                 0..11 is a pointer outside the squares; the mouse released
-//   kudasow I|close    the next crawler direction window answered with picture I, or closed
+//   kudasow I|close    the next crawler direction window answered with picture I
+//                      (editor::kCrawlerChoices), or closed
 //   escape             Escape while a teleporter waits for its partner
 //   new, load [FILE], save [FILE]   the file items; without FILE the chooser is closed
 //   undo, redo         Ctrl+Z and Ctrl+Y
@@ -73,7 +74,7 @@ std::optional<Step> parseLine(const std::string& line, std::string& why) {
         rest += (rest.empty() ? "" : " ") + w;
     int a = 0;
     int b = 0;
-    if (verb == "tool" && words.size() == 1 && number(words[0], 0, 13, a)) {
+    if (verb == "tool" && words.size() == 1 && number(words[0], 0, boltik::editor::kTools - 1, a)) {
         return [a](EditRun& r) { r.editor.selectTool(a); };
     }
     if ((verb == "down" || verb == "move") && words.size() == 2 &&
@@ -87,7 +88,7 @@ std::optional<Step> parseLine(const std::string& line, std::string& why) {
         if (words[0] == "close") {
             return [](EditRun& r) { r.host.headings.push_back(std::nullopt); };
         }
-        if (number(words[0], 0, 3, a)) {
+        if (number(words[0], 0, boltik::editor::kCrawlerChoiceCount - 1, a)) {
             return [a](EditRun& r) { r.host.headings.push_back(a); };
         }
     }

@@ -2,7 +2,6 @@
 #include "core/editor/Editor.h"
 
 #include <algorithm>
-#include <array>
 #include <limits>
 #include <utility>
 
@@ -17,17 +16,6 @@ using namespace board;
 
 namespace {
 
-// The code each palette index writes.
-constexpr std::array<int16_t, kTools> kToolCodes = {
-    code::kEmpty,  code::kWall,    code::kBox,  code::kAmmo,      code::kKey,
-    code::kDoor,   code::kBolt,    code::kBomb, code::kCapsule,   code::kPlayer,
-    code::kRubble, code::kCrawler, code::kBat,  code::kTeleporter};
-
-// KudaSow's four pictures: the crawler's heading and hand side (up or down along a wall on
-// its right or on its left).
-constexpr std::array<std::array<int16_t, 2>, 4> kCrawlerChoices = {
-    {{0, 1}, {2, 1}, {0, 3}, {2, 3}}};
-
 bool onRing(int x, int y) {
     return x == 0 || x == kLastCol || y == 0 || y == kLastRow;
 }
@@ -38,17 +26,6 @@ int16_t clamp16(int value) {
 }
 
 }  // namespace
-
-int16_t toolCode(int tool) {
-    return tool >= 0 && tool < kTools ? kToolCodes[tool] : code::kEmpty;
-}
-
-std::optional<int> paletteIndexFor(int c) {
-    for (int i = 0; i < kTools; ++i) {
-        if (kToolCodes[i] == c) return i;
-    }
-    return std::nullopt;
-}
 
 Editor::Editor() {
     for (int x = 0; x <= kLastCol; ++x) {
@@ -174,13 +151,15 @@ void Editor::placePlayer(Cell at) {
 void Editor::placeCrawler(Cell at, EditorHost& host) {
     painting_ = false;
     board_.setCode(at.x, at.y, code::kCrawler);
-    if (const auto chosen = host.chooseCrawlerHeading(); chosen && *chosen >= 0 && *chosen < 4) {
+    if (const auto chosen = host.chooseCrawlerHeading();
+        chosen && *chosen >= 0 && *chosen < kCrawlerChoiceCount) {
         lastCrawlerChoice_ = *chosen;
     }
     // Closed without a choice, the choice KudaSow last gave is applied again, if any.
     if (!lastCrawlerChoice_) return;
-    board_.set(at.x, at.y, layer::kParamA, kCrawlerChoices[*lastCrawlerChoice_][0]);
-    board_.set(at.x, at.y, layer::kParamB, kCrawlerChoices[*lastCrawlerChoice_][1]);
+    const CrawlerChoice& choice = kCrawlerChoices[*lastCrawlerChoice_];
+    board_.set(at.x, at.y, layer::kParamA, index(choice.heading));
+    board_.set(at.x, at.y, layer::kParamB, index(choice.hand));
 }
 
 void Editor::completePairing(Cell partner) {

@@ -11,6 +11,7 @@
 #include "core/board/Board.h"
 #include "core/board/Files.h"
 #include "core/editor/History.h"
+#include "core/editor/Palette.h"
 
 namespace boltik::editor {
 
@@ -20,20 +21,6 @@ struct Cell {
     bool operator==(const Cell&) const = default;
 };
 
-// The palette: 14 tools by index, each writing one object code.
-inline constexpr int kTools = 14;
-inline constexpr int kToolEraser = 0;
-inline constexpr int kToolWall = 1;
-inline constexpr int kToolBolt = 6;
-inline constexpr int kToolPlayer = 9;
-inline constexpr int kToolCrawler = 11;
-inline constexpr int kToolBat = 12;
-inline constexpr int kToolTeleporter = 13;
-// The code a tool writes; 0 for an index outside the palette.
-int16_t toolCode(int tool);
-// The palette picture that shows a code; nothing for a code no tool writes (a gun, say).
-std::optional<int> paletteIndexFor(int code);
-
 // Grid squares are 480 twips, 32 pixels.
 inline constexpr int kSquareTwips = 480;
 
@@ -41,7 +28,8 @@ inline constexpr int kSquareTwips = 480;
 class EditorHost {
 public:
     virtual ~EditorHost() = default;
-    // The picture chosen in KudaSow, 0..3; nothing when it was closed without a choice.
+    // The picture chosen in KudaSow, an index of kCrawlerChoices; nothing when it was closed
+    // without a choice.
     virtual std::optional<int> chooseCrawlerHeading() = 0;
 };
 
