@@ -141,22 +141,52 @@ bool Program::openGame() {
 void Program::openEditor() {
     auto* editor = new Redaktor;
     editor_ = editor;
-    // Test-play is heard when the sound device opens; without one it plays silent, and the
-    // editor stays open either way.
-    editor->setSoundSource([this]() -> sound::Sounds& {
-        if (!sounds_) {
-            std::string message;
-            sounds_ = sdl::MixerSounds::open(message);
-        }
-        if (sounds_) return *sounds_;
-        return silence_;
-    });
+    connect(editor, &Redaktor::testPlayRequested, this, &Program::openTrial);
     // The editor closes the menu as it opens; closed, it brings the menu back.
     if (menu_) menu_->deleteLater();
     connect(editor, &Redaktor::closed, this, [this] {
         if (!showMenu()) emit finished();
     });
     editor->show();
+}
+
+sound::Sounds& Program::trialSounds() {
+    if (!sounds_) {
+        std::string message;
+        sounds_ = sdl::MixerSounds::open(message);
+    }
+    if (sounds_) return *sounds_;
+    return silence_;
+}
+
+void Program::openTrial() {
+    auto* editor = qobject_cast<Redaktor*>(editor_.data());
+    if (!editor || trial_) return;
+    // The game plays level files: the board goes to a file of its own in a fresh temporary
+    // folder, never to the level the author is working on.
+    trialDir_ = std::make_unique<QTemporaryDir>();
+    const QString file = trialDir_->filePath(QStringLiteral("proba.tur"));
+    editor::FileResult saved{false, "нет временной папки"};
+    if (trialDir_->isValid()) saved = editor->model().saveCopy(file.toStdString());
+    if (!saved) {
+        QMessageBox::warning(editor, QString(),
+                             QStringLiteral("Не удалось начать проверку: %1")
+                                 .arg(QString::fromStdString(saved.message)));
+        trialDir_.reset();
+        return;
+    }
+    trial_ = new GameWindow(trialSounds());
+    trial_->setAttribute(Qt::WA_DeleteOnClose);
+    trial_->setWindowModality(Qt::ApplicationModal);
+    connect(trial_, &GameWindow::gameEnded, this, [this, editor = QPointer<Redaktor>(editor)] {
+        trialDir_.reset();
+        if (!editor) return;
+        editor->show();
+        editor->raise();
+        editor->activateWindow();
+    });
+    trial_->showFullScreen();
+    trial_->play(std::make_unique<session::Trial>(file.toStdString()));
 }
 
 }  // namespace boltik::qt

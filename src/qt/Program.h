@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
 
@@ -32,6 +33,10 @@ public:
     // The editor button, once access is granted: the level editor replaces the menu, and
     // closing it brings the menu back.
     void openEditor();
+    // The editor's test-play: a copy of its board, in a temporary folder of its own, played
+    // by a trial in a game window over the editor; closing that window brings the editor back
+    // with its board unchanged. One trial at a time.
+    void openTrial();
     // boltik --replay FILE: shows a recorded game in the game window at the normal pace, in
     // place of the menu. False, after a message, when the file is not a recording or its level
     // has changed since.
@@ -39,6 +44,7 @@ public:
 
     FrmMeny* menu() const { return menu_; }
     GameWindow* gameWindow() const { return game_.get(); }
+    GameWindow* trialWindow() const { return trial_; }
     QWidget* editor() const { return editor_; }
 
 signals:
@@ -49,12 +55,17 @@ private:
     bool showMenu();
     void openSettings();
     bool openSound();
+    // The trial's sounds: the device when it can be opened, silence when not; the editor stays
+    // open either way.
+    sound::Sounds& trialSounds();
 
     QPointer<FrmMeny> menu_;
     QPointer<QWidget> editor_;
     std::unique_ptr<sdl::MixerSounds> sounds_;
     sound::SilentSounds silence_;
     std::unique_ptr<GameWindow> game_;
+    QPointer<GameWindow> trial_;
+    std::unique_ptr<QTemporaryDir> trialDir_;
 };
 
 }  // namespace boltik::qt

@@ -13,11 +13,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/session/Sessions.h"
 #include "qt/EditorFrame.h"
 #include "qt/EditorGrid.h"
 #include "qt/Filesel.h"
-#include "qt/GameWindow.h"
 #include "qt/GraphicObjects.h"
 #include "qt/KudaSow.h"
 #include "qt/MsgBo.h"
@@ -72,7 +70,6 @@ Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
     mnuTest_->setToolTip(QStringLiteral("Сыграть уровень, не сохраняя его (F5)"));
     addAction(mnuTest_);
     connect(mnuTest_, &QAction::triggered, this, &Redaktor::testPlay);
-    soundSource_ = [this]() -> sound::Sounds& { return silence_; };
 
     polle_ = new EditorGrid(client);
     polle_->move(px(1320), px(120));
@@ -245,34 +242,9 @@ bool Redaktor::saveLevel() {
 }
 
 void Redaktor::testPlay() {
-    if (trial_) return;
-    // A teleporter still awaiting its partner is put back first, as leaving the editor does.
     model_.escape();
     refresh();
-    // The game plays level files: the board goes to a file of its own in a fresh temporary
-    // folder, never to the level the author is working on.
-    trialDir_ = std::make_unique<QTemporaryDir>();
-    const QString file = trialDir_->filePath(QStringLiteral("proba.tur"));
-    editor::FileResult saved{false, "нет временной папки"};
-    if (trialDir_->isValid()) saved = model_.saveCopy(file.toStdString());
-    if (!saved) {
-        QMessageBox::warning(this, QString(),
-                             QStringLiteral("Не удалось начать проверку: %1")
-                                 .arg(QString::fromStdString(saved.message)));
-        trialDir_.reset();
-        return;
-    }
-    trial_ = new GameWindow(soundSource_());
-    trial_->setAttribute(Qt::WA_DeleteOnClose);
-    trial_->setWindowModality(Qt::ApplicationModal);
-    connect(trial_, &GameWindow::gameEnded, this, [this] {
-        trialDir_.reset();
-        show();
-        raise();
-        activateWindow();
-    });
-    trial_->showFullScreen();
-    trial_->play(std::make_unique<session::Trial>(file.toStdString()));
+    emit testPlayRequested();
 }
 
 void Redaktor::closeEvent(QCloseEvent* event) {

@@ -7,20 +7,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
-#include <QPointer>
-#include <QTemporaryDir>
 #include <array>
-#include <functional>
-#include <memory>
 #include <optional>
 
 #include "core/editor/Editor.h"
-#include "core/sound/Sounds.h"
 
 namespace boltik::qt {
 
 class EditorGrid;
-class GameWindow;
 
 class Redaktor : public QMainWindow, public editor::EditorHost {
     Q_OBJECT
@@ -43,13 +37,10 @@ public:
     QAction* exitAction() const { return cmdExit_; }
     QAction* testPlayAction() const { return mnuTest_; }
 
-    // Where test-play takes its sounds from, asked at each test-play; silence until set.
-    using SoundSource = std::function<sound::Sounds&()>;
-    void setSoundSource(SoundSource source) { soundSource_ = std::move(source); }
-    // Test-play (F5): the board as it stands, played in a game window over the editor; the
-    // editor comes back with its board unchanged when that window closes.
+    // Test-play (F5): a teleporter still awaiting its partner is put back, as leaving the
+    // editor does, and the board as it stands is offered for play (testPlayRequested); the
+    // program plays it in a game window over the editor.
     void testPlay();
-    GameWindow* trialWindow() const { return trial_; }
 
     std::optional<int> chooseCrawlerHeading() override;
 
@@ -60,6 +51,8 @@ public:
 signals:
     // The window has closed: the start menu comes back.
     void closed();
+    // F5 or «Проверить»: the board of model() is to be played as it stands.
+    void testPlayRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,10 +83,6 @@ private:
     QAction* mnuSave_;
     QAction* cmdExit_;
     QAction* mnuTest_;
-    sound::SilentSounds silence_;
-    SoundSource soundSource_;
-    QPointer<GameWindow> trial_;
-    std::unique_ptr<QTemporaryDir> trialDir_;
 };
 
 }  // namespace boltik::qt

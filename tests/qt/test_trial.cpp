@@ -48,20 +48,27 @@ void tap(QWidget* window, Qt::Key key) {
 
 enum class Way { Finish, Wreck, Escape, Close };
 
+// The level editor as the program opens it, which plays its trials.
+Redaktor& openEditor(qt::Program& program) {
+    program.openEditor();
+    return *qobject_cast<Redaktor*>(program.editor());
+}
+
 // Starts a test-play with F5 and leaves it the given way once the level is running; true
 // when the trial window has gone and the editor is shown again.
-bool playAndLeave(Redaktor& r, Way way) {
+bool playAndLeave(qt::Program& program, Way way) {
+    Redaktor& r = *qobject_cast<Redaktor*>(program.editor());
     r.activateWindow();
     if (!QTest::qWaitForWindowActive(&r)) return false;
     QTest::keyClick(&r, Qt::Key_F5);
-    qt::GameWindow* trial = r.trialWindow();
+    qt::GameWindow* trial = program.trialWindow();
     if (!trial) return false;
     trial->setNanosPerRound(0);
     bool left = false;
     bool gone = false;
     testing::poll(
         [&] {
-            gone = r.trialWindow() == nullptr;
+            gone = program.trialWindow() == nullptr;
             if (gone) return true;
             if (left || trial->context().cycles < 2) return false;
             switch (way) {
@@ -94,14 +101,15 @@ class TrialTest : public QObject {
 private slots:
     void everyWayOutReturnsToTheUnchangedEditorAndWritesNothing() {
         testing::TempDir dir;
-        Redaktor r;
-        r.show();
+        qt::Program program;
+        Redaktor& r = openEditor(program);
         paintShortLevel(r);
         const board::Board before = r.model().board();
         const int16_t bolts = r.model().boltCount();
         const QString title = r.windowTitle();
         for (const Way way : {Way::Finish, Way::Wreck, Way::Escape, Way::Close}) {
-            QVERIFY2(playAndLeave(r, way), qPrintable(QString::number(static_cast<int>(way))));
+            QVERIFY2(playAndLeave(program, way),
+                     qPrintable(QString::number(static_cast<int>(way))));
             QVERIFY(r.model().board() == before);
             QCOMPARE(r.model().boltCount(), bolts);
             // The trial's copy is not a save: the level is still unsaved, under no file name.
@@ -116,11 +124,11 @@ private slots:
 
     void theMenuItemPlaysTheBoardWithoutLives() {
         testing::TempDir dir;
-        Redaktor r;
-        r.show();
+        qt::Program program;
+        Redaktor& r = openEditor(program);
         paintShortLevel(r);
         r.testPlayAction()->trigger();
-        qt::GameWindow* trial = r.trialWindow();
+        qt::GameWindow* trial = program.trialWindow();
         QVERIFY(trial);
         trial->setNanosPerRound(0);
         bool seen = false;
@@ -137,11 +145,11 @@ private slots:
             boltsShown = trial->counterLabel(1)->isVisible();
             // A second F5 while a trial runs starts no other.
             r.testPlay();
-            secondStarted = r.trialWindow() != trial;
+            secondStarted = program.trialWindow() != trial;
             trial->close();
             return true;
         });
-        QTRY_VERIFY(r.trialWindow() == nullptr);
+        QTRY_VERIFY(program.trialWindow() == nullptr);
         QVERIFY(seen);
         QCOMPARE(caption, QStringLiteral("Проверка"));
         QVERIFY(!livesShown);
@@ -160,7 +168,7 @@ private slots:
         auto* editor = qobject_cast<Redaktor*>(program.editor());
         QVERIFY(editor);
         paintShortLevel(*editor);
-        QVERIFY(playAndLeave(*editor, Way::Close));
+        QVERIFY(playAndLeave(program, Way::Close));
         QCOMPARE(finished.count(), 0);
         QVERIFY(editor->isVisible());
     }
