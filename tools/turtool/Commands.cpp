@@ -107,19 +107,12 @@ struct RunOptions {
     bool traceSounds = false;
 };
 
-bool parseNumber(const std::string& text, long long low, long long high, long long& value) {
-    int64_t v = 0;
-    if (!parseInteger(text, v) || v < low || v > high) return false;
-    value = v;
-    return true;
-}
-
 bool parseLayers(const std::string& text, std::vector<int>& layers) {
     std::istringstream parts(text);
     std::string part;
     while (std::getline(parts, part, ',')) {
-        long long l = 0;
-        if (!parseNumber(part, 0, kLayerCount - 1, l)) return false;
+        int64_t l = 0;
+        if (!parseInteger(part, 0, kLayerCount - 1, l)) return false;
         layers.push_back(static_cast<int>(l));
     }
     return !layers.empty();
@@ -134,10 +127,10 @@ std::optional<RunOptions> parseRun(const std::vector<std::string>& args, std::st
             o.traceSounds = o.traceSounds || a == "--trace-sounds";
             return a == "--trace-sounds";
         }
-        long long n = 0;
-        if (a == "--cycles" && parseNumber(*v, 0, std::numeric_limits<long>::max(), n)) {
+        int64_t n = 0;
+        if (a == "--cycles" && parseInteger(*v, 0, std::numeric_limits<long>::max(), n)) {
             o.cycles = static_cast<long>(n);
-        } else if (a == "--seed" && parseNumber(*v, 0, std::numeric_limits<uint32_t>::max(), n)) {
+        } else if (a == "--seed" && parseInteger(*v, 0, std::numeric_limits<uint32_t>::max(), n)) {
             o.seed = static_cast<uint32_t>(n);
         } else if (a == "--answer-missing" && (*v == "1" || *v == "2")) {
             o.answerMissing = (*v)[0] - '0';

@@ -41,9 +41,9 @@ struct EditRun {
 
 using Step = std::function<void(EditRun&)>;
 
-bool number(const std::string& word, long long low, long long high, int& value) {
+bool number(const std::string& word, int low, int high, int& value) {
     int64_t v = 0;
-    if (!boltik::board::parseInteger(word, v) || v < low || v > high) return false;
+    if (!boltik::board::parseInteger(word, low, high, v)) return false;
     value = static_cast<int>(v);
     return true;
 }

@@ -18,6 +18,7 @@ namespace boltik::replay {
 namespace {
 
 using board::Dir;
+using board::parseInteger;
 
 constexpr const char* kHeader = "boltik replay 1";
 // The longest line of a replay: a start line holds a level name, no other line comes near.
@@ -52,10 +53,6 @@ std::optional<game::QuestionId> questionNamed(const std::string& word) {
 // none at all (nothing is found by it). The next level's number is all a name of mode 3 gives.
 bool startNameFits(const Replay& r) {
     return r.start == board::StartMode::Next || r.name.empty() || board::isBareFileName(r.name);
-}
-
-bool number(const std::string& word, int64_t low, int64_t high, int64_t& value) {
-    return board::parseInteger(word, value) && value >= low && value <= high;
 }
 
 }  // namespace
@@ -218,7 +215,7 @@ std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
             r.checksum = rest;
             ok = !rest.empty();
         } else if (key == "start") {
-            ok = w.size() >= 1 && number(w[0], 0, 3, a) && a != 1;
+            ok = w.size() >= 1 && parseInteger(w[0], 0, 3, a) && a != 1;
             if (ok) {
                 r.start = static_cast<board::StartMode>(a);
                 r.name = rest.size() > w[0].size() ? rest.substr(w[0].size() + 1) : "";
@@ -226,20 +223,20 @@ std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
                 if (!ok) problem = "the level started is not named by a bare file name";
             }
         } else if (key == "seed") {
-            ok = w.size() == 1 && number(w[0], 0, UINT32_MAX, a);
+            ok = w.size() == 1 && parseInteger(w[0], 0, UINT32_MAX, a);
             r.seed = static_cast<uint32_t>(a);
         } else if (key == "lives") {
             r.lives = rest;
         } else if (key == "bigCycles") {
-            ok = w.size() == 1 && number(w[0], INT32_MIN, INT32_MAX, a);
+            ok = w.size() == 1 && parseInteger(w[0], INT32_MIN, INT32_MAX, a);
             r.bigCycles = static_cast<int32_t>(a);
         } else if (key == "fireDelay") {
-            ok = w.size() == 1 && number(w[0], INT16_MIN, INT16_MAX, a);
+            ok = w.size() == 1 && parseInteger(w[0], INT16_MIN, INT16_MAX, a);
             r.fireDelay = static_cast<int16_t>(a);
         } else if (key == "requests") {
             ok = w.size() == 16;
             for (std::size_t i = 0; ok && i < 16; ++i) {
-                ok = number(w[i], 0, 1, a);
+                ok = parseInteger(w[i], 0, 1, a);
                 const Dir dir = board::kAllDirs[i / 4];
                 switch (i % 4) {
                     case 0:
@@ -257,20 +254,20 @@ std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
                 }
             }
         } else if (key == "cell") {
-            ok = w.size() == 4 && number(w[0], 0, board::kLastCol, a) &&
-                 number(w[1], 0, board::kLastRow, b) &&
-                 number(w[2], 0, board::kLayerCount - 1, c) &&
-                 number(w[3], INT16_MIN, INT16_MAX, d);
+            ok = w.size() == 4 && parseInteger(w[0], 0, board::kLastCol, a) &&
+                 parseInteger(w[1], 0, board::kLastRow, b) &&
+                 parseInteger(w[2], 0, board::kLayerCount - 1, c) &&
+                 parseInteger(w[3], INT16_MIN, INT16_MAX, d);
             if (ok) {
                 r.cells.push_back({int(a), int(b), int(c), static_cast<int16_t>(d)});
             }
         } else if (key == "answer") {
             const auto id = w.size() == 2 ? questionNamed(w[0]) : std::nullopt;
-            ok = id && number(w[1], 1, 2, a);
+            ok = id && parseInteger(w[1], 1, 2, a);
             if (ok) r.answers.push_back({*id, int(a)});
         } else if (key == "at") {
             Event e;
-            ok = w.size() >= 2 && number(w[0], 1, INT64_MAX, a);
+            ok = w.size() >= 2 && parseInteger(w[0], 1, INT64_MAX, a);
             e.point = static_cast<long>(a);
             if (ok && (w[1] == "press" || w[1] == "shift" || w[1] == "release")) {
                 const auto dir = w.size() == 3 ? board::dirNamed(w[2]) : std::nullopt;
@@ -287,7 +284,7 @@ std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
             ok = ok && (r.events.empty() || r.events.back().point <= e.point);
             if (ok) r.events.push_back(e);
         } else if (key == "cycles") {
-            ok = w.size() == 1 && number(w[0], 0, kMostCycles, a);
+            ok = w.size() == 1 && parseInteger(w[0], 0, kMostCycles, a);
             r.cycles = static_cast<long>(a);
             ended = ok;
         } else {

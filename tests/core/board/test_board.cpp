@@ -76,6 +76,36 @@ TEST(LeadingNumber, WholeLineIntegers) {
     }
 }
 
+TEST(LeadingNumber, WholeLineIntegersInARange) {
+    struct Case {
+        const char* text;
+        int64_t low, high;
+        bool accepted;
+        int64_t value;  // what value holds afterwards; it starts at 42
+    };
+    const Case cases[] = {
+        {"0", 0, 3, true, 0},
+        {" 3 ", 0, 3, true, 3},
+        {"4", 0, 3, false, 42},
+        {"-1", 0, 3, false, 42},
+        {"-32768", INT16_MIN, INT16_MAX, true, INT16_MIN},
+        {"32768", INT16_MIN, INT16_MAX, false, 42},
+        {"4294967295", 0, UINT32_MAX, true, UINT32_MAX},
+        {"4294967296", 0, UINT32_MAX, false, 42},
+        {"999999999999999999", 1, INT64_MAX, true, 999999999999999999},
+        {"1234567890123456789012", INT64_MIN, INT64_MAX, false, 42},
+        {"2x", 0, 9, false, 42},
+        {"", 0, 9, false, 42},
+        {"5", 9, 0, false, 42},  // an empty range holds nothing
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        int64_t v = 42;
+        EXPECT_EQ(parseInteger(c.text, c.low, c.high, v), c.accepted);
+        EXPECT_EQ(v, c.value);
+    }
+}
+
 TEST(CodePage1251, RoundTripsRussianText) {
     const std::string text = " столько больших циклов обработала программа ЁёЖ№";
     const std::string bytes = utf8ToCp1251(text);
