@@ -31,8 +31,7 @@ std::string smallLevel() {
     board::Board b;
     for (int x = 0; x <= board::kLastCol; ++x) {
         for (int y = 0; y <= board::kLastRow; ++y) {
-            const bool edge = x == 0 || y == 0 || x == board::kLastCol || y == board::kLastRow;
-            b.setCode(x, y, edge ? board::code::kWall : board::code::kEmpty);
+            b.setCode(x, y, board::onRing(x, y) ? board::code::kWall : board::code::kEmpty);
         }
     }
     b.setCode(1, 1, board::code::kPlayer);

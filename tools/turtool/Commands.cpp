@@ -46,7 +46,7 @@ std::vector<std::string> problems(const Board& b, const LevelReadResult& level) 
     for (int x = 0; x <= kLastCol; ++x) {
         for (int y = 0; y <= kLastRow; ++y) {
             const int c = b.code(x, y);
-            const bool border = x == 0 || y == 0 || x == kLastCol || y == kLastRow;
+            const bool border = onRing(x, y);
             if (c == code::kPlayer) players.push_back(cell(x, y));
             if (c == code::kBolt) ++bolts;
             if (border && c != code::kWall) {

@@ -28,10 +28,6 @@ constexpr std::array<int16_t, kTools> kToolCodes = {
 constexpr std::array<std::array<int16_t, 2>, 4> kCrawlerChoices = {
     {{0, 1}, {2, 1}, {0, 3}, {2, 3}}};
 
-bool onRing(int x, int y) {
-    return x == 0 || x == kLastCol || y == 0 || y == kLastRow;
-}
-
 int16_t clamp16(int value) {
     return static_cast<int16_t>(std::clamp<int>(value, std::numeric_limits<int16_t>::min(),
                                                 std::numeric_limits<int16_t>::max()));

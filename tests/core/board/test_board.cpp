@@ -59,6 +59,35 @@ TEST(Counters, LivesGoBelowZero) {
     EXPECT_EQ(lives.caption(), "-1");
 }
 
+TEST(BorderRing, IsTheEdgeOfThePlayArea) {
+    struct Case {
+        const char* what;
+        int x, y;
+        int lastCol, lastRow;
+        bool ring;
+    };
+    const Case cases[] = {
+        {"top left corner", 0, 0, kLastCol, kLastRow, true},
+        {"bottom right corner", kLastCol, kLastRow, kLastCol, kLastRow, true},
+        {"top edge", 7, 0, kLastCol, kLastRow, true},
+        {"right edge", kLastCol, 5, kLastCol, kLastRow, true},
+        {"bottom edge", 3, kLastRow, kLastCol, kLastRow, true},
+        {"left edge", 0, 9, kLastCol, kLastRow, true},
+        {"next to a corner, inside", 1, 1, kLastCol, kLastRow, false},
+        {"the middle", 9, 6, kLastCol, kLastRow, false},
+        {"past the last column, in row 0", kLastCol + 1, 0, kLastCol, kLastRow, false},
+        {"past the last row, in column 0", 0, kLastRow + 1, kLastCol, kLastRow, false},
+        {"left of the board", -1, 3, kLastCol, kLastRow, false},
+        {"a smaller area's edge", 4, 2, 4, 6, true},
+        {"the usual edge beyond a smaller area", kLastCol, 2, 4, 6, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(onRing(c.x, c.y, c.lastCol, c.lastRow), c.ring);
+    }
+    static_assert(onRing(0, 5) && !onRing(1, 5), "the play area is the default");
+}
+
 TEST(LeadingNumber, ReadsTheLeadingPart) {
     const std::pair<const char*, int64_t> cases[] = {
         {"007", 7}, {"5.tur", 5}, {"abc", 0}, {"", 0},     {"  12x", 12},

@@ -46,7 +46,7 @@ struct RandomPlay {
         std::vector<std::array<int, 2>> teleporters;
         for (int x = 0; x <= kLastCol; ++x) {
             for (int y = 0; y <= kLastRow; ++y) {
-                const bool ring = x == 0 || y == 0 || x == kLastCol || y == kLastRow;
+                const bool ring = onRing(x, y);
                 int16_t c = 0;
                 if (ring && !chance(8)) {
                     c = code::kWall;
