@@ -7,25 +7,13 @@
 #include "core/board/Files.h"
 #include "core/board/LevelFile.h"
 #include "core/game/Blasts.h"
-#include "core/player/Keyboard.h"
 #include "core/replay/Replay.h"
 
 namespace turtool {
 
-namespace player = boltik::player;
+using boltik::board::dirName;
 
 namespace {
-
-std::optional<int> arrowCode(const std::string& name) {
-    const auto d = boltik::board::dirNamed(name);
-    if (!d) return std::nullopt;
-    return player::arrowKey(*d);
-}
-
-std::string arrowName(int keyCode) {
-    const auto d = player::arrowDir(keyCode);
-    return d ? boltik::board::dirName(*d) : "?";
-}
 
 bool parseAnswer(const std::string& word, int& answer) {
     if (word != "1" && word != "2") return false;
@@ -43,9 +31,9 @@ bool parseEvent(std::istringstream& words, ScriptEvent& event) {
                      : kind == "shift" ? ScriptEvent::Kind::Shift
                                        : ScriptEvent::Kind::Release;
         if (!(words >> arg)) return false;
-        const auto key = arrowCode(arg);
-        if (!key) return false;
-        event.keyCode = *key;
+        const auto dir = boltik::board::dirNamed(arg);
+        if (!dir) return false;
+        event.dir = *dir;
     } else if (kind == "escape") {
         event.kind = ScriptEvent::Kind::Escape;
         while (words >> arg) {
@@ -98,11 +86,11 @@ std::string scriptLine(const ScriptEvent& event) {
     std::string line = std::to_string(event.cycle) + ' ';
     switch (event.kind) {
         case ScriptEvent::Kind::Press:
-            return line + "press " + arrowName(event.keyCode);
+            return line + "press " + dirName(event.dir);
         case ScriptEvent::Kind::Shift:
-            return line + "shift " + arrowName(event.keyCode);
+            return line + "shift " + dirName(event.dir);
         case ScriptEvent::Kind::Release:
-            return line + "release " + arrowName(event.keyCode);
+            return line + "release " + dirName(event.dir);
         case ScriptEvent::Kind::Escape:
             line += "escape";
             for (int answer : event.answers)
@@ -126,7 +114,7 @@ void schedule(ScriptHost& host, boltik::game::Context& ctx,
     using Kind = boltik::replay::Event::Kind;
     for (const ScriptEvent& event : events) {
         boltik::replay::Event input;
-        input.dir = player::arrowDir(event.keyCode).value_or(boltik::board::Dir::Up);
+        input.dir = event.dir;
         switch (event.kind) {
             case ScriptEvent::Kind::Press:
                 input.kind = Kind::Press;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ScriptHost.h"
+#include "core/board/Directions.h"
 #include "core/game/Context.h"
 #include "core/sound/Sounds.h"
 
@@ -18,8 +19,8 @@ struct ScriptEvent {
     enum class Kind { Press, Shift, Release, Escape, Replay };
     long cycle = 0;
     Kind kind = Kind::Press;
-    int keyCode = 0;
-    std::vector<int> answers;  // for Escape
+    boltik::board::Dir dir = boltik::board::Dir::Up;  // for the keys
+    std::vector<int> answers;                         // for Escape
 };
 
 // The longest line a script may have: a longer one is an error, not read in part, since what

@@ -251,16 +251,15 @@ SolveResult solveLevel(const std::string& file, const SolveLimits& limits) {
 
 CycleEnd playCycle(Context& ctx, SolveInput in, long cycle) {
     World& w = ctx.world;
-    const int key = player::arrowKey(in.dir);
     if (in.kind == SolveInput::Kind::Move) {
-        player::keyDown(w, key, 0);
-        player::keyUp(w, key);
+        player::keyDown(w, in.dir, false);
+        player::keyUp(w, in.dir);
     } else if (in.kind == SolveInput::Kind::Shoot) {
-        player::keyDown(w, key, player::kShiftAlone);
+        player::keyDown(w, in.dir, true);
     }
     ctx.cycles = cycle - 1;
     const CycleEnd end = boltik::loop::runCycle(ctx);
-    if (in.kind == SolveInput::Kind::Shoot) player::keyUp(w, key);
+    if (in.kind == SolveInput::Kind::Shoot) player::keyUp(w, in.dir);
     return end;
 }
 
@@ -270,7 +269,7 @@ std::vector<ScriptEvent> scriptOf(const std::vector<SolveInput>& inputs) {
         ScriptEvent e;
         e.cycle = cycle;
         e.kind = kind;
-        e.keyCode = player::arrowKey(d);
+        e.dir = d;
         events.push_back(e);
     };
     for (std::size_t i = 0; i <= inputs.size(); ++i) {

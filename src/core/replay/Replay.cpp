@@ -58,16 +58,15 @@ bool startNameFits(const Replay& r) {
 }  // namespace
 
 void apply(const Event& event, game::Context& ctx) {
-    const int key = player::arrowKey(event.dir);
     switch (event.kind) {
         case Event::Kind::Press:
-            player::keyDown(ctx.world, key, 0);
+            player::keyDown(ctx.world, event.dir, false);
             break;
         case Event::Kind::Shift:
-            player::keyDown(ctx.world, key, player::kShiftAlone);
+            player::keyDown(ctx.world, event.dir, true);
             break;
         case Event::Kind::Release:
-            player::keyUp(ctx.world, key);
+            player::keyUp(ctx.world, event.dir);
             break;
         case Event::Kind::Escape:
             if (player::escape(ctx) == player::EscapeAnswer::Quit) throw game::GameQuit{};
