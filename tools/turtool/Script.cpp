@@ -23,29 +23,24 @@ bool parseAnswer(const std::string& word, int& answer) {
 
 // Parses the words of one script line after its cycle number.
 bool parseEvent(std::istringstream& words, ScriptEvent& event) {
-    std::string kind;
-    words >> kind;
+    std::string word;
+    words >> word;
+    const auto kind = boltik::replay::inputNamed(word);
+    if (!kind) return false;
+    event.kind = *kind;
     std::string arg;
-    if (kind == "press" || kind == "shift" || kind == "release") {
-        event.kind = kind == "press"   ? ScriptEvent::Kind::Press
-                     : kind == "shift" ? ScriptEvent::Kind::Shift
-                                       : ScriptEvent::Kind::Release;
+    if (boltik::replay::isArrow(event.kind)) {
         if (!(words >> arg)) return false;
         const auto dir = boltik::board::dirNamed(arg);
         if (!dir) return false;
         event.dir = *dir;
-    } else if (kind == "escape") {
-        event.kind = ScriptEvent::Kind::Escape;
+    } else if (event.kind == ScriptEvent::Kind::Escape) {
         while (words >> arg) {
             int answer = 0;
             if (!parseAnswer(arg, answer) || event.answers.size() == 2) return false;
             event.answers.push_back(answer);
         }
         if (event.answers.empty()) return false;
-    } else if (kind == "replay") {
-        event.kind = ScriptEvent::Kind::Replay;
-    } else {
-        return false;
     }
     return !(words >> arg);
 }
@@ -83,23 +78,13 @@ std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::strin
 }
 
 std::string scriptLine(const ScriptEvent& event) {
-    std::string line = std::to_string(event.cycle) + ' ';
-    switch (event.kind) {
-        case ScriptEvent::Kind::Press:
-            return line + "press " + dirName(event.dir);
-        case ScriptEvent::Kind::Shift:
-            return line + "shift " + dirName(event.dir);
-        case ScriptEvent::Kind::Release:
-            return line + "release " + dirName(event.dir);
-        case ScriptEvent::Kind::Escape:
-            line += "escape";
-            for (int answer : event.answers)
-                line += ' ' + std::to_string(answer);
-            return line;
-        case ScriptEvent::Kind::Replay:
-            break;
+    std::string line = std::to_string(event.cycle) + ' ' + boltik::replay::inputWord(event.kind);
+    if (boltik::replay::isArrow(event.kind)) return line + ' ' + dirName(event.dir);
+    if (event.kind == ScriptEvent::Kind::Escape) {
+        for (int answer : event.answers)
+            line += ' ' + std::to_string(answer);
     }
-    return line + "replay";
+    return line;
 }
 
 void prepareReplay(boltik::board::World& world, const std::string& file) {
@@ -111,27 +96,10 @@ void prepareReplay(boltik::board::World& world, const std::string& file) {
 void schedule(ScriptHost& host, boltik::game::Context& ctx,
               const std::vector<ScriptEvent>& events) {
     using boltik::game::QuestionId;
-    using Kind = boltik::replay::Event::Kind;
     for (const ScriptEvent& event : events) {
         boltik::replay::Event input;
+        input.kind = event.kind;
         input.dir = event.dir;
-        switch (event.kind) {
-            case ScriptEvent::Kind::Press:
-                input.kind = Kind::Press;
-                break;
-            case ScriptEvent::Kind::Shift:
-                input.kind = Kind::Shift;
-                break;
-            case ScriptEvent::Kind::Release:
-                input.kind = Kind::Release;
-                break;
-            case ScriptEvent::Kind::Escape:
-                input.kind = Kind::Escape;
-                break;
-            case ScriptEvent::Kind::Replay:
-                input.kind = Kind::Wreck;
-                break;
-        }
         host.at(event.cycle, [&host, &ctx, event, input] {
             if (event.kind == ScriptEvent::Kind::Escape) {
                 host.answer(QuestionId::LeaveGame, event.answers[0]);

@@ -11,12 +11,15 @@
 #include "ScriptHost.h"
 #include "core/board/Directions.h"
 #include "core/game/Context.h"
+#include "core/replay/Replay.h"
 #include "core/sound/Sounds.h"
 
 namespace turtool {
 
+// An input of a script at the first yield of its cycle, in the inputs' own words
+// (replay::inputWord); an Escape carries the answers to its questions.
 struct ScriptEvent {
-    enum class Kind { Press, Shift, Release, Escape, Replay };
+    using Kind = boltik::replay::Event::Kind;
     long cycle = 0;
     Kind kind = Kind::Press;
     boltik::board::Dir dir = boltik::board::Dir::Up;  // for the keys

@@ -25,22 +25,6 @@ constexpr const char* kHeader = "boltik replay 1";
 constexpr std::size_t kLongestLine = 4096;
 constexpr int kRecordedLayers[] = {board::layer::kTick, board::layer::kPhase, board::layer::kMoved};
 
-const char* kindName(Event::Kind kind) {
-    switch (kind) {
-        case Event::Kind::Press:
-            return "press";
-        case Event::Kind::Shift:
-            return "shift";
-        case Event::Kind::Release:
-            return "release";
-        case Event::Kind::Escape:
-            return "escape";
-        case Event::Kind::Wreck:
-            break;
-    }
-    return "replay";
-}
-
 std::optional<game::QuestionId> questionNamed(const std::string& word) {
     for (auto id : {game::QuestionId::LeaveGame, game::QuestionId::RestartLevel,
                     game::QuestionId::MissingLevel, game::QuestionId::ExitProgram}) {
@@ -56,6 +40,30 @@ bool startNameFits(const Replay& r) {
 }
 
 }  // namespace
+
+const char* inputWord(Event::Kind kind) {
+    switch (kind) {
+        case Event::Kind::Press:
+            return "press";
+        case Event::Kind::Shift:
+            return "shift";
+        case Event::Kind::Release:
+            return "release";
+        case Event::Kind::Escape:
+            return "escape";
+        case Event::Kind::Wreck:
+            break;
+    }
+    return "replay";
+}
+
+std::optional<Event::Kind> inputNamed(std::string_view word) {
+    for (auto kind : {Event::Kind::Press, Event::Kind::Shift, Event::Kind::Release,
+                      Event::Kind::Escape, Event::Kind::Wreck}) {
+        if (word == inputWord(kind)) return kind;
+    }
+    return std::nullopt;
+}
 
 void apply(const Event& event, game::Context& ctx) {
     switch (event.kind) {
@@ -142,11 +150,8 @@ std::string replayText(const Replay& r) {
     for (const auto& [id, answer] : r.answers)
         out << "answer " << game::questionName(id) << ' ' << answer << '\n';
     for (const Event& e : r.events) {
-        out << "at " << e.point << ' ' << kindName(e.kind);
-        if (e.kind == Event::Kind::Press || e.kind == Event::Kind::Shift ||
-            e.kind == Event::Kind::Release) {
-            out << ' ' << board::dirName(e.dir);
-        }
+        out << "at " << e.point << ' ' << inputWord(e.kind);
+        if (isArrow(e.kind)) out << ' ' << board::dirName(e.dir);
         out << '\n';
     }
     out << "cycles " << r.cycles << '\n';
@@ -266,19 +271,14 @@ std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
             if (ok) r.answers.push_back({*id, int(a)});
         } else if (key == "at") {
             Event e;
-            ok = w.size() >= 2 && parseInteger(w[0], 1, INT64_MAX, a);
-            e.point = static_cast<long>(a);
-            if (ok && (w[1] == "press" || w[1] == "shift" || w[1] == "release")) {
+            const auto kind = w.size() >= 2 ? inputNamed(w[1]) : std::nullopt;
+            ok = kind && parseInteger(w[0], 1, INT64_MAX, a);
+            if (ok) {
+                e.point = static_cast<long>(a);
+                e.kind = *kind;
                 const auto dir = w.size() == 3 ? board::dirNamed(w[2]) : std::nullopt;
-                ok = dir.has_value();
-                e.kind = w[1] == "press"   ? Event::Kind::Press
-                         : w[1] == "shift" ? Event::Kind::Shift
-                                           : Event::Kind::Release;
+                ok = isArrow(e.kind) ? dir.has_value() : w.size() == 2;
                 if (dir) e.dir = *dir;
-            } else if (ok && w.size() == 2 && (w[1] == "escape" || w[1] == "replay")) {
-                e.kind = w[1] == "escape" ? Event::Kind::Escape : Event::Kind::Wreck;
-            } else {
-                ok = false;
             }
             ok = ok && (r.events.empty() || r.events.back().point <= e.point);
             if (ok) r.events.push_back(e);
