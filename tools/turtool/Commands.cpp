@@ -6,17 +6,19 @@
 #include <optional>
 #include <sstream>
 
-#include "Script.h"
 #include "Subcommands.h"
 #include "Usage.h"
 #include "core/board/LevelFile.h"
 #include "core/board/Text.h"
+#include "core/headless/HeadlessGame.h"
 #include "core/loop/MainLoop.h"
 
 namespace turtool {
 
 using namespace boltik::board;
 using namespace boltik::sprites;
+using boltik::headless::ScriptEvent;
+using boltik::headless::TraceSounds;
 using boltik::loop::GameEnd;
 
 namespace {
@@ -167,7 +169,7 @@ std::optional<std::vector<ScriptEvent>> loadScript(const std::string& path, std:
         return std::nullopt;
     }
     std::string error;
-    auto events = parseScript(in, error);
+    auto events = boltik::headless::parseScript(in, error);
     if (!events) err << "turtool: " << path << ": " << error << '\n';
     return events;
 }
@@ -180,34 +182,29 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
     // the level could not be loaded, and fails.
     Board scratch;
     const LevelReadResult level = readLevelFile(o.file, scratch);
-    World world;
-    prepareReplay(world, o.file);
-    SpriteStore sprites;
-    NullCanvas canvas;
-    TraceSounds sounds;
-    ScriptHost host(o.seed);
-    boltik::game::Context ctx(world, sprites, canvas, sounds, host);
+    boltik::headless::HeadlessGame game(o.seed, boltik::headless::SoundTrace::On);
+    boltik::headless::prepareReplay(game.world, o.file);
+    boltik::game::Context& ctx = game.ctx;
     ctx.cycleLimit = o.cycles;
-    host.attach(ctx);
-    sounds.attach(ctx);
+    boltik::headless::ScriptHost& host = game.host;
     // Escape's questions without a scripted answer are answered "Нет"; a run of missing
     // levels answered "Да" ends after a hundred, where the game would keep asking.
     host.answerAlways(QuestionId::LeaveGame, 2);
     host.answerAlways(QuestionId::RestartLevel, 2);
     host.answerAlways(QuestionId::MissingLevel, o.answerMissing);
     host.limitMissingLevels(kMissingLevelLimit);
-    schedule(host, ctx, *events);
+    boltik::headless::schedule(host, ctx, *events);
     const char* result = "quit";
     int status = 0;
     try {
         const GameEnd end = boltik::loop::Game(ctx);
         result = resultName(end, ctx.cycles);
     } catch (const boltik::game::GameQuit&) {
-    } catch (const ScriptStop& stop) {
+    } catch (const boltik::headless::ScriptStop& stop) {
         err << "turtool: stopped: " << stop.what() << '\n';
         status = 1;
     }
-    printRun(out, result, ctx, o, sounds);
+    printRun(out, result, ctx, o, game.traceSounds);
     if (!level.ok && o.answerMissing == 2) {
         reportLevelFailure(err, o.file, level);
         status = 1;

@@ -12,8 +12,6 @@
 #include <functional>
 #include <sstream>
 
-#include "Script.h"
-#include "ScriptHost.h"
 #include "Subcommands.h"
 #include "Usage.h"
 #include "core/board/Codes.h"
@@ -21,6 +19,8 @@
 #include "core/board/LevelNames.h"
 #include "core/board/Text.h"
 #include "core/editor/Editor.h"
+#include "core/headless/Script.h"
+#include "core/headless/ScriptHost.h"
 
 namespace turtool {
 
@@ -28,6 +28,9 @@ namespace {
 
 using boltik::editor::Cell;
 using boltik::editor::Editor;
+using boltik::headless::kLongestScriptComment;
+using boltik::headless::kLongestScriptLine;
+using boltik::headless::ScriptEditorHost;
 
 struct EditRun {
     Editor editor;

@@ -122,8 +122,8 @@ int solve(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     }
     out << "# the shortest solution: " << counted(r.inputs.size(), "cycle") << " ("
         << counted(r.states, "state") << " searched in " << seconds(r.seconds) << ")\n";
-    for (const ScriptEvent& e : events)
-        out << scriptLine(e) << '\n';
+    for (const boltik::headless::ScriptEvent& e : events)
+        out << boltik::headless::scriptLine(e) << '\n';
     return 0;
 }
 

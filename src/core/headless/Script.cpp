@@ -1,5 +1,5 @@
 // Script parsing, and the events of a script scheduled on the host.
-#include "Script.h"
+#include "core/headless/Script.h"
 
 #include <sstream>
 #include <utility>
@@ -9,9 +9,9 @@
 #include "core/game/Blasts.h"
 #include "core/replay/Replay.h"
 
-namespace turtool {
+namespace boltik::headless {
 
-using boltik::board::dirName;
+using board::dirName;
 
 namespace {
 
@@ -25,13 +25,13 @@ bool parseAnswer(const std::string& word, int& answer) {
 bool parseEvent(std::istringstream& words, ScriptEvent& event) {
     std::string word;
     words >> word;
-    const auto kind = boltik::replay::inputNamed(word);
+    const auto kind = replay::inputNamed(word);
     if (!kind) return false;
     event.kind = *kind;
     std::string arg;
-    if (boltik::replay::isArrow(event.kind)) {
+    if (replay::isArrow(event.kind)) {
         if (!(words >> arg)) return false;
-        const auto dir = boltik::board::dirNamed(arg);
+        const auto dir = board::dirNamed(arg);
         if (!dir) return false;
         event.dir = *dir;
     } else if (event.kind == ScriptEvent::Kind::Escape) {
@@ -51,17 +51,17 @@ std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::strin
     std::vector<ScriptEvent> events;
     std::string line;
     for (int lineNo = 1;; ++lineNo) {
-        const auto read = boltik::board::readLine(in, line, kLongestScriptComment);
-        if (read == boltik::board::LineRead::End) break;
-        if (read == boltik::board::LineRead::TooLong) {
-            error = "script " + boltik::board::lineTooLong(lineNo, kLongestScriptComment);
+        const auto read = board::readLine(in, line, kLongestScriptComment);
+        if (read == board::LineRead::End) break;
+        if (read == board::LineRead::TooLong) {
+            error = "script " + board::lineTooLong(lineNo, kLongestScriptComment);
             return std::nullopt;
         }
         std::istringstream words(line);
         std::string first;
         if (!(words >> first) || first[0] == '#') continue;
         if (line.size() > kLongestScriptLine) {
-            error = "script " + boltik::board::lineTooLong(lineNo, kLongestScriptLine);
+            error = "script " + board::lineTooLong(lineNo, kLongestScriptLine);
             return std::nullopt;
         }
         ScriptEvent event;
@@ -78,8 +78,8 @@ std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::strin
 }
 
 std::string scriptLine(const ScriptEvent& event) {
-    std::string line = std::to_string(event.cycle) + ' ' + boltik::replay::inputWord(event.kind);
-    if (boltik::replay::isArrow(event.kind)) return line + ' ' + dirName(event.dir);
+    std::string line = std::to_string(event.cycle) + ' ' + replay::inputWord(event.kind);
+    if (replay::isArrow(event.kind)) return line + ' ' + dirName(event.dir);
     if (event.kind == ScriptEvent::Kind::Escape) {
         for (int answer : event.answers)
             line += ' ' + std::to_string(answer);
@@ -87,17 +87,16 @@ std::string scriptLine(const ScriptEvent& event) {
     return line;
 }
 
-void prepareReplay(boltik::board::World& world, const std::string& file) {
-    world.bigCycles = boltik::board::readCounterFile();
+void prepareReplay(board::World& world, const std::string& file) {
+    world.bigCycles = board::readCounterFile();
     world.levelName = file;
-    world.startMode = boltik::board::StartMode::Replay;
+    world.startMode = board::StartMode::Replay;
 }
 
-void schedule(ScriptHost& host, boltik::game::Context& ctx,
-              const std::vector<ScriptEvent>& events) {
-    using boltik::game::QuestionId;
+void schedule(ScriptHost& host, game::Context& ctx, const std::vector<ScriptEvent>& events) {
+    using game::QuestionId;
     for (const ScriptEvent& event : events) {
-        boltik::replay::Event input;
+        replay::Event input;
         input.kind = event.kind;
         input.dir = event.dir;
         host.at(event.cycle, [&host, &ctx, event, input] {
@@ -107,14 +106,14 @@ void schedule(ScriptHost& host, boltik::game::Context& ctx,
                     host.answer(QuestionId::RestartLevel, event.answers[1]);
                 }
             }
-            boltik::replay::apply(input, ctx);
+            replay::apply(input, ctx);
         });
     }
 }
 
-void TraceSounds::playPanned(boltik::sound::Effect effect, int pan) {
+void TraceSounds::playPanned(sound::Effect effect, int pan) {
     SilentSounds::playPanned(effect, pan);
     started_.push_back({ctx_ ? ctx_->cycles : 0, effect});
 }
 
-}  // namespace turtool
+}  // namespace boltik::headless
