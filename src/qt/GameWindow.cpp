@@ -15,6 +15,7 @@
 #include "core/game/Blasts.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
+#include "qt/GameKeys.h"
 #include "qt/HelpPlate.h"
 #include "qt/Tiling.h"
 
@@ -28,30 +29,6 @@ constexpr int kCounterTop = 20;
 int screenWidth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().width() : 1280;
-}
-
-// Windows key codes of the keys the game knows; 0 for others.
-int keyCode(int qtKey) {
-    switch (qtKey) {
-        case Qt::Key_Left:
-            return player::kKeyLeft;
-        case Qt::Key_Up:
-            return player::kKeyUp;
-        case Qt::Key_Right:
-            return player::kKeyRight;
-        case Qt::Key_Down:
-            return player::kKeyDown;
-        case Qt::Key_Escape:
-            return player::kKeyEscape;
-        default:
-            return 0;
-    }
-}
-
-// The shift state as the game reads it: 1 Shift, 2 Ctrl, 4 Alt, added up.
-int shiftState(Qt::KeyboardModifiers modifiers) {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) + (modifiers & Qt::ControlModifier ? 2 : 0) +
-           (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
 }  // namespace
@@ -273,21 +250,20 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
         QSettings().setValue(QStringLiteral("sound/muted"), muted_);
         return;
     }
-    const int code = keyCode(event->key());
-    if (code == player::kKeyEscape) {
+    const GameKey key = gameKey(event->key());
+    if (key.kind == GameKey::Kind::Escape) {
         // A recording is only watched and a trial returns to the editor: Escape ends them.
         if (host_.session().escapeEnds()) {
             close();
         } else {
             input(replay::Event::Kind::Escape);
         }
-    } else if (code != 0) {
+    } else if (key.kind == GameKey::Kind::Arrow) {
         // While paused, or while a recording plays, the arrows wait: nothing moves by itself
         // afterwards.
         if (paused_ || !host_.session().takesInput()) return;
-        const bool shot = shiftState(event->modifiers()) == player::kShiftAlone;
-        input(shot ? replay::Event::Kind::Shift : replay::Event::Kind::Press,
-              *player::arrowDir(code));
+        const bool shot = asksForShot(event->modifiers());
+        input(shot ? replay::Event::Kind::Shift : replay::Event::Kind::Press, key.dir);
     } else {
         QWidget::keyPressEvent(event);
     }
@@ -296,13 +272,13 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
 void GameWindow::keyReleaseEvent(QKeyEvent* event) {
     // X11 auto-repeat sends release and press pairs while a key is held: those releases
     // must not clear the request.
-    const int code = keyCode(event->key());
-    if (event->isAutoRepeat() || code == 0 || code == player::kKeyEscape ||
+    const GameKey key = gameKey(event->key());
+    if (event->isAutoRepeat() || key.kind != GameKey::Kind::Arrow ||
         !host_.session().takesInput()) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    input(replay::Event::Kind::Release, *player::arrowDir(code));
+    input(replay::Event::Kind::Release, key.dir);
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {

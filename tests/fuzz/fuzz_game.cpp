@@ -13,10 +13,9 @@
 #include <vector>
 
 #include "Fuzzing.h"
-#include "Script.h"
-#include "ScriptHost.h"
 #include "core/board/LevelFile.h"
 #include "core/game/Blasts.h"
+#include "core/headless/HeadlessGame.h"
 #include "core/loop/MainLoop.h"
 
 namespace {
@@ -53,23 +52,17 @@ Input split(std::string_view bytes) {
 
 // Plays the level as the game window's Starter does, with the script's keys, until the budget
 // of cycles is spent or the game ends.
-void play(const std::vector<turtool::ScriptEvent>& events) {
-    World world;
-    world.bigCycles = readCounterFile();
-    world.levelName = "1.tur";
-    world.startMode = StartMode::Replay;
-    boltik::sprites::SpriteStore sprites;
-    boltik::sprites::NullCanvas canvas;
-    boltik::sound::SilentSounds sounds;
-    turtool::ScriptHost host(1);
-    boltik::game::Context ctx(world, sprites, canvas, sounds, host);
-    host.attach(ctx);
+void play(const std::vector<boltik::headless::ScriptEvent>& events) {
+    boltik::headless::HeadlessGame game(1);
+    boltik::headless::prepareReplay(game.world, "1.tur");
+    boltik::headless::ScriptHost& host = game.host;
+    boltik::game::Context& ctx = game.ctx;
     // Escape's questions without a scripted answer are answered "Нет", and so is a level
     // that cannot be loaded: nothing waits for an answer that never comes.
     host.answerAlways(QuestionId::LeaveGame, 2);
     host.answerAlways(QuestionId::RestartLevel, 2);
     host.answerAlways(QuestionId::MissingLevel, 2);
-    turtool::schedule(host, ctx, events);
+    boltik::headless::schedule(host, ctx, events);
     long played = 0;
     try {
         for (int call = 0; call < kMaxCalls && played < kCycleBudget; ++call) {
@@ -80,7 +73,7 @@ void play(const std::vector<turtool::ScriptEvent>& events) {
             played += ctx.cycles;
         }
     } catch (const boltik::game::GameQuit&) {
-    } catch (const turtool::ScriptStop&) {
+    } catch (const boltik::headless::ScriptStop&) {
     }
 }
 
@@ -90,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Input input = split(std::string_view(reinterpret_cast<const char*>(data), size));
     std::istringstream scriptText{std::string(input.script)};
     std::string error;
-    const auto events = turtool::parseScript(scriptText, error);
+    const auto events = boltik::headless::parseScript(scriptText, error);
     if (!events) return -1;  // turtool refuses such a script before any play
 
     // The game opens its level and counter file by relative names: play in the scratch folder.

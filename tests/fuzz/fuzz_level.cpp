@@ -12,10 +12,10 @@
 #include <type_traits>
 
 #include "Fuzzing.h"
-#include "ScriptHost.h"
 #include "core/board/LevelFile.h"
 #include "core/board/Text.h"
 #include "core/editor/Editor.h"
+#include "core/headless/ScriptHost.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ LevelReadResult checkRead(std::string_view bytes, const std::string& file, Board
 
 // An editor with work in it: two bolts, a crawler, a teleporter pair, a player and a tool.
 Editor busyEditor() {
-    turtool::ScriptEditorHost host;
+    boltik::headless::ScriptEditorHost host;
     host.headings = {2};
     Editor editor;
     const auto click = [&](int tool, Cell at) {
@@ -156,7 +156,7 @@ void checkSavedText(const Editor& editor) {
 
 void checkLoad(const std::string& file, const LevelReadResult& read, const Board& readBoard) {
     static const Editor busy = busyEditor();
-    turtool::ScriptEditorHost host;
+    boltik::headless::ScriptEditorHost host;
     for (const bool pairing : {false, true}) {
         Editor editor = busy;
         if (pairing) {

@@ -11,10 +11,9 @@
 #include <string>
 
 #include "Fuzzing.h"
-#include "ScriptHost.h"
-#include "Subcommands.h"
 #include "core/board/LevelFile.h"
 #include "core/board/LevelNames.h"
+#include "core/headless/HeadlessGame.h"
 #include "core/loop/MainLoop.h"
 #include "core/replay/Recording.h"
 
@@ -31,8 +30,7 @@ std::string smallLevel() {
     board::Board b;
     for (int x = 0; x <= board::kLastCol; ++x) {
         for (int y = 0; y <= board::kLastRow; ++y) {
-            const bool edge = x == 0 || y == 0 || x == board::kLastCol || y == board::kLastRow;
-            b.setCode(x, y, edge ? board::code::kWall : board::code::kEmpty);
+            b.setCode(x, y, board::onRing(x, y) ? board::code::kWall : board::code::kEmpty);
         }
     }
     b.setCode(1, 1, board::code::kPlayer);
@@ -44,9 +42,10 @@ std::string smallLevel() {
 void play(const replay::Replay& r) {
     const long limit = std::min(replay::playbackLimit(r), kCycleBudget);
     try {
-        const turtool::Playback played = turtool::playRecording(r, limit, nullptr);
+        headless::HeadlessGame game(r.seed);
+        const headless::Playback played = headless::playRecording(game, r, limit);
         require(played.cycles <= limit, "a playback stops at its cycle limit");
-    } catch (const turtool::ScriptStop&) {
+    } catch (const headless::ScriptStop&) {
     }
 }
 

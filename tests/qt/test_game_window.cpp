@@ -7,6 +7,7 @@
 
 #include "WindowTesting.h"
 #include "qt/Filesel.h"
+#include "qt/GameKeys.h"
 #include "qt/GameWindow.h"
 #include "qt/MsgBo.h"
 #include "support/Rig.h"
@@ -47,6 +48,52 @@ class GameWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void arrowsAndEscapeAreTheGameKeys() {
+        using boltik::board::Dir;
+        using boltik::qt::GameKey;
+        struct Case {
+            Qt::Key key;
+            GameKey::Kind kind;
+            Dir dir;
+        };
+        const Case cases[] = {
+            {Qt::Key_Up, GameKey::Kind::Arrow, Dir::Up},
+            {Qt::Key_Right, GameKey::Kind::Arrow, Dir::Right},
+            {Qt::Key_Down, GameKey::Kind::Arrow, Dir::Down},
+            {Qt::Key_Left, GameKey::Kind::Arrow, Dir::Left},
+            {Qt::Key_Escape, GameKey::Kind::Escape, Dir::Up},
+            {Qt::Key_A, GameKey::Kind::Other, Dir::Up},
+            {Qt::Key_Shift, GameKey::Kind::Other, Dir::Up},
+            {Qt::Key_Space, GameKey::Kind::Other, Dir::Up},
+        };
+        for (const Case& c : cases) {
+            const GameKey key = boltik::qt::gameKey(c.key);
+            QCOMPARE(key.kind, c.kind);
+            if (c.kind == GameKey::Kind::Arrow) QCOMPARE(key.dir, c.dir);
+        }
+    }
+
+    void onlyShiftAloneAsksForAShot() {
+        struct Case {
+            Qt::KeyboardModifiers modifiers;
+            bool shot;
+        };
+        const Case cases[] = {
+            {Qt::NoModifier, false},
+            {Qt::ShiftModifier, true},
+            {Qt::ShiftModifier | Qt::ControlModifier, false},
+            {Qt::ShiftModifier | Qt::AltModifier, false},
+            {Qt::ControlModifier, false},
+            {Qt::AltModifier, false},
+            // The keypad's arrows carry the keypad flag; Shift is still alone among the three.
+            {Qt::ShiftModifier | Qt::KeypadModifier, true},
+            {Qt::KeypadModifier, false},
+        };
+        for (const Case& c : cases) {
+            QCOMPARE(boltik::qt::asksForShot(c.modifiers), c.shot);
+        }
+    }
+
     void shortLevelPlayedToTheFinishThenTheNextNumber() {
         boltik::testing::TempDir dir;
         dir.write("1.tur", levelFileText({{"#####", "#P*C#", "#####"}, {}, "1"}));

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "ScriptHost.h"
 #include "core/editor/Editor.h"
+#include "core/headless/ScriptHost.h"
 #include "support/Rig.h"
 
 namespace boltik::testing {
 
 struct EditorDesk {
     editor::Editor editor;
-    turtool::ScriptEditorHost host;
+    headless::ScriptEditorHost host;
 
     void tool(int k) { editor.selectTool(k); }
     void click(int x, int y) {

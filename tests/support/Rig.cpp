@@ -90,8 +90,7 @@ int RecordingSounds::count(sound::Effect effect) const {
     return n;
 }
 
-Rig::Rig() : ctx(world, sprites, canvas, sounds, host) {
-    host.attach(ctx);
+Rig::Rig() {
     host.fixedRandom = 0.0;
     host.recordPacing = true;
 }

@@ -1,5 +1,5 @@
-// A test rig: a game context with a recording canvas, recording sounds and the scripted host,
-// and levels written as small text pictures.
+// A test rig: the headless game with a recording canvas and recording sounds, and levels
+// written as small text pictures.
 #pragma once
 
 #include <cstdint>
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "ScriptHost.h"
 #include "core/board/World.h"
 #include "core/game/Context.h"
+#include "core/headless/HeadlessGame.h"
 #include "core/loop/MainLoop.h"
 
 namespace boltik::testing {
@@ -105,12 +105,14 @@ struct Rig {
     std::vector<sprites::Picture> paintsAt(int x, int y) const;
 
     TempDir dir;
-    board::World world;
-    sprites::SpriteStore sprites;
     RecordingCanvas canvas;
     RecordingSounds sounds;
-    turtool::ScriptHost host;  // random() gives 0 unless randoms are scripted
-    game::Context ctx;
+    headless::HeadlessGame headlessGame{0, canvas, sounds};
+    // The parts of the headless game, by the names the tests use.
+    board::World& world = headlessGame.world;
+    sprites::SpriteStore& sprites = headlessGame.sprites;
+    headless::ScriptHost& host = headlessGame.host;  // random() gives 0 unless randoms are scripted
+    game::Context& ctx = headlessGame.ctx;
 };
 
 sprites::Picture graphPicture(int n);

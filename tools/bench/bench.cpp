@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "ScriptHost.h"
 #include "core/board/Codes.h"
 #include "core/board/LevelFile.h"
+#include "core/headless/HeadlessGame.h"
 #include "core/loop/MainLoop.h"
 #include "qt/GameWindow.h"
 
@@ -47,19 +47,9 @@ const std::vector<std::string> kFullBoard = {
 
 const std::vector<std::string> kEmptyBoard = {"###################", "#P................#"};
 
-struct Headless {
-    board::World world;
-    sprites::SpriteStore sprites;
-    sprites::NullCanvas canvas;
-    sound::SilentSounds sounds;
-    turtool::ScriptHost host{1};
-    game::Context ctx{world, sprites, canvas, sounds, host};
-
+struct Headless : headless::HeadlessGame {
     // The counter file is the player's; a benchmark leaves it alone.
-    Headless() {
-        host.attach(ctx);
-        ctx.writesCounterFile = false;
-    }
+    Headless() : HeadlessGame(1) { ctx.writesCounterFile = false; }
     // Plays the level from its start for the given number of cycles; returns those played.
     long play(const std::string& file, long cycles) {
         world.levelName = file;

@@ -6,17 +6,19 @@
 #include <optional>
 #include <sstream>
 
-#include "Script.h"
 #include "Subcommands.h"
 #include "Usage.h"
 #include "core/board/LevelFile.h"
 #include "core/board/Text.h"
+#include "core/headless/HeadlessGame.h"
 #include "core/loop/MainLoop.h"
 
 namespace turtool {
 
 using namespace boltik::board;
 using namespace boltik::sprites;
+using boltik::headless::ScriptEvent;
+using boltik::headless::TraceSounds;
 using boltik::loop::GameEnd;
 
 namespace {
@@ -46,7 +48,7 @@ std::vector<std::string> problems(const Board& b, const LevelReadResult& level) 
     for (int x = 0; x <= kLastCol; ++x) {
         for (int y = 0; y <= kLastRow; ++y) {
             const int c = b.code(x, y);
-            const bool border = x == 0 || y == 0 || x == kLastCol || y == kLastRow;
+            const bool border = onRing(x, y);
             if (c == code::kPlayer) players.push_back(cell(x, y));
             if (c == code::kBolt) ++bolts;
             if (border && c != code::kWall) {
@@ -107,19 +109,12 @@ struct RunOptions {
     bool traceSounds = false;
 };
 
-bool parseNumber(const std::string& text, long long low, long long high, long long& value) {
-    int64_t v = 0;
-    if (!parseInteger(text, v) || v < low || v > high) return false;
-    value = v;
-    return true;
-}
-
 bool parseLayers(const std::string& text, std::vector<int>& layers) {
     std::istringstream parts(text);
     std::string part;
     while (std::getline(parts, part, ',')) {
-        long long l = 0;
-        if (!parseNumber(part, 0, kLayerCount - 1, l)) return false;
+        int64_t l = 0;
+        if (!parseInteger(part, 0, kLayerCount - 1, l)) return false;
         layers.push_back(static_cast<int>(l));
     }
     return !layers.empty();
@@ -134,10 +129,10 @@ std::optional<RunOptions> parseRun(const std::vector<std::string>& args, std::st
             o.traceSounds = o.traceSounds || a == "--trace-sounds";
             return a == "--trace-sounds";
         }
-        long long n = 0;
-        if (a == "--cycles" && parseNumber(*v, 0, std::numeric_limits<long>::max(), n)) {
+        int64_t n = 0;
+        if (a == "--cycles" && parseInteger(*v, 0, std::numeric_limits<long>::max(), n)) {
             o.cycles = static_cast<long>(n);
-        } else if (a == "--seed" && parseNumber(*v, 0, std::numeric_limits<uint32_t>::max(), n)) {
+        } else if (a == "--seed" && parseInteger(*v, 0, std::numeric_limits<uint32_t>::max(), n)) {
             o.seed = static_cast<uint32_t>(n);
         } else if (a == "--answer-missing" && (*v == "1" || *v == "2")) {
             o.answerMissing = (*v)[0] - '0';
@@ -174,7 +169,7 @@ std::optional<std::vector<ScriptEvent>> loadScript(const std::string& path, std:
         return std::nullopt;
     }
     std::string error;
-    auto events = parseScript(in, error);
+    auto events = boltik::headless::parseScript(in, error);
     if (!events) err << "turtool: " << path << ": " << error << '\n';
     return events;
 }
@@ -187,34 +182,29 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
     // the level could not be loaded, and fails.
     Board scratch;
     const LevelReadResult level = readLevelFile(o.file, scratch);
-    World world;
-    prepareReplay(world, o.file);
-    SpriteStore sprites;
-    NullCanvas canvas;
-    TraceSounds sounds;
-    ScriptHost host(o.seed);
-    boltik::game::Context ctx(world, sprites, canvas, sounds, host);
+    boltik::headless::HeadlessGame game(o.seed, boltik::headless::SoundTrace::On);
+    boltik::headless::prepareReplay(game.world, o.file);
+    boltik::game::Context& ctx = game.ctx;
     ctx.cycleLimit = o.cycles;
-    host.attach(ctx);
-    sounds.attach(ctx);
+    boltik::headless::ScriptHost& host = game.host;
     // Escape's questions without a scripted answer are answered "Нет"; a run of missing
     // levels answered "Да" ends after a hundred, where the game would keep asking.
     host.answerAlways(QuestionId::LeaveGame, 2);
     host.answerAlways(QuestionId::RestartLevel, 2);
     host.answerAlways(QuestionId::MissingLevel, o.answerMissing);
     host.limitMissingLevels(kMissingLevelLimit);
-    schedule(host, ctx, *events);
+    boltik::headless::schedule(host, ctx, *events);
     const char* result = "quit";
     int status = 0;
     try {
         const GameEnd end = boltik::loop::Game(ctx);
         result = resultName(end, ctx.cycles);
     } catch (const boltik::game::GameQuit&) {
-    } catch (const ScriptStop& stop) {
+    } catch (const boltik::headless::ScriptStop& stop) {
         err << "turtool: stopped: " << stop.what() << '\n';
         status = 1;
     }
-    printRun(out, result, ctx, o, sounds);
+    printRun(out, result, ctx, o, game.traceSounds);
     if (!level.ok && o.answerMissing == 2) {
         reportLevelFailure(err, o.file, level);
         status = 1;

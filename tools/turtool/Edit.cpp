@@ -13,8 +13,6 @@
 #include <functional>
 #include <sstream>
 
-#include "Script.h"
-#include "ScriptHost.h"
 #include "Subcommands.h"
 #include "Usage.h"
 #include "core/board/Codes.h"
@@ -22,6 +20,8 @@
 #include "core/board/LevelNames.h"
 #include "core/board/Text.h"
 #include "core/editor/Editor.h"
+#include "core/headless/Script.h"
+#include "core/headless/ScriptHost.h"
 
 namespace turtool {
 
@@ -29,6 +29,9 @@ namespace {
 
 using boltik::editor::Cell;
 using boltik::editor::Editor;
+using boltik::headless::kLongestScriptComment;
+using boltik::headless::kLongestScriptLine;
+using boltik::headless::ScriptEditorHost;
 
 struct EditRun {
     Editor editor;
@@ -42,9 +45,9 @@ struct EditRun {
 
 using Step = std::function<void(EditRun&)>;
 
-bool number(const std::string& word, long long low, long long high, int& value) {
+bool number(const std::string& word, int low, int high, int& value) {
     int64_t v = 0;
-    if (!boltik::board::parseInteger(word, v) || v < low || v > high) return false;
+    if (!boltik::board::parseInteger(word, low, high, v)) return false;
     value = static_cast<int>(v);
     return true;
 }

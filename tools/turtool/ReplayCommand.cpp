@@ -2,8 +2,8 @@
 #include <filesystem>
 #include <random>
 
-#include "ScriptHost.h"
 #include "Subcommands.h"
+#include "core/headless/HeadlessGame.h"
 #include "core/replay/Recording.h"
 
 namespace turtool {
@@ -52,34 +52,6 @@ private:
 
 }  // namespace
 
-Playback playRecording(const replay::Replay& r, long cycleLimit, std::ostream* dump) {
-    board::World world;
-    r.restore(world);
-    sprites::SpriteStore sprites;
-    sprites::NullCanvas canvas;
-    sound::SilentSounds sounds;
-    ScriptHost host(r.seed);
-    game::Context ctx(world, sprites, canvas, sounds, host);
-    ctx.cycleLimit = cycleLimit;
-    ctx.writesCounterFile = false;
-    host.attach(ctx);
-    for (const auto& [id, answer] : r.answers)
-        host.answer(id, answer);
-    if (r.start == board::StartMode::Choose) host.choices.push_back(r.name);
-    for (const replay::Event& e : r.events)
-        host.atYield(e.point, [e, &ctx] { replay::apply(e, ctx); });
-    Playback played;
-    try {
-        const loop::GameEnd end = loop::Game(ctx);
-        played.result = resultName(end, ctx.cycles);
-        played.stopped = end == loop::GameEnd::Stopped;
-    } catch (const game::GameQuit&) {
-    }
-    played.cycles = ctx.cycles;
-    if (dump) printDump(*dump, played.result, ctx);
-    return played;
-}
-
 int replayGame(const std::string& file, std::ostream& out, std::ostream& err) {
     replay::Refusal refusal;
     const auto recorded = replay::readRecording(file, refusal);
@@ -101,15 +73,17 @@ int replayGame(const std::string& file, std::ostream& out, std::ostream& err) {
         return 1;
     }
     const long limit = replay::playbackLimit(r);
-    Playback played;
+    headless::HeadlessGame game(r.seed);
+    headless::Playback played;
     try {
-        played = playRecording(r, limit, &out);
-    } catch (const ScriptStop& stop) {
+        played = headless::playRecording(game, r, limit);
+    } catch (const headless::ScriptStop& stop) {
         err << "turtool: " << file << ": the game asked what was not recorded: " << stop.what()
             << '\n';
         return 1;
     }
-    if (played.stopped) {
+    printDump(out, played.end ? resultName(*played.end, played.cycles) : "quit", game.ctx);
+    if (played.stopped()) {
         err << "turtool: " << file << ": did not finish within " << limit << " cycles, "
             << limit - r.cycles << " past the recorded " << r.cycles << '\n';
         return 1;

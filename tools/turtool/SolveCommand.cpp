@@ -33,8 +33,8 @@ std::optional<SolveLimits> parseLimits(const std::vector<std::string>& args, std
         int64_t n = 0;
         if (!value) return false;
         if (name == "--max-seconds") return parseSeconds(*value, limits.maxSeconds);
-        if (name != "--max-states" || !parseInteger(*value, n) || n < 1 ||
-            n >= std::numeric_limits<uint32_t>::max()) {
+        if (name != "--max-states" ||
+            !parseInteger(*value, 1, std::numeric_limits<uint32_t>::max() - 1, n)) {
             return false;
         }
         limits.maxStates = static_cast<std::size_t>(n);
@@ -122,8 +122,8 @@ int solve(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     }
     out << "# the shortest solution: " << counted(r.inputs.size(), "cycle") << " ("
         << counted(r.states, "state") << " searched in " << seconds(r.seconds) << ")\n";
-    for (const ScriptEvent& e : events)
-        out << scriptLine(e) << '\n';
+    for (const boltik::headless::ScriptEvent& e : events)
+        out << boltik::headless::scriptLine(e) << '\n';
     return 0;
 }
 

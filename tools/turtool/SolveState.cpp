@@ -66,7 +66,7 @@ void unpackRequests(uint16_t bits, Requests& r) {
 bool ringIsWall(const Board& b, const World& w) {
     for (int x = 0; x <= w.lastCol; ++x) {
         for (int y = 0; y <= w.lastRow; ++y) {
-            const bool ring = x == 0 || y == 0 || x == w.lastCol || y == w.lastRow;
+            const bool ring = onRing(x, y, w.lastCol, w.lastRow);
             if (ring && b.code(x, y) != code::kWall) return false;
         }
     }

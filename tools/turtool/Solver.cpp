@@ -7,9 +7,9 @@
 #include <span>
 #include <stdexcept>
 
-#include "ScriptHost.h"
 #include "SolveState.h"
 #include "core/board/Text.h"
+#include "core/headless/HeadlessGame.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
 
@@ -17,6 +17,7 @@ namespace turtool {
 
 using namespace boltik::board;
 using boltik::game::Context;
+using boltik::headless::ScriptEvent;
 using boltik::loop::CycleEnd;
 namespace player = boltik::player;
 
@@ -137,19 +138,11 @@ bool mayFire(const Snapshot& s) {
 }
 
 // A level started as a replay starts it, with nothing to show or hear.
-struct HeadlessGame {
-    explicit HeadlessGame(const std::string& file) : ctx(world, sprites, canvas, sounds, host) {
-        prepareReplay(world, file);
-        host.attach(ctx);
+struct LevelGame : boltik::headless::HeadlessGame {
+    explicit LevelGame(const std::string& file) {
+        boltik::headless::prepareReplay(world, file);
         host.answerAlways(boltik::game::QuestionId::MissingLevel, 2);
     }
-
-    World world;
-    boltik::sprites::SpriteStore sprites;
-    boltik::sprites::NullCanvas canvas;
-    boltik::sound::SilentSounds sounds;
-    ScriptHost host;
-    Context ctx;
 };
 
 // The game with its level loaded, for a member initialiser.
@@ -182,7 +175,7 @@ public:
     }
 
 private:
-    HeadlessGame game_;
+    LevelGame game_;
     const StateCodec codec_;
     StateStore store_;
     std::vector<uint8_t> packed_;
@@ -251,16 +244,15 @@ SolveResult solveLevel(const std::string& file, const SolveLimits& limits) {
 
 CycleEnd playCycle(Context& ctx, SolveInput in, long cycle) {
     World& w = ctx.world;
-    const int key = player::arrowKey(in.dir);
     if (in.kind == SolveInput::Kind::Move) {
-        player::keyDown(w, key, 0);
-        player::keyUp(w, key);
+        player::keyDown(w, in.dir, false);
+        player::keyUp(w, in.dir);
     } else if (in.kind == SolveInput::Kind::Shoot) {
-        player::keyDown(w, key, player::kShiftAlone);
+        player::keyDown(w, in.dir, true);
     }
     ctx.cycles = cycle - 1;
     const CycleEnd end = boltik::loop::runCycle(ctx);
-    if (in.kind == SolveInput::Kind::Shoot) player::keyUp(w, key);
+    if (in.kind == SolveInput::Kind::Shoot) player::keyUp(w, in.dir);
     return end;
 }
 
@@ -270,7 +262,7 @@ std::vector<ScriptEvent> scriptOf(const std::vector<SolveInput>& inputs) {
         ScriptEvent e;
         e.cycle = cycle;
         e.kind = kind;
-        e.keyCode = player::arrowKey(d);
+        e.dir = d;
         events.push_back(e);
     };
     for (std::size_t i = 0; i <= inputs.size(); ++i) {
@@ -291,9 +283,9 @@ std::vector<ScriptEvent> scriptOf(const std::vector<SolveInput>& inputs) {
 
 std::optional<long> winningCycle(const std::string& file, const std::vector<ScriptEvent>& events,
                                  long cycleLimit) {
-    HeadlessGame game(file);
+    LevelGame game(file);
     game.ctx.cycleLimit = cycleLimit;
-    schedule(game.host, game.ctx, events);
+    boltik::headless::schedule(game.host, game.ctx, events);
     try {
         if (boltik::loop::Game(game.ctx) == boltik::loop::GameEnd::LevelDone) {
             return game.ctx.cycles;

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "Script.h"
 #include "core/board/Directions.h"
 #include "core/game/Context.h"
+#include "core/headless/Script.h"
 #include "core/loop/MainLoop.h"
 
 namespace turtool {
@@ -54,11 +54,12 @@ boltik::loop::CycleEnd playCycle(boltik::game::Context& ctx, SolveInput input, l
 
 // The inputs as a script for turtool run: a tap is a press and a release in its cycle, a
 // shot a Shift press in its cycle and the release at the start of the next.
-std::vector<ScriptEvent> scriptOf(const std::vector<SolveInput>& inputs);
+std::vector<boltik::headless::ScriptEvent> scriptOf(const std::vector<SolveInput>& inputs);
 
 // The cycle in which the script, played as turtool run plays it, takes the robot into the
 // capsule; nothing when it does not within the cycle limit.
-std::optional<long> winningCycle(const std::string& file, const std::vector<ScriptEvent>& events,
+std::optional<long> winningCycle(const std::string& file,
+                                 const std::vector<boltik::headless::ScriptEvent>& events,
                                  long cycleLimit);
 
 }  // namespace turtool

@@ -31,20 +31,6 @@ int showSettings(const std::string& file, std::ostream& out);
 // replay FILE: plays a recorded game headless and prints the dump it ended with.
 int replayGame(const std::string& file, std::ostream& out, std::ostream& err);
 
-// How a headless playback ended: the result as the dump names it, whether the cycle limit
-// stopped it, and the cycles it ran.
-struct Playback {
-    const char* result = "quit";
-    bool stopped = false;
-    long cycles = 0;
-};
-// Plays a recording in the current folder, which holds its level: its start, seed, answers
-// and inputs, until the level ends or cycleLimit cycles have run; the dump goes to `dump`
-// when one is given. Writes no file. ScriptStop passes through when the game asks a question
-// that was not recorded.
-Playback playRecording(const boltik::replay::Replay& recording, long cycleLimit,
-                       std::ostream* dump);
-
 // The dump that run and replay end with: the result, the counters, the player, startMode,
 // the wreck countdown and the codes of the play area.
 void printDump(std::ostream& out, const char* result, const boltik::game::Context& ctx);

@@ -73,4 +73,11 @@ private:
     std::array<int16_t, kBoardSize * kBoardSize * kLayerCount> cells_{};
 };
 
+// Whether cell (x, y) lies on the border ring of the play area 0..lastCol x 0..lastRow, the
+// cells the game keeps as walls. A cell outside the play area is on no ring.
+constexpr bool onRing(int x, int y, int lastCol = kLastCol, int lastRow = kLastRow) {
+    const bool inArea = x >= 0 && y >= 0 && x <= lastCol && y <= lastRow;
+    return inArea && (x == 0 || y == 0 || x == lastCol || y == lastRow);
+}
+
 }  // namespace boltik::board

@@ -94,6 +94,13 @@ bool parseInteger(std::string_view text, int64_t& value) {
     return digits > 0 && digits <= 18 && pos == text.size();
 }
 
+bool parseInteger(std::string_view text, int64_t low, int64_t high, int64_t& value) {
+    int64_t v = 0;
+    if (!parseInteger(text, v) || v < low || v > high) return false;
+    value = v;
+    return true;
+}
+
 std::string cp1251ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);

@@ -16,10 +16,6 @@ using namespace board;
 
 namespace {
 
-bool onRing(int x, int y) {
-    return x == 0 || x == kLastCol || y == 0 || y == kLastRow;
-}
-
 int16_t clamp16(int value) {
     return static_cast<int16_t>(std::clamp<int>(value, std::numeric_limits<int16_t>::min(),
                                                 std::numeric_limits<int16_t>::max()));

@@ -24,7 +24,7 @@ void prepareGeometry(Context& ctx) {
     for (int x = 0; x <= w.lastCol; ++x) {
         for (int y = 0; y <= w.lastRow; ++y) {
             resumeNext([&] { placeCell(ctx.board, x, y, size); });
-            if (x == 0 || x == w.lastCol || y == 0 || y == w.lastRow) {
+            if (onRing(x, y, w.lastCol, w.lastRow)) {
                 resumeNext([&] { ctx.board.setCode(x, y, code::kWall); });
             }
         }

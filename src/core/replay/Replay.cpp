@@ -18,27 +18,12 @@ namespace boltik::replay {
 namespace {
 
 using board::Dir;
+using board::parseInteger;
 
 constexpr const char* kHeader = "boltik replay 1";
 // The longest line of a replay: a start line holds a level name, no other line comes near.
 constexpr std::size_t kLongestLine = 4096;
 constexpr int kRecordedLayers[] = {board::layer::kTick, board::layer::kPhase, board::layer::kMoved};
-
-const char* kindName(Event::Kind kind) {
-    switch (kind) {
-        case Event::Kind::Press:
-            return "press";
-        case Event::Kind::Shift:
-            return "shift";
-        case Event::Kind::Release:
-            return "release";
-        case Event::Kind::Escape:
-            return "escape";
-        case Event::Kind::Wreck:
-            break;
-    }
-    return "replay";
-}
 
 std::optional<game::QuestionId> questionNamed(const std::string& word) {
     for (auto id : {game::QuestionId::LeaveGame, game::QuestionId::RestartLevel,
@@ -54,23 +39,42 @@ bool startNameFits(const Replay& r) {
     return r.start == board::StartMode::Next || r.name.empty() || board::isBareFileName(r.name);
 }
 
-bool number(const std::string& word, int64_t low, int64_t high, int64_t& value) {
-    return board::parseInteger(word, value) && value >= low && value <= high;
-}
-
 }  // namespace
 
+const char* inputWord(Event::Kind kind) {
+    switch (kind) {
+        case Event::Kind::Press:
+            return "press";
+        case Event::Kind::Shift:
+            return "shift";
+        case Event::Kind::Release:
+            return "release";
+        case Event::Kind::Escape:
+            return "escape";
+        case Event::Kind::Wreck:
+            break;
+    }
+    return "replay";
+}
+
+std::optional<Event::Kind> inputNamed(std::string_view word) {
+    for (auto kind : {Event::Kind::Press, Event::Kind::Shift, Event::Kind::Release,
+                      Event::Kind::Escape, Event::Kind::Wreck}) {
+        if (word == inputWord(kind)) return kind;
+    }
+    return std::nullopt;
+}
+
 void apply(const Event& event, game::Context& ctx) {
-    const int key = player::arrowKey(event.dir);
     switch (event.kind) {
         case Event::Kind::Press:
-            player::keyDown(ctx.world, key, 0);
+            player::keyDown(ctx.world, event.dir, false);
             break;
         case Event::Kind::Shift:
-            player::keyDown(ctx.world, key, player::kShiftAlone);
+            player::keyDown(ctx.world, event.dir, true);
             break;
         case Event::Kind::Release:
-            player::keyUp(ctx.world, key);
+            player::keyUp(ctx.world, event.dir);
             break;
         case Event::Kind::Escape:
             if (player::escape(ctx) == player::EscapeAnswer::Quit) throw game::GameQuit{};
@@ -146,11 +150,8 @@ std::string replayText(const Replay& r) {
     for (const auto& [id, answer] : r.answers)
         out << "answer " << game::questionName(id) << ' ' << answer << '\n';
     for (const Event& e : r.events) {
-        out << "at " << e.point << ' ' << kindName(e.kind);
-        if (e.kind == Event::Kind::Press || e.kind == Event::Kind::Shift ||
-            e.kind == Event::Kind::Release) {
-            out << ' ' << board::dirName(e.dir);
-        }
+        out << "at " << e.point << ' ' << inputWord(e.kind);
+        if (isArrow(e.kind)) out << ' ' << board::dirName(e.dir);
         out << '\n';
     }
     out << "cycles " << r.cycles << '\n';
@@ -218,7 +219,7 @@ std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
             r.checksum = rest;
             ok = !rest.empty();
         } else if (key == "start") {
-            ok = w.size() >= 1 && number(w[0], 0, 3, a) && a != 1;
+            ok = w.size() >= 1 && parseInteger(w[0], 0, 3, a) && a != 1;
             if (ok) {
                 r.start = static_cast<board::StartMode>(a);
                 r.name = rest.size() > w[0].size() ? rest.substr(w[0].size() + 1) : "";
@@ -226,20 +227,20 @@ std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
                 if (!ok) problem = "the level started is not named by a bare file name";
             }
         } else if (key == "seed") {
-            ok = w.size() == 1 && number(w[0], 0, UINT32_MAX, a);
+            ok = w.size() == 1 && parseInteger(w[0], 0, UINT32_MAX, a);
             r.seed = static_cast<uint32_t>(a);
         } else if (key == "lives") {
             r.lives = rest;
         } else if (key == "bigCycles") {
-            ok = w.size() == 1 && number(w[0], INT32_MIN, INT32_MAX, a);
+            ok = w.size() == 1 && parseInteger(w[0], INT32_MIN, INT32_MAX, a);
             r.bigCycles = static_cast<int32_t>(a);
         } else if (key == "fireDelay") {
-            ok = w.size() == 1 && number(w[0], INT16_MIN, INT16_MAX, a);
+            ok = w.size() == 1 && parseInteger(w[0], INT16_MIN, INT16_MAX, a);
             r.fireDelay = static_cast<int16_t>(a);
         } else if (key == "requests") {
             ok = w.size() == 16;
             for (std::size_t i = 0; ok && i < 16; ++i) {
-                ok = number(w[i], 0, 1, a);
+                ok = parseInteger(w[i], 0, 1, a);
                 const Dir dir = board::kAllDirs[i / 4];
                 switch (i % 4) {
                     case 0:
@@ -257,37 +258,32 @@ std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
                 }
             }
         } else if (key == "cell") {
-            ok = w.size() == 4 && number(w[0], 0, board::kLastCol, a) &&
-                 number(w[1], 0, board::kLastRow, b) &&
-                 number(w[2], 0, board::kLayerCount - 1, c) &&
-                 number(w[3], INT16_MIN, INT16_MAX, d);
+            ok = w.size() == 4 && parseInteger(w[0], 0, board::kLastCol, a) &&
+                 parseInteger(w[1], 0, board::kLastRow, b) &&
+                 parseInteger(w[2], 0, board::kLayerCount - 1, c) &&
+                 parseInteger(w[3], INT16_MIN, INT16_MAX, d);
             if (ok) {
                 r.cells.push_back({int(a), int(b), int(c), static_cast<int16_t>(d)});
             }
         } else if (key == "answer") {
             const auto id = w.size() == 2 ? questionNamed(w[0]) : std::nullopt;
-            ok = id && number(w[1], 1, 2, a);
+            ok = id && parseInteger(w[1], 1, 2, a);
             if (ok) r.answers.push_back({*id, int(a)});
         } else if (key == "at") {
             Event e;
-            ok = w.size() >= 2 && number(w[0], 1, INT64_MAX, a);
-            e.point = static_cast<long>(a);
-            if (ok && (w[1] == "press" || w[1] == "shift" || w[1] == "release")) {
+            const auto kind = w.size() >= 2 ? inputNamed(w[1]) : std::nullopt;
+            ok = kind && parseInteger(w[0], 1, INT64_MAX, a);
+            if (ok) {
+                e.point = static_cast<long>(a);
+                e.kind = *kind;
                 const auto dir = w.size() == 3 ? board::dirNamed(w[2]) : std::nullopt;
-                ok = dir.has_value();
-                e.kind = w[1] == "press"   ? Event::Kind::Press
-                         : w[1] == "shift" ? Event::Kind::Shift
-                                           : Event::Kind::Release;
+                ok = isArrow(e.kind) ? dir.has_value() : w.size() == 2;
                 if (dir) e.dir = *dir;
-            } else if (ok && w.size() == 2 && (w[1] == "escape" || w[1] == "replay")) {
-                e.kind = w[1] == "escape" ? Event::Kind::Escape : Event::Kind::Wreck;
-            } else {
-                ok = false;
             }
             ok = ok && (r.events.empty() || r.events.back().point <= e.point);
             if (ok) r.events.push_back(e);
         } else if (key == "cycles") {
-            ok = w.size() == 1 && number(w[0], 0, kMostCycles, a);
+            ok = w.size() == 1 && parseInteger(w[0], 0, kMostCycles, a);
             r.cycles = static_cast<long>(a);
             ended = ok;
         } else {

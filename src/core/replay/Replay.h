@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -57,6 +58,16 @@ struct Replay {
     // Puts the world into the state the recorded level began in.
     void restore(board::World& world) const;
 };
+
+// The words of the inputs in recordings and in headless scripts: "press", "shift" and
+// "release", each followed by the word of its direction (board::dirName), "escape", and
+// "replay" for the replay button's wreck.
+const char* inputWord(Event::Kind kind);
+std::optional<Event::Kind> inputNamed(std::string_view word);
+// Whether an input of this kind is an arrow's, and so names a direction.
+constexpr bool isArrow(Event::Kind kind) {
+    return kind == Event::Kind::Press || kind == Event::Kind::Shift || kind == Event::Kind::Release;
+}
 
 // Plays a recorded input into the game, as the keyboard and the replay button would: a key
 // down or up, Escape with its questions, the replay button's wreck. Escape answered "Да"

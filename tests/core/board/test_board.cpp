@@ -59,6 +59,35 @@ TEST(Counters, LivesGoBelowZero) {
     EXPECT_EQ(lives.caption(), "-1");
 }
 
+TEST(BorderRing, IsTheEdgeOfThePlayArea) {
+    struct Case {
+        const char* what;
+        int x, y;
+        int lastCol, lastRow;
+        bool ring;
+    };
+    const Case cases[] = {
+        {"top left corner", 0, 0, kLastCol, kLastRow, true},
+        {"bottom right corner", kLastCol, kLastRow, kLastCol, kLastRow, true},
+        {"top edge", 7, 0, kLastCol, kLastRow, true},
+        {"right edge", kLastCol, 5, kLastCol, kLastRow, true},
+        {"bottom edge", 3, kLastRow, kLastCol, kLastRow, true},
+        {"left edge", 0, 9, kLastCol, kLastRow, true},
+        {"next to a corner, inside", 1, 1, kLastCol, kLastRow, false},
+        {"the middle", 9, 6, kLastCol, kLastRow, false},
+        {"past the last column, in row 0", kLastCol + 1, 0, kLastCol, kLastRow, false},
+        {"past the last row, in column 0", 0, kLastRow + 1, kLastCol, kLastRow, false},
+        {"left of the board", -1, 3, kLastCol, kLastRow, false},
+        {"a smaller area's edge", 4, 2, 4, 6, true},
+        {"the usual edge beyond a smaller area", kLastCol, 2, 4, 6, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(onRing(c.x, c.y, c.lastCol, c.lastRow), c.ring);
+    }
+    static_assert(onRing(0, 5) && !onRing(1, 5), "the play area is the default");
+}
+
 TEST(LeadingNumber, ReadsTheLeadingPart) {
     const std::pair<const char*, int64_t> cases[] = {
         {"007", 7}, {"5.tur", 5}, {"abc", 0}, {"", 0},     {"  12x", 12},
@@ -73,6 +102,36 @@ TEST(LeadingNumber, WholeLineIntegers) {
     EXPECT_EQ(v, -12);
     for (const char* bad : {"", " ", "1.5", "12a", "--1", "1 2", "1234567890123456789012"}) {
         EXPECT_FALSE(parseInteger(bad, v)) << bad;
+    }
+}
+
+TEST(LeadingNumber, WholeLineIntegersInARange) {
+    struct Case {
+        const char* text;
+        int64_t low, high;
+        bool accepted;
+        int64_t value;  // what value holds afterwards; it starts at 42
+    };
+    const Case cases[] = {
+        {"0", 0, 3, true, 0},
+        {" 3 ", 0, 3, true, 3},
+        {"4", 0, 3, false, 42},
+        {"-1", 0, 3, false, 42},
+        {"-32768", INT16_MIN, INT16_MAX, true, INT16_MIN},
+        {"32768", INT16_MIN, INT16_MAX, false, 42},
+        {"4294967295", 0, UINT32_MAX, true, UINT32_MAX},
+        {"4294967296", 0, UINT32_MAX, false, 42},
+        {"999999999999999999", 1, INT64_MAX, true, 999999999999999999},
+        {"1234567890123456789012", INT64_MIN, INT64_MAX, false, 42},
+        {"2x", 0, 9, false, 42},
+        {"", 0, 9, false, 42},
+        {"5", 9, 0, false, 42},  // an empty range holds nothing
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        int64_t v = 42;
+        EXPECT_EQ(parseInteger(c.text, c.low, c.high, v), c.accepted);
+        EXPECT_EQ(v, c.value);
     }
 }
 

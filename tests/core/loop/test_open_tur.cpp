@@ -62,9 +62,9 @@ TEST(LevelLoad, MissingLevelAskedAndNoEndsTheGame) {
 
 TEST(LevelLoad, AQuestionNobodyScriptedStopsTheTest) {
     Rig rig;
-    EXPECT_THROW(OpenTur(rig.ctx, "4.tur"), turtool::ScriptStop);
+    EXPECT_THROW(OpenTur(rig.ctx, "4.tur"), headless::ScriptStop);
     rig.host.answer(QuestionId::LeaveGame, 1);  // a different question is not an answer
-    EXPECT_THROW(OpenTur(rig.ctx, "4.tur"), turtool::ScriptStop);
+    EXPECT_THROW(OpenTur(rig.ctx, "4.tur"), headless::ScriptStop);
 }
 
 TEST(LevelLoad, YesWalksARunOfMissingNumbersToTheNextLevel) {

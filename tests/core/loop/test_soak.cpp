@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -34,6 +35,13 @@ struct RandomPlay {
     int below(int n) { return static_cast<int>(gen() % static_cast<unsigned>(n)); }
     bool chance(int oneIn) { return below(oneIn) == 0; }
     int16_t anyValue() { return static_cast<int16_t>(gen()); }
+    // An arrow going down or up; nothing for a key the game does not know.
+    static void keyDown(World& w, std::optional<Dir> d, bool shot) {
+        if (d) player::keyDown(w, *d, shot);
+    }
+    static void keyUp(World& w, std::optional<Dir> d) {
+        if (d) player::keyUp(w, *d);
+    }
 
     // A heading, hand, facing or partner coordinate: mostly sensible, sometimes off the board.
     int16_t parameter() {
@@ -46,7 +54,7 @@ struct RandomPlay {
         std::vector<std::array<int, 2>> teleporters;
         for (int x = 0; x <= kLastCol; ++x) {
             for (int y = 0; y <= kLastRow; ++y) {
-                const bool ring = x == 0 || y == 0 || x == kLastCol || y == kLastRow;
+                const bool ring = onRing(x, y);
                 int16_t c = 0;
                 if (ring && !chance(8)) {
                     c = code::kWall;
@@ -86,12 +94,11 @@ struct RandomPlay {
         rig.sounds.played.clear();
         rig.host.paced.clear();
         rig.host.asked.clear();
-        static constexpr int kArrows[] = {player::kKeyLeft, player::kKeyUp, player::kKeyRight,
-                                          player::kKeyDown, 0};
-        if (chance(10)) {
-            player::keyDown(rig.world, kArrows[below(5)], chance(4) ? player::kShiftAlone : 0);
-        }
-        if (chance(10)) player::keyUp(rig.world, kArrows[below(5)]);
+        // The four arrows and, one time in five, a key the game does not know.
+        static constexpr std::optional<Dir> kArrows[] = {Dir::Left, Dir::Up, Dir::Right, Dir::Down,
+                                                         std::nullopt};
+        if (chance(10)) keyDown(rig.world, kArrows[below(5)], chance(4));
+        if (chance(10)) keyUp(rig.world, kArrows[below(5)]);
         if (chance(50)) rig.world.kolWeapon.setCaption(std::to_string(below(20)));
         if (chance(1000)) {
             rig.host.answer(QuestionId::LeaveGame, 2);  // never quit: restart or go on

@@ -18,8 +18,8 @@ const testing::Level kRoom{{"#####", "#P..#", "#...#", "#####"}};
 TEST(KeyRequests, QuickTapBetweenTwoTurnsStillMovesOnce) {
     Rig rig;
     rig.place(kRoom);
-    keyDown(rig.world, kKeyRight, 0);
-    keyUp(rig.world, kKeyRight);
+    keyDown(rig.world, Dir::Right, false);
+    keyUp(rig.world, Dir::Right);
     MeGo(rig.ctx);
     EXPECT_EQ(rig.world.playerX, 2);
     MeGo(rig.ctx);
@@ -29,38 +29,44 @@ TEST(KeyRequests, QuickTapBetweenTwoTurnsStillMovesOnce) {
 TEST(KeyRequests, ReleasingAHeldKeyNeverMovesFurther) {
     Rig rig;
     rig.place(kRoom);
-    keyDown(rig.world, kKeyRight, 0);
+    keyDown(rig.world, Dir::Right, false);
     MeGo(rig.ctx);
-    keyDown(rig.world, kKeyRight, 0);  // auto-repeat while held
-    keyUp(rig.world, kKeyRight);
+    keyDown(rig.world, Dir::Right, false);  // auto-repeat while held
+    keyUp(rig.world, Dir::Right);
     MeGo(rig.ctx);
     EXPECT_EQ(rig.world.playerX, 2);
-    keyDown(rig.world, kKeyRight, 0);  // pressed again: fresh
+    keyDown(rig.world, Dir::Right, false);  // pressed again: fresh
     MeGo(rig.ctx);
     EXPECT_EQ(rig.world.playerX, 3);
 }
 
-TEST(KeyRequests, ShiftAloneAsksForAShotAndReleaseClearsIt) {
+TEST(KeyRequests, AShotIsAskedForAndReleaseClearsIt) {
     World w;
-    keyDown(w, kKeyUp, kShiftAlone);
+    keyDown(w, Dir::Up, true);
     EXPECT_EQ(w.requests.fire[Dir::Up], 1);
     EXPECT_EQ(w.requests.key[Dir::Up], 0);
-    keyUp(w, kKeyUp);
+    keyUp(w, Dir::Up);
     EXPECT_EQ(w.requests.fire[Dir::Up], 0);
-    keyDown(w, kKeyLeft, 3);  // Ctrl with Shift counts as a move
+    keyDown(w, Dir::Left, false);
     EXPECT_EQ(w.requests.key[Dir::Left], 1);
     EXPECT_EQ(w.requests.fire[Dir::Left], 0);
-    keyDown(w, 65, 0);                  // other keys are ignored
-    keyDown(w, kKeyLeft, kShiftAlone);  // Shift after the arrow: both requests
+    keyDown(w, Dir::Left, true);  // Shift after the arrow: both requests
     EXPECT_EQ(w.requests.key[Dir::Left], 1);
     EXPECT_EQ(w.requests.fire[Dir::Left], 1);
+    // Only the left arrow's requests were touched.
+    for (Dir d : {Dir::Up, Dir::Right, Dir::Down}) {
+        SCOPED_TRACE(dirName(d));
+        EXPECT_EQ(w.requests.key[d], 0);
+        EXPECT_EQ(w.requests.fire[d], 0);
+        EXPECT_FALSE(w.requests.held[d]);
+    }
 }
 
 TEST(KeyRequests, UpAndDownHeldTogetherAreBothHandled) {
     Rig rig;
     rig.place(kRoom);
-    keyDown(rig.world, kKeyUp, 0);
-    keyDown(rig.world, kKeyDown, 0);
+    keyDown(rig.world, Dir::Up, false);
+    keyDown(rig.world, Dir::Down, false);
     MeGo(rig.ctx);
     EXPECT_EQ(rig.world.playerY, 1);  // down, then back up
     EXPECT_EQ(rig.sounds.count(sound::Effect::Gi), 2);

@@ -88,6 +88,29 @@ World firstLevelChosen() {
     return w;
 }
 
+TEST(InputWords, EachKindHasOneWordAndOnlyTheArrowsNameADirection) {
+    struct Case {
+        Kind kind;
+        const char* word;
+        bool arrow;
+    };
+    const Case cases[] = {
+        {Kind::Press, "press", true},     {Kind::Shift, "shift", true},
+        {Kind::Release, "release", true}, {Kind::Escape, "escape", false},
+        {Kind::Wreck, "replay", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.word);
+        EXPECT_STREQ(inputWord(c.kind), c.word);
+        EXPECT_EQ(inputNamed(c.word), c.kind);
+        EXPECT_EQ(isArrow(c.kind), c.arrow);
+    }
+    for (const char* other : {"", "Press", "wreck", "up", "press ", "at"}) {
+        SCOPED_TRACE(other);
+        EXPECT_EQ(inputNamed(other), std::nullopt);
+    }
+}
+
 TEST(RecordedStart, ComesBackThroughTheTextOfTheRecording) {
     const RecordedStart kCases[] = {
         {"the second level of a game", secondLevel(), 7},

@@ -1,5 +1,6 @@
-// The host of headless runs, shared by turtool and the tests: events at given cycles, scripted
-// answers and level choices, random numbers from a seed or a script, and no waiting.
+// The host of headless runs, shared by turtool, the fuzz targets, the benchmarks and the tests:
+// events at given cycles, scripted answers and level choices, random numbers from a seed or a
+// script, and no waiting.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +19,7 @@
 #include "core/game/Context.h"
 #include "core/game/Host.h"
 
-namespace turtool {
+namespace boltik::headless {
 
 // Thrown by the host when a run cannot go on as scripted: a question that nobody answered,
 // or the run of missing levels that would never end. It unwinds the main loop like GameQuit.
@@ -27,12 +28,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class ScriptHost : public boltik::game::Host {
+class ScriptHost : public game::Host {
 public:
     explicit ScriptHost(uint32_t seed = 0) : generator_(seed) {}
 
     // The running game; its cycle count times the events.
-    void attach(const boltik::game::Context& ctx) { ctx_ = &ctx; }
+    void attach(const game::Context& ctx) { ctx_ = &ctx; }
 
     // Runs fn at the first yield of the given cycle (0: the first yield at all). Events of
     // one cycle run in the order they were given.
@@ -53,9 +54,9 @@ public:
     }
 
     // The next question asked must be this one; it is answered so.
-    void answer(boltik::game::QuestionId id, int answer) { answers_.push_back({id, answer}); }
+    void answer(game::QuestionId id, int answer) { answers_.push_back({id, answer}); }
     // Every question of this kind that finds no answer waiting is answered so.
-    void answerAlways(boltik::game::QuestionId id, int answer) { standing_[id] = answer; }
+    void answerAlways(game::QuestionId id, int answer) { standing_[id] = answer; }
     // Stop the run (ScriptStop) when this many missing levels are asked in a row, with no
     // other question between them; 0 for no limit.
     void limitMissingLevels(int limit) { missingLimit_ = limit; }
@@ -65,7 +66,7 @@ public:
         if (recordPacing) paced.push_back(rounds);
     }
     // Throws ScriptStop for a question nobody scripted.
-    int askUser(const boltik::game::Question& question) override;
+    int askUser(const game::Question& question) override;
     // The next scripted choice; the chooser closed without a choice when none is left.
     std::optional<std::string> chooseLevel() override;
     // The next scripted number, else the fixed one when set, else the seeded generator's.
@@ -74,7 +75,7 @@ public:
     std::deque<std::optional<std::string>> choices;
     std::deque<double> randoms;
     std::optional<double> fixedRandom;
-    std::vector<boltik::game::Question> asked;
+    std::vector<game::Question> asked;
     bool recordPacing = false;  // keeps every pacing wait in paced
     std::vector<int> paced;
 
@@ -88,13 +89,13 @@ private:
         quietUntil(everyYield_ ? 0 : cycle);
     }
 
-    const boltik::game::Context* ctx_ = nullptr;
+    const game::Context* ctx_ = nullptr;
     long nextEvent_ = 0;  // the cycle of the first event waiting
     std::multimap<long, std::function<void()>> events_;
     std::multimap<long, std::function<void()>> pointEvents_;
     bool everyYield_ = false;
-    std::deque<std::pair<boltik::game::QuestionId, int>> answers_;
-    std::map<boltik::game::QuestionId, int> standing_;
+    std::deque<std::pair<game::QuestionId, int>> answers_;
+    std::map<game::QuestionId, int> standing_;
     int missingLimit_ = 0;
     int missingInARow_ = 0;
     std::mt19937 generator_;
@@ -103,7 +104,7 @@ private:
 
 // The editor's host of headless runs: KudaSow answers from a queue; with none waiting it is
 // closed without a choice.
-class ScriptEditorHost : public boltik::editor::EditorHost {
+class ScriptEditorHost : public editor::EditorHost {
 public:
     std::optional<int> chooseCrawlerHeading() override {
         ++asked;
@@ -117,4 +118,4 @@ public:
     int asked = 0;
 };
 
-}  // namespace turtool
+}  // namespace boltik::headless

@@ -1,10 +1,10 @@
 // The host of headless runs.
-#include "ScriptHost.h"
+#include "core/headless/ScriptHost.h"
 
-namespace turtool {
+namespace boltik::headless {
 
-using boltik::game::Question;
-using boltik::game::QuestionId;
+using game::Question;
+using game::QuestionId;
 
 void ScriptHost::yield() {
     const long cycle = ctx_ ? ctx_->cycles : 0;
@@ -43,11 +43,10 @@ int ScriptHost::askUser(const Question& question) {
     std::string expected;
     if (!answers_.empty()) {
         expected = std::string(" while the script expected the ") +
-                   boltik::game::questionName(answers_.front().first) + " question";
+                   game::questionName(answers_.front().first) + " question";
     }
-    throw ScriptStop(std::string("the ") + boltik::game::questionName(question.id) +
-                     " question \"" + question.text + "\" was asked" + expected +
-                     ", and no answer was scripted");
+    throw ScriptStop(std::string("the ") + game::questionName(question.id) + " question \"" +
+                     question.text + "\" was asked" + expected + ", and no answer was scripted");
 }
 
 std::optional<std::string> ScriptHost::chooseLevel() {
@@ -67,4 +66,4 @@ double ScriptHost::random() {
     return uniform_(generator_);
 }
 
-}  // namespace turtool
+}  // namespace boltik::headless

@@ -1,4 +1,5 @@
-// turtool scripts: key events at given cycles, and the silent sounds that trace what played.
+// Scripts of headless runs (turtool run's format): inputs at given cycles, and the silent
+// sounds that trace what played.
 #pragma once
 
 #include <cstddef>
@@ -8,18 +9,22 @@
 #include <string>
 #include <vector>
 
-#include "ScriptHost.h"
+#include "core/board/Directions.h"
 #include "core/game/Context.h"
+#include "core/headless/ScriptHost.h"
+#include "core/replay/Replay.h"
 #include "core/sound/Sounds.h"
 
-namespace turtool {
+namespace boltik::headless {
 
+// An input of a script at the first yield of its cycle, in the inputs' own words
+// (replay::inputWord); an Escape carries the answers to its questions.
 struct ScriptEvent {
-    enum class Kind { Press, Shift, Release, Escape, Replay };
+    using Kind = replay::Event::Kind;
     long cycle = 0;
     Kind kind = Kind::Press;
-    int keyCode = 0;
-    std::vector<int> answers;  // for Escape
+    board::Dir dir = board::Dir::Up;  // for the keys
+    std::vector<int> answers;         // for Escape
 };
 
 // The longest line a script may have: a longer one is an error, not read in part, since what
@@ -37,28 +42,28 @@ std::string scriptLine(const ScriptEvent& event);
 
 // Sets a world up so that the main loop loads the level file as a replay loads it. The counter
 // file is read first, so the level start writes it back as it was.
-void prepareReplay(boltik::board::World& world, const std::string& file);
+void prepareReplay(board::World& world, const std::string& file);
 
 // Schedules the events on the host: key presses and releases, Escape with its answers
 // (the first for the leave question, the second for the restart question) and the replay
 // button, each at the first yield of its cycle.
-void schedule(ScriptHost& host, boltik::game::Context& ctx, const std::vector<ScriptEvent>& events);
+void schedule(ScriptHost& host, game::Context& ctx, const std::vector<ScriptEvent>& events);
 
 // Silent sounds that remember which effect started in which cycle.
-class TraceSounds : public boltik::sound::SilentSounds {
+class TraceSounds : public sound::SilentSounds {
 public:
     struct Started {
         long cycle;
-        boltik::sound::Effect effect;
+        sound::Effect effect;
     };
 
-    void attach(const boltik::game::Context& ctx) { ctx_ = &ctx; }
-    void playPanned(boltik::sound::Effect effect, int pan) override;
+    void attach(const game::Context& ctx) { ctx_ = &ctx; }
+    void playPanned(sound::Effect effect, int pan) override;
     const std::vector<Started>& started() const { return started_; }
 
 private:
-    const boltik::game::Context* ctx_ = nullptr;
+    const game::Context* ctx_ = nullptr;
     std::vector<Started> started_;
 };
 
-}  // namespace turtool
+}  // namespace boltik::headless

@@ -1,0 +1,36 @@
+// The headless game put together, and a recording played back in it.
+#include "core/headless/HeadlessGame.h"
+
+namespace boltik::headless {
+
+HeadlessGame::HeadlessGame(uint32_t seed, SoundTrace trace)
+    : HeadlessGame(
+          seed, nullCanvas,
+          trace == SoundTrace::On ? static_cast<sound::Sounds&>(traceSounds) : silentSounds) {}
+
+HeadlessGame::HeadlessGame(uint32_t seed, sprites::Canvas& canvas, sound::Sounds& sounds)
+    : host(seed), ctx(world, sprites, canvas, sounds, host) {
+    host.attach(ctx);
+    traceSounds.attach(ctx);
+}
+
+Playback playRecording(HeadlessGame& game, const replay::Replay& r, long cycleLimit) {
+    game::Context& ctx = game.ctx;
+    r.restore(game.world);
+    ctx.cycleLimit = cycleLimit;
+    ctx.writesCounterFile = false;
+    for (const auto& [id, answer] : r.answers)
+        game.host.answer(id, answer);
+    if (r.start == board::StartMode::Choose) game.host.choices.push_back(r.name);
+    for (const replay::Event& e : r.events)
+        game.host.atYield(e.point, [e, &ctx] { replay::apply(e, ctx); });
+    Playback played;
+    try {
+        played.end = loop::Game(ctx);
+    } catch (const game::GameQuit&) {
+    }
+    played.cycles = ctx.cycles;
+    return played;
+}
+
+}  // namespace boltik::headless
