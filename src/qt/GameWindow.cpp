@@ -5,14 +5,12 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QSettings>
 
 #include "core/board/Geometry.h"
 #include "core/board/LevelFile.h"
 #include "core/board/Text.h"
-#include "core/game/Blasts.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
 #include "qt/GameKeys.h"
@@ -41,7 +39,7 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
       host_(*this),
       replayButton_(new QLabel(this)),
       texture_(uiPicture(QStringLiteral("tex"))),
-      pausePlate_(new QLabel(QStringLiteral("Пауза"), boardCanvas_)),
+      pausePlate_(makePausePlate(boardCanvas_)),
       helpPlate_(new HelpPlate(graphics_, this)),
       levelCaption_(new QLabel(this)) {
     // The load sequence: counter file, window over the whole screen, sprites, board size.
@@ -74,17 +72,8 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
     showCounters();
     layoutControls();
 
-    QFont plateFont(QStringLiteral("Arial"));
-    plateFont.setPointSize(28);
-    plateFont.setBold(true);
-    pausePlate_->setFont(plateFont);
-    pausePlate_->setAlignment(Qt::AlignCenter);
-    pausePlate_->setStyleSheet(QStringLiteral(
-        "color: white; background: rgba(20, 20, 60, 200); border: 2px solid rgb(255, 230, 120);"
-        "border-radius: 12px;"));
-    pausePlate_->resize(240, 90);
-    pausePlate_->move((boardCanvas_->width() - 240) / 2, (boardCanvas_->height() - 90) / 2);
-    pausePlate_->hide();
+    pausePlate_->move((boardCanvas_->width() - pausePlate_->width()) / 2,
+                      (boardCanvas_->height() - pausePlate_->height()) / 2);
     // Another window or another desktop taking the focus pauses a level in play.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             &GameWindow::applicationStateChanged);

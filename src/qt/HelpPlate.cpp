@@ -117,4 +117,19 @@ void HelpPlate::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 12, 12);
 }
 
+QLabel* makePausePlate(QWidget* board) {
+    auto* plate = new QLabel(QStringLiteral("Пауза"), board);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(28);
+    font.setBold(true);
+    plate->setFont(font);
+    plate->setAlignment(Qt::AlignCenter);
+    plate->setStyleSheet(QStringLiteral(
+        "color: white; background: rgba(20, 20, 60, 200); border: 2px solid rgb(255, 230, 120);"
+        "border-radius: 12px;"));
+    plate->resize(240, 90);
+    plate->hide();
+    return plate;
+}
+
 }  // namespace boltik::qt

@@ -1,7 +1,8 @@
-// The help plate of the game window (F1): the keys, and what each object does, drawn with the
-// game's own pictures.
+// The plates over the game window's board: the help (F1), the keys and what each object does,
+// drawn with the game's own pictures; and «Пауза».
 #pragma once
 
+#include <QLabel>
 #include <QWidget>
 
 #include "qt/GraphicObjects.h"
@@ -20,5 +21,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// The plate «Пауза», hidden, to be centred over the board.
+QLabel* makePausePlate(QWidget* board);
 
 }  // namespace boltik::qt
