@@ -204,13 +204,13 @@ void GameWindow::showCounters() {
     }
 }
 
-void GameWindow::input(replay::Event::Kind kind, board::Dir dir) {
+void GameWindow::input(recording::Event::Kind kind, board::Dir dir) {
     host_.session().input(host_.yieldPoint(), kind, dir);
-    if (kind == replay::Event::Kind::Escape) {
+    if (kind == recording::Event::Kind::Escape) {
         if (player::escape(*ctx_) == player::EscapeAnswer::Quit) close();
         return;
     }
-    replay::apply({0, kind, dir}, *ctx_);
+    recording::apply({0, kind, dir}, *ctx_);
 }
 
 void GameWindow::showHelp() {
@@ -245,14 +245,14 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
         if (host_.session().escapeEnds()) {
             close();
         } else {
-            input(replay::Event::Kind::Escape);
+            input(recording::Event::Kind::Escape);
         }
     } else if (key.kind == GameKey::Kind::Arrow) {
         // While paused, or while a recording plays, the arrows wait: nothing moves by itself
         // afterwards.
         if (paused_ || !host_.session().takesInput()) return;
         const bool shot = asksForShot(event->modifiers());
-        input(shot ? replay::Event::Kind::Shift : replay::Event::Kind::Press, key.dir);
+        input(shot ? recording::Event::Kind::Shift : recording::Event::Kind::Press, key.dir);
     } else {
         QWidget::keyPressEvent(event);
     }
@@ -267,12 +267,12 @@ void GameWindow::keyReleaseEvent(QKeyEvent* event) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    input(replay::Event::Kind::Release, key.dir);
+    input(recording::Event::Kind::Release, key.dir);
 }
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == replayButton_ && event->type() == QEvent::MouseButtonRelease) {
-        if (host_.session().takesInput()) input(replay::Event::Kind::Wreck);
+        if (host_.session().takesInput()) input(recording::Event::Kind::Wreck);
         return true;
     }
     return QWidget::eventFilter(watched, event);

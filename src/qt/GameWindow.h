@@ -13,7 +13,7 @@
 #include "core/board/World.h"
 #include "core/game/Context.h"
 #include "core/game/Host.h"
-#include "core/replay/Replay.h"
+#include "core/recording/Recording.h"
 #include "core/session/Session.h"
 #include "core/sound/Sounds.h"
 #include "qt/BoardCanvas.h"
@@ -85,7 +85,7 @@ private:
     void layoutControls();
     void addCounter(int index, const QString& icon);
     // A key or the replay button in play: told to the session, then given to the game.
-    void input(replay::Event::Kind kind, board::Dir dir = board::Dir::Up);
+    void input(recording::Event::Kind kind, board::Dir dir = board::Dir::Up);
 
     board::World world_;
     GraphicObjects graphics_;

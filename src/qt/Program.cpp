@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <filesystem>
 
-#include "core/replay/Recording.h"
+#include "core/recording/RecordingFile.h"
 #include "core/session/Sessions.h"
 #include "qt/Redaktor.h"
 #include "qt/Setting.h"
@@ -16,8 +16,8 @@ namespace boltik::qt {
 namespace {
 
 // Why a recording cannot be played, in the game's words.
-QString whyRefused(const replay::Refusal& refusal, const QString& level) {
-    using Kind = replay::Refusal::Kind;
+QString whyRefused(const recording::Refusal& refusal, const QString& level) {
+    using Kind = recording::Refusal::Kind;
     const QString line = refusal.line > 0 ? QStringLiteral(" (строка %1)").arg(refusal.line) : "";
     switch (refusal.kind) {
         case Kind::Unreadable:
@@ -96,12 +96,12 @@ bool Program::openSound() {
 
 bool Program::startReplay(const QString& file) {
     const std::filesystem::path path(QFile::encodeName(file).toStdString());
-    replay::Refusal refusal;
-    std::optional<replay::Replay> recording = replay::readRecording(path, refusal);
+    recording::Refusal refusal;
+    std::optional<recording::Recording> recording = recording::readRecording(path, refusal);
     std::optional<std::filesystem::path> level;
     if (recording) {
-        level = replay::findRecordedLevel(*recording, path);
-        if (!level) refusal.kind = replay::Refusal::Kind::LevelChanged;
+        level = recording::findRecordedLevel(*recording, path);
+        if (!level) refusal.kind = recording::Refusal::Kind::LevelChanged;
     }
     if (!level) {
         const QString levelName = QString::fromStdString(recording ? recording->level : "");

@@ -54,7 +54,7 @@ Input split(std::string_view bytes) {
 // of cycles is spent or the game ends.
 void play(const std::vector<boltik::headless::ScriptEvent>& events) {
     boltik::headless::HeadlessGame game(1);
-    boltik::headless::prepareReplay(game.world, "1.tur");
+    boltik::headless::prepareAgain(game.world, "1.tur");
     boltik::headless::ScriptHost& host = game.host;
     boltik::game::Context& ctx = game.ctx;
     // Escape's questions without a scripted answer are answered "Нет", and so is a level

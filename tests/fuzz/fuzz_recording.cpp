@@ -15,7 +15,7 @@
 #include "core/board/LevelNames.h"
 #include "core/headless/HeadlessGame.h"
 #include "core/loop/MainLoop.h"
-#include "core/replay/Recording.h"
+#include "core/recording/RecordingFile.h"
 
 namespace {
 
@@ -39,8 +39,8 @@ std::string smallLevel() {
     return board::levelText(b, 1);
 }
 
-void play(const replay::Replay& r) {
-    const long limit = std::min(replay::playbackLimit(r), kCycleBudget);
+void play(const recording::Recording& r) {
+    const long limit = std::min(recording::playbackLimit(r), kCycleBudget);
     try {
         headless::HeadlessGame game(r.seed);
         const headless::Playback played = headless::playRecording(game, r, limit);
@@ -53,24 +53,24 @@ void play(const replay::Replay& r) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto& scratch = fuzz::Scratch::get();
-    replay::Refusal refusal;
-    const auto r = replay::readRecording(
+    recording::Refusal refusal;
+    const auto r = recording::readRecording(
         scratch.write("recording.txt", {reinterpret_cast<const char*>(data), size}), refusal);
     if (!r) {
         require(!refusal.text.empty(), "a refused recording says why");
         return -1;
     }
     require(board::isBareFileName(r->level), "the level is named by a bare file name");
-    require(r->cycles >= 0 && r->cycles <= replay::kMostCycles, "the cycles are within bounds");
+    require(r->cycles >= 0 && r->cycles <= recording::kMostCycles, "the cycles are within bounds");
     require(std::is_sorted(r->events.begin(), r->events.end(),
                            [](const auto& a, const auto& b) { return a.point < b.point; }),
             "the inputs are in order");
     require(r->events.empty() || r->events.back().point <= loop::yieldsUpTo(r->cycles),
             "the inputs lie within the recorded cycles");
-    const std::string text = replay::replayText(*r);
+    const std::string text = recording::recordingText(*r);
     std::string error;
-    const auto again = replay::parseReplay(text, error);
-    require(again && replay::replayText(*again) == text, "a recording reads back as written");
+    const auto again = recording::parseRecording(text, error);
+    require(again && recording::recordingText(*again) == text, "a recording reads back as written");
 
     // The game loads the level by its bare name where it plays. A name too long for the file
     // system is no level at all: the game asks its question for it.

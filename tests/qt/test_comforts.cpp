@@ -277,8 +277,8 @@ private slots:
             });
             std::ifstream in(file);
             std::string error;
-            auto recording =
-                replay::parseReplay(std::string(std::istreambuf_iterator<char>(in), {}), error);
+            auto recording = recording::parseRecording(
+                std::string(std::istreambuf_iterator<char>(in), {}), error);
             QVERIFY(recording);
             game.show();
             game.play(std::make_unique<session::Playback>(std::move(*recording)));

@@ -9,7 +9,7 @@
 
 #include "WindowTesting.h"
 #include "core/board/Files.h"
-#include "core/replay/Recording.h"
+#include "core/recording/RecordingFile.h"
 #include "qt/GameWindow.h"
 #include "qt/PlayDirectory.h"
 #include "qt/Program.h"
@@ -85,11 +85,11 @@ private slots:
         const std::string level = boltik::testing::levelFileText({{"####", "#PC#"}});
         dir.write("x.tur", level);
         std::filesystem::create_directories("play/replays");
-        boltik::replay::Replay r;
+        boltik::recording::Recording r;
         r.name = "x.tur";
         r.level = "x.tur";
         r.checksum = boltik::board::checksumOf(level);
-        const std::string text = boltik::replay::replayText(r);
+        const std::string text = boltik::recording::recordingText(r);
         const auto named = [&](const std::string& name) {
             return "boltik replay 1\nlevel " + name + text.substr(text.find("\nchecksum"));
         };
@@ -104,7 +104,7 @@ private slots:
             {named("a/b.tur"), byPath},
             {named(""), byPath},
             {named(std::string("x.tur\0", 6)), QStringLiteral("запись повреждена (строка 2)")},
-            {text + std::string(boltik::replay::kLargestRecording, ' '),
+            {text + std::string(boltik::recording::kLargestRecording, ' '),
              QStringLiteral("файл больше 1 МиБ, это не запись игры")},
         };
         for (const Case& c : kCases) {
@@ -151,13 +151,13 @@ private slots:
         boltik::testing::TempDir dir;
         copySoundsExcept("");
         dir.write("7.tur", kRecordedLevel.toStdString());
-        boltik::replay::Replay recording;
+        boltik::recording::Recording recording;
         recording.level = "7.tur";
-        recording.checksum = *boltik::replay::checksumOfFile("7.tur");
-        recording.start = boltik::board::StartMode::Replay;
+        recording.checksum = *boltik::recording::checksumOfFile("7.tur");
+        recording.start = boltik::board::StartMode::Again;
         recording.name = "7.tur";
         recording.cycles = 1;
-        dir.write("game.txt", boltik::replay::replayText(recording));
+        dir.write("game.txt", boltik::recording::recordingText(recording));
         std::filesystem::remove("7.tur");
         if (!levelNow.isEmpty()) dir.write("7.tur", levelNow.toStdString());
 

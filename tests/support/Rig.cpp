@@ -98,7 +98,7 @@ Rig::Rig() {
 loop::GameEnd Rig::play(const Level& level, long cycles) {
     dir.write("t.tur", levelFileText(level));
     world.levelName = "t.tur";
-    world.startMode = StartMode::Replay;
+    world.startMode = StartMode::Again;
     ctx.cycleLimit = cycles;
     return loop::Game(ctx);
 }

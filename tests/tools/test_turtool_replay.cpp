@@ -8,7 +8,7 @@
 
 #include "ToolRun.h"
 #include "core/board/Files.h"
-#include "core/replay/Recording.h"
+#include "core/recording/RecordingFile.h"
 #include "support/Rig.h"
 
 namespace boltik {
@@ -22,13 +22,13 @@ using testing::turtool;
 const testing::Level kLevel{{"####", "#PC#"}};
 
 // A recording of kLevel under the given name, finished by one step right.
-replay::Replay recordingOf(const std::string& levelText, const std::string& name = "1.tur") {
-    replay::Replay r;
+recording::Recording recordingOf(const std::string& levelText, const std::string& name = "1.tur") {
+    recording::Recording r;
     r.level = name;
     r.name = name;
     r.checksum = board::checksumOf(levelText);
     r.cycles = 1;
-    r.events = {{21, replay::Event::Kind::Press, board::Dir::Right}};
+    r.events = {{21, recording::Event::Kind::Press, board::Dir::Right}};
     return r;
 }
 
@@ -67,7 +67,7 @@ TEST(TurtoolReplay, PlaysARecordingFromThePlayDirectoryOrBesideIt) {
     TempDir dir;
     OwnTemporaryFolder temp(dir.path() / "tmp");
     const std::string level = testing::levelFileText(kLevel);
-    const std::string text = replay::replayText(recordingOf(level));
+    const std::string text = recording::recordingText(recordingOf(level));
     fs::create_directories("play/replays");
     fs::create_directories("mail/inbox");
     dir.write("play/1.tur", level);
@@ -111,9 +111,9 @@ TEST(TurtoolReplay, ALevelNamedByAnythingButABareFileNameIsRefusedUntouched) {
     };
     for (const auto& [name, error] : kNames) {
         SCOPED_TRACE(name);
-        replay::Replay r = recordingOf(level, "1.tur");
+        recording::Recording r = recordingOf(level, "1.tur");
         r.level = name;
-        dir.write("play/replays/r.txt", replay::replayText(r));
+        dir.write("play/replays/r.txt", recording::recordingText(r));
         const ToolRun run = turtool({"replay", "play/replays/r.txt"});
         EXPECT_EQ(run.code, 1);
         EXPECT_EQ(run.err, "turtool: play/replays/r.txt: " + error + "\n");
@@ -121,9 +121,9 @@ TEST(TurtoolReplay, ALevelNamedByAnythingButABareFileNameIsRefusedUntouched) {
         EXPECT_EQ(filesUnder(dir.path()), before);
     }
     // The name the game starts with is held to the same rule.
-    replay::Replay r = recordingOf(level);
+    recording::Recording r = recordingOf(level);
     r.name = "../x.tur";
-    dir.write("play/replays/r.txt", replay::replayText(r));
+    dir.write("play/replays/r.txt", recording::recordingText(r));
     const ToolRun run = turtool({"replay", "play/replays/r.txt"});
     EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.err.find("line 4: the level started is not named by a bare file name"),
@@ -136,10 +136,10 @@ TEST(TurtoolReplay, ARecordingThatDoesNotFinishIsGivenUpAThousandCyclesPastItsLe
     TempDir dir;
     const std::string level = testing::levelFileText(kLevel);
     dir.write("1.tur", level);
-    replay::Replay r = recordingOf(level);
+    recording::Recording r = recordingOf(level);
     r.events.clear();
     r.cycles = 7;
-    dir.write("r.txt", replay::replayText(r));
+    dir.write("r.txt", recording::recordingText(r));
     const ToolRun run = turtool({"replay", "r.txt"});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out.rfind("result: running\nlevel: 1.tur\ncycles: 1007\n", 0), 0u) << run.out;
@@ -151,17 +151,17 @@ TEST(TurtoolReplay, RecordingsOutOfBoundsAreRefused) {
     TempDir dir;
     const std::string level = testing::levelFileText(kLevel);
     dir.write("1.tur", level);
-    const std::string text = replay::replayText(recordingOf(level));
+    const std::string text = recording::recordingText(recordingOf(level));
     struct Case {
         const char* what;
         std::string text;
         std::string error;
     };
     const Case kCases[] = {
-        {"an input past the recorded cycles", replay::replayText([&] {
-             replay::Replay r = recordingOf(level);
+        {"an input past the recorded cycles", recording::recordingText([&] {
+             recording::Recording r = recordingOf(level);
              r.events.push_back(
-                 {replay::kMostCycles, replay::Event::Kind::Release, board::Dir::Right});
+                 {recording::kMostCycles, recording::Event::Kind::Release, board::Dir::Right});
              return r;
          }()),
          "inputs at yield 10000000 lie past the replay's 1 cycles"},
@@ -170,7 +170,7 @@ TEST(TurtoolReplay, RecordingsOutOfBoundsAreRefused) {
         {"more cycles than a game can record",
          text.substr(0, text.rfind("cycles")) + "cycles 10000001\n",
          "line 11 is not understood: cycles 10000001"},
-        {"a file over a mebibyte", text + std::string(replay::kLargestRecording, '\n'),
+        {"a file over a mebibyte", text + std::string(recording::kLargestRecording, '\n'),
          "larger than 1048576 bytes, too large for a recording"},
     };
     for (const Case& c : kCases) {

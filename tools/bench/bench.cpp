@@ -53,7 +53,7 @@ struct Headless : headless::HeadlessGame {
     // Plays the level from its start for the given number of cycles; returns those played.
     long play(const std::string& file, long cycles) {
         world.levelName = file;
-        world.startMode = board::StartMode::Replay;
+        world.startMode = board::StartMode::Again;
         world.wreckCountdown = 0;
         ctx.cycleLimit = cycles;
         loop::Game(ctx);
@@ -108,7 +108,7 @@ void BM_WindowHost(benchmark::State& state) {
     for (auto _ : state) {
         auto& w = window.world();
         w.levelName = file;
-        w.startMode = board::StartMode::Replay;
+        w.startMode = board::StartMode::Again;
         window.context().cycleLimit = 1000;
         loop::Game(window.context());
         cycles += window.context().cycles;

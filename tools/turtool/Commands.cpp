@@ -183,7 +183,7 @@ int run(const RunOptions& o, std::ostream& out, std::ostream& err) {
     Board scratch;
     const LevelReadResult level = readLevelFile(o.file, scratch);
     boltik::headless::HeadlessGame game(o.seed, boltik::headless::SoundTrace::On);
-    boltik::headless::prepareReplay(game.world, o.file);
+    boltik::headless::prepareAgain(game.world, o.file);
     boltik::game::Context& ctx = game.ctx;
     ctx.cycleLimit = o.cycles;
     boltik::headless::ScriptHost& host = game.host;

@@ -4,7 +4,7 @@
 
 #include "Subcommands.h"
 #include "core/headless/HeadlessGame.h"
-#include "core/replay/Recording.h"
+#include "core/recording/RecordingFile.h"
 
 namespace turtool {
 
@@ -53,14 +53,14 @@ private:
 }  // namespace
 
 int replayGame(const std::string& file, std::ostream& out, std::ostream& err) {
-    replay::Refusal refusal;
-    const auto recorded = replay::readRecording(file, refusal);
+    recording::Refusal refusal;
+    const auto recorded = recording::readRecording(file, refusal);
     if (!recorded) {
         err << "turtool: " << file << ": " << refusal.text << '\n';
         return 1;
     }
-    const replay::Replay& r = *recorded;
-    const auto level = replay::findRecordedLevel(r, file);
+    const recording::Recording& r = *recorded;
+    const auto level = recording::findRecordedLevel(r, file);
     if (!level) {
         err << "turtool: " << file << ": the level " << r.level
             << " is not the one this game was played on: it is missing or has changed\n";
@@ -72,7 +72,7 @@ int replayGame(const std::string& file, std::ostream& out, std::ostream& err) {
         err << "turtool: " << file << ": " << error << '\n';
         return 1;
     }
-    const long limit = replay::playbackLimit(r);
+    const long limit = recording::playbackLimit(r);
     headless::HeadlessGame game(r.seed);
     headless::Playback played;
     try {

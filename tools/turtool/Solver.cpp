@@ -140,7 +140,7 @@ bool mayFire(const Snapshot& s) {
 // A level started as a replay starts it, with nothing to show or hear.
 struct LevelGame : boltik::headless::HeadlessGame {
     explicit LevelGame(const std::string& file) {
-        boltik::headless::prepareReplay(world, file);
+        boltik::headless::prepareAgain(world, file);
         host.answerAlways(boltik::game::QuestionId::MissingLevel, 2);
     }
 };

@@ -10,7 +10,7 @@
 #include "core/board/LevelFile.h"
 #include "core/game/Context.h"
 #include "core/loop/MainLoop.h"
-#include "core/replay/Replay.h"
+#include "core/recording/Recording.h"
 
 namespace turtool {
 

@@ -26,7 +26,7 @@ struct Requests {
 // What the next run of the main loop loads.
 enum class StartMode : int16_t {
     Choose = 0,  // the level the user picks in the chooser
-    Replay = 2,  // levelName again
+    Again = 2,   // levelName again: after a wreck, or a level named from outside
     Next = 3,    // the level with the next number
 };
 

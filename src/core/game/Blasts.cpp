@@ -77,7 +77,7 @@ void Destroy(Context& ctx) {
         }
     }
     w.kolLives.add(-1);
-    w.startMode = StartMode::Replay;
+    w.startMode = StartMode::Again;
 }
 
 }  // namespace boltik::game

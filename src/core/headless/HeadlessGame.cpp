@@ -14,7 +14,7 @@ HeadlessGame::HeadlessGame(uint32_t seed, sprites::Canvas& canvas, sound::Sounds
     traceSounds.attach(ctx);
 }
 
-Playback playRecording(HeadlessGame& game, const replay::Replay& r, long cycleLimit) {
+Playback playRecording(HeadlessGame& game, const recording::Recording& r, long cycleLimit) {
     game::Context& ctx = game.ctx;
     r.restore(game.world);
     ctx.cycleLimit = cycleLimit;
@@ -22,8 +22,8 @@ Playback playRecording(HeadlessGame& game, const replay::Replay& r, long cycleLi
     for (const auto& [id, answer] : r.answers)
         game.host.answer(id, answer);
     if (r.start == board::StartMode::Choose) game.host.choices.push_back(r.name);
-    for (const replay::Event& e : r.events)
-        game.host.atYield(e.point, [e, &ctx] { replay::apply(e, ctx); });
+    for (const recording::Event& e : r.events)
+        game.host.atYield(e.point, [e, &ctx] { recording::apply(e, ctx); });
     Playback played;
     try {
         played.end = loop::Game(ctx);

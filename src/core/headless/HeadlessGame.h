@@ -10,7 +10,7 @@
 #include "core/headless/Script.h"
 #include "core/headless/ScriptHost.h"
 #include "core/loop/MainLoop.h"
-#include "core/replay/Replay.h"
+#include "core/recording/Recording.h"
 #include "core/sound/Sounds.h"
 #include "core/sprites/Canvas.h"
 #include "core/sprites/Sprites.h"
@@ -56,6 +56,6 @@ struct Playback {
 // inputs, until the level ends or cycleLimit cycles have run. The game must be fresh, made
 // with the recording's seed. Writes no file. ScriptStop passes through when the game asks a
 // question that was not recorded.
-Playback playRecording(HeadlessGame& game, const replay::Replay& recording, long cycleLimit);
+Playback playRecording(HeadlessGame& game, const recording::Recording& recording, long cycleLimit);
 
 }  // namespace boltik::headless

@@ -7,7 +7,7 @@
 #include "core/board/Files.h"
 #include "core/board/LevelFile.h"
 #include "core/game/Blasts.h"
-#include "core/replay/Replay.h"
+#include "core/recording/Recording.h"
 
 namespace boltik::headless {
 
@@ -25,11 +25,11 @@ bool parseAnswer(const std::string& word, int& answer) {
 bool parseEvent(std::istringstream& words, ScriptEvent& event) {
     std::string word;
     words >> word;
-    const auto kind = replay::inputNamed(word);
+    const auto kind = recording::inputNamed(word);
     if (!kind) return false;
     event.kind = *kind;
     std::string arg;
-    if (replay::isArrow(event.kind)) {
+    if (recording::isArrow(event.kind)) {
         if (!(words >> arg)) return false;
         const auto dir = board::dirNamed(arg);
         if (!dir) return false;
@@ -78,8 +78,8 @@ std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::strin
 }
 
 std::string scriptLine(const ScriptEvent& event) {
-    std::string line = std::to_string(event.cycle) + ' ' + replay::inputWord(event.kind);
-    if (replay::isArrow(event.kind)) return line + ' ' + dirName(event.dir);
+    std::string line = std::to_string(event.cycle) + ' ' + recording::inputWord(event.kind);
+    if (recording::isArrow(event.kind)) return line + ' ' + dirName(event.dir);
     if (event.kind == ScriptEvent::Kind::Escape) {
         for (int answer : event.answers)
             line += ' ' + std::to_string(answer);
@@ -87,16 +87,16 @@ std::string scriptLine(const ScriptEvent& event) {
     return line;
 }
 
-void prepareReplay(board::World& world, const std::string& file) {
+void prepareAgain(board::World& world, const std::string& file) {
     world.bigCycles = board::readCounterFile();
     world.levelName = file;
-    world.startMode = board::StartMode::Replay;
+    world.startMode = board::StartMode::Again;
 }
 
 void schedule(ScriptHost& host, game::Context& ctx, const std::vector<ScriptEvent>& events) {
     using game::QuestionId;
     for (const ScriptEvent& event : events) {
-        replay::Event input;
+        recording::Event input;
         input.kind = event.kind;
         input.dir = event.dir;
         host.at(event.cycle, [&host, &ctx, event, input] {
@@ -106,7 +106,7 @@ void schedule(ScriptHost& host, game::Context& ctx, const std::vector<ScriptEven
                     host.answer(QuestionId::RestartLevel, event.answers[1]);
                 }
             }
-            replay::apply(input, ctx);
+            recording::apply(input, ctx);
         });
     }
 }

@@ -12,15 +12,15 @@
 #include "core/board/Directions.h"
 #include "core/game/Context.h"
 #include "core/headless/ScriptHost.h"
-#include "core/replay/Replay.h"
+#include "core/recording/Recording.h"
 #include "core/sound/Sounds.h"
 
 namespace boltik::headless {
 
 // An input of a script at the first yield of its cycle, in the inputs' own words
-// (replay::inputWord); an Escape carries the answers to its questions.
+// (recording::inputWord); an Escape carries the answers to its questions.
 struct ScriptEvent {
-    using Kind = replay::Event::Kind;
+    using Kind = recording::Event::Kind;
     long cycle = 0;
     Kind kind = Kind::Press;
     board::Dir dir = board::Dir::Up;  // for the keys
@@ -40,9 +40,9 @@ std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::strin
 // One event as a script line, without its line end: the inverse of parseScript.
 std::string scriptLine(const ScriptEvent& event);
 
-// Sets a world up so that the main loop loads the level file as a replay loads it. The counter
-// file is read first, so the level start writes it back as it was.
-void prepareReplay(board::World& world, const std::string& file);
+// Sets a world up so that the main loop loads the level file, as it loads a level again. The
+// counter file is read first, so the level start writes it back as it was.
+void prepareAgain(board::World& world, const std::string& file);
 
 // Schedules the events on the host: key presses and releases, Escape with its answers
 // (the first for the leave question, the second for the restart question) and the replay

@@ -41,7 +41,7 @@ void obtainLevel(Context& ctx) {
             OpenTur(ctx, *chosen);
             break;
         }
-        case StartMode::Replay:
+        case StartMode::Again:
             OpenTur(ctx, w.levelName);
             w.startMode = StartMode::Choose;
             break;

@@ -11,7 +11,7 @@
 #include "core/board/World.h"
 #include "core/game/Context.h"
 #include "core/game/Questions.h"
-#include "core/replay/Replay.h"
+#include "core/recording/Recording.h"
 
 namespace boltik::session {
 
@@ -41,7 +41,7 @@ public:
     // Whether the player's arrows and the replay button drive the level.
     virtual bool takesInput() const { return true; }
     // The player gave an input at this yield, just before it reaches the game.
-    virtual void input(long /*point*/, replay::Event::Kind /*kind*/, board::Dir /*dir*/) {}
+    virtual void input(long /*point*/, recording::Event::Kind /*kind*/, board::Dir /*dir*/) {}
     // Whether Escape ends the session at once instead of asking the game's questions.
     virtual bool escapeEnds() const { return false; }
 

@@ -1,7 +1,7 @@
 // The player's game, a recording played back, and the editor's trial.
 #include "core/session/Sessions.h"
 
-#include "core/replay/Recording.h"
+#include "core/recording/RecordingFile.h"
 
 namespace boltik::session {
 
@@ -15,17 +15,17 @@ void Live::levelEnds(bool finished, const board::World& world, long cycles) {
 }
 
 void Playback::prepare(game::Context& ctx) {
-    player_.replay().restore(ctx.world);
+    player_.recording().restore(ctx.world);
     // A playback is not the player's game: the counter file stays as it was, and a recording
     // that does not reach its end is given up a little past its length.
     ctx.writesCounterFile = false;
-    ctx.cycleLimit = replay::playbackLimit(player_.replay());
+    ctx.cycleLimit = recording::playbackLimit(player_.recording());
 }
 
 void Trial::prepare(game::Context& ctx) {
     ctx.writesCounterFile = false;
     ctx.world.levelName = levelFile_;
-    ctx.world.startMode = board::StartMode::Replay;
+    ctx.world.startMode = board::StartMode::Again;
 }
 
 }  // namespace boltik::session

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/replay/Recorder.h"
+#include "core/recording/Recorder.h"
 #include "core/session/Session.h"
 
 namespace boltik::session {
@@ -20,12 +20,12 @@ public:
     void levelEnds(bool finished, const board::World& world, long cycles) override;
     void answered(game::QuestionId id, int answer) override { recorder_.answered(id, answer); }
     void chosen(const std::string& name) override { recorder_.chosen(name); }
-    void input(long point, replay::Event::Kind kind, board::Dir dir) override {
+    void input(long point, recording::Event::Kind kind, board::Dir dir) override {
         recorder_.input(point, kind, dir);
     }
 
 private:
-    replay::Recorder recorder_;
+    recording::Recorder recorder_;
 };
 
 // A recording played back: its start, its seed, its answers, its level choice and its inputs
@@ -33,19 +33,21 @@ private:
 // a thousand cycles past its recorded length. Nothing is written.
 class Playback : public Session {
 public:
-    explicit Playback(replay::Replay recording) : player_(std::move(recording)) {}
+    explicit Playback(recording::Recording recording) : player_(std::move(recording)) {}
 
     void prepare(game::Context& ctx) override;
-    uint32_t levelStarts(const board::World&, uint32_t) override { return player_.replay().seed; }
+    uint32_t levelStarts(const board::World&, uint32_t) override {
+        return player_.recording().seed;
+    }
     void atYield(long point, game::Context& ctx) override { player_.deliver(point, ctx); }
     std::optional<int> answerFor(const game::Question&) override { return player_.answer(); }
-    std::optional<std::string> levelChoice() override { return player_.replay().name; }
+    std::optional<std::string> levelChoice() override { return player_.recording().name; }
     bool takesInput() const override { return false; }
     bool escapeEnds() const override { return true; }
     bool oneLevel() const override { return true; }
 
 private:
-    replay::Player player_;
+    recording::Player player_;
 };
 
 // The editor's trial of its board, saved to a level file of its own: one level, no lives

@@ -9,7 +9,7 @@
 #include "core/board/LevelFile.h"
 #include "core/playdir/PlayDirectory.h"
 #include "core/progress/Progress.h"
-#include "core/replay/Replay.h"
+#include "core/recording/Recording.h"
 #include "core/settings/Settings.h"
 #include "support/Rig.h"
 #include "tools/ToolRun.h"
@@ -55,13 +55,13 @@ TEST(LineLimits, EveryReaderTakesItsLongestLineWholeAndRefusesALongerOne) {
     TempDir dir;
     const std::string level = testing::levelFileText(kLevel);
     dir.write("1.tur", level);
-    replay::Replay recording;
+    recording::Recording recording;
     recording.level = "1.tur";
     recording.name = "1.tur";
     recording.checksum = "0123";
     recording.cycles = 10;
-    recording.events = {{5, replay::Event::Kind::Press, board::Dir::Up}};
-    const std::string recorded = replay::replayText(recording);
+    recording.events = {{5, recording::Event::Kind::Press, board::Dir::Up}};
+    const std::string recorded = recording::recordingText(recording);
 
     const Reader kReaders[] = {
         {"a level's number line", 256,
@@ -114,7 +114,7 @@ TEST(LineLimits, EveryReaderTakesItsLongestLineWholeAndRefusesALongerOne) {
              // Cut after 4096 characters, this line would still read as "at 5 press up".
              text.insert(at + 13, std::string(n - 17, ' ') + "tail");
              std::string error;
-             return replay::parseReplay(text, error) ? "read" : error;
+             return recording::parseRecording(text, error) ? "read" : error;
          },
          "line 10 is not understood: at 5 press up" + std::string(4079, ' ') + "tail",
          "line 10 is longer than 4096 characters"},

@@ -17,7 +17,7 @@ namespace boltik::headless {
 namespace {
 
 using board::Dir;
-using Kind = replay::Event::Kind;
+using Kind = recording::Event::Kind;
 
 // A corridor: two taps on the right arrow take the player over the bolt into the capsule.
 const testing::Level kCorridor{{"######", "#P*C.#", "######"}, {}, "1"};
@@ -35,7 +35,7 @@ TEST(HeadlessGame, ScriptedKeysPlayTheLevelThroughTheRealMainLoop) {
     testing::TempDir dir;
     dir.write("t.tur", testing::levelFileText(kCorridor));
     HeadlessGame game(0, SoundTrace::On);
-    prepareReplay(game.world, "t.tur");
+    prepareAgain(game.world, "t.tur");
     game.ctx.cycleLimit = 100;
     schedule(game.host, game.ctx, script(kTwoTaps));
     EXPECT_EQ(loop::Game(game.ctx), loop::GameEnd::LevelDone);
@@ -59,7 +59,7 @@ TEST(HeadlessGame, TracesSoundsOnlyWhenAskedAndPlaysOnTheCallersOwn) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         HeadlessGame game(0, c.trace);
-        prepareReplay(game.world, "t.tur");
+        prepareAgain(game.world, "t.tur");
         game.ctx.cycleLimit = 100;
         schedule(game.host, game.ctx, script(kTwoTaps));
         loop::Game(game.ctx);
@@ -68,7 +68,7 @@ TEST(HeadlessGame, TracesSoundsOnlyWhenAskedAndPlaysOnTheCallersOwn) {
     testing::RecordingCanvas canvas;
     testing::RecordingSounds sounds;
     HeadlessGame game(0, canvas, sounds);
-    prepareReplay(game.world, "t.tur");
+    prepareAgain(game.world, "t.tur");
     game.ctx.cycleLimit = 100;
     schedule(game.host, game.ctx, script(kTwoTaps));
     loop::Game(game.ctx);
@@ -100,7 +100,7 @@ TEST(ScriptFormat, EveryLineReadsBackAsItIsWritten) {
         ASSERT_EQ(events.size(), 1u);
         EXPECT_EQ(events[0].cycle, c.cycle);
         EXPECT_EQ(events[0].kind, c.kind);
-        if (replay::isArrow(c.kind)) {
+        if (recording::isArrow(c.kind)) {
             EXPECT_EQ(events[0].dir, c.dir);
         }
         EXPECT_EQ(events[0].answers, c.answers);
@@ -126,21 +126,21 @@ TEST(ScriptFormat, ALineThatIsNotAnInputIsRefusedByNumber) {
 TEST(RecordingPlayback, InputsArriveAtTheirYieldsAndTheLimitStopsIt) {
     testing::TempDir dir;
     dir.write("t.tur", testing::levelFileText(kCorridor));
-    replay::Replay r;
+    recording::Recording r;
     r.level = r.name = "t.tur";
-    r.start = board::StartMode::Replay;
+    r.start = board::StartMode::Again;
     struct Case {
         const char* what;
-        std::vector<replay::Event> events;
+        std::vector<recording::Event> events;
         long limit;
         std::optional<loop::GameEnd> end;
     };
     // The two taps of kTwoTaps, at the first yields of cycles 1 and 2.
     const long second = loop::yieldsUpTo(1) + 1;
-    const std::vector<replay::Event> taps = {{1, Kind::Press, Dir::Right},
-                                             {1, Kind::Release, Dir::Right},
-                                             {second, Kind::Press, Dir::Right},
-                                             {second, Kind::Release, Dir::Right}};
+    const std::vector<recording::Event> taps = {{1, Kind::Press, Dir::Right},
+                                                {1, Kind::Release, Dir::Right},
+                                                {second, Kind::Press, Dir::Right},
+                                                {second, Kind::Release, Dir::Right}};
     const Case cases[] = {
         {"walked to the capsule", taps, 100, loop::GameEnd::LevelDone},
         {"no input: stopped at the limit", {}, 30, loop::GameEnd::Stopped},

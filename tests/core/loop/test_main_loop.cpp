@@ -131,7 +131,7 @@ TEST(Wreck, OneWreckReturnsAfterThirteenFurtherCycles) {
     EXPECT_EQ(rig.play(kRoom, 100), GameEnd::Wrecked);
     EXPECT_EQ(rig.ctx.cycles, 1 + 13 + 1);
     EXPECT_EQ(rig.world.kolLives.caption(), "9");
-    EXPECT_EQ(rig.world.startMode, StartMode::Replay);
+    EXPECT_EQ(rig.world.startMode, StartMode::Again);
     EXPECT_EQ(rig.world.wreckCountdown, 0);
 }
 

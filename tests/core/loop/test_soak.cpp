@@ -125,7 +125,7 @@ TEST_P(Soak, RandomBoardsAndKeysNeverCrashTheMainLoop) {
         if (calls == 0 || soak.chance(4)) {
             rig.dir.write("t.tur", testing::levelFileText(soak.randomLevel()));
         }
-        rig.world.startMode = StartMode::Replay;
+        rig.world.startMode = StartMode::Again;
         rig.ctx.cycleLimit = std::min(kCyclesPerLevel, kCyclesPerSeed - total);
         rig.host.clearEvents();
         rig.host.at(0, [&] { soak.everyCycle(rig); });

@@ -10,7 +10,7 @@
 #include "core/board/LevelFile.h"
 #include "core/loop/MainLoop.h"
 #include "core/progress/Progress.h"
-#include "core/replay/Recording.h"
+#include "core/recording/RecordingFile.h"
 #include "core/session/SessionHost.h"
 #include "core/session/Sessions.h"
 #include "support/Rig.h"
@@ -19,7 +19,7 @@ namespace boltik::session {
 namespace {
 
 namespace fs = std::filesystem;
-using replay::Event;
+using recording::Event;
 
 // A host as the game window is one, with a player who presses keys at given yields, answers
 // "Нет" and chooses the level 1.tur.
@@ -35,7 +35,7 @@ private:
         const auto press = presses.find(yieldPoint());
         if (press == presses.end() || !session().takesInput()) return;
         session().input(yieldPoint(), press->second, board::Dir::Right);
-        replay::apply({0, press->second, board::Dir::Right}, *ctx_);
+        recording::apply({0, press->second, board::Dir::Right}, *ctx_);
     }
     int askPlayer(const game::Question&) override { return 2; }
     std::optional<std::string> playerChooses() override { return "1.tur"; }
@@ -94,8 +94,8 @@ TEST(Sessions, EachPlaysTheLevelAndWritesOnlyWhatItShould) {
     fs::remove(board::kCounterFileName);
     fs::remove(progress::kProgressFile);
     const fs::path file = fs::directory_iterator("replays")->path();
-    replay::Refusal refusal;
-    auto recording = replay::readRecording(file, refusal);
+    recording::Refusal refusal;
+    auto recording = recording::readRecording(file, refusal);
     ASSERT_TRUE(recording) << refusal.text;
     const Played back = play(std::make_unique<Playback>(std::move(*recording)), steps);
     EXPECT_EQ(back.end, loop::GameEnd::LevelDone);
@@ -117,7 +117,7 @@ TEST(Sessions, APlaybackThatDoesNotFinishIsGivenUp) {
     testing::TempDir dir;
     const std::string level = testing::levelFileText({{"######", "#P*.C#"}, {}, "1"});
     dir.write("1.tur", level);
-    replay::Replay r;
+    recording::Recording r;
     r.level = r.name = "1.tur";
     r.checksum = board::checksumOf(level);
     r.cycles = 4;

@@ -1,5 +1,5 @@
-// Recording a level's start, and the replay file.
-#include "core/replay/Replay.h"
+// Recording a level's start, and the recording file.
+#include "core/recording/Recording.h"
 
 #include <algorithm>
 #include <fstream>
@@ -13,7 +13,7 @@
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
 
-namespace boltik::replay {
+namespace boltik::recording {
 
 namespace {
 
@@ -21,7 +21,7 @@ using board::Dir;
 using board::parseInteger;
 
 constexpr const char* kHeader = "boltik replay 1";
-// The longest line of a replay: a start line holds a level name, no other line comes near.
+// The longest line of a recording: a start line holds a level name, no other line comes near.
 constexpr std::size_t kLongestLine = 4096;
 constexpr int kRecordedLayers[] = {board::layer::kTick, board::layer::kPhase, board::layer::kMoved};
 
@@ -35,7 +35,7 @@ std::optional<game::QuestionId> questionNamed(const std::string& word) {
 
 // The chooser's answer and a replayed level are loaded by their name: a bare file name, or
 // none at all (nothing is found by it). The next level's number is all a name of mode 3 gives.
-bool startNameFits(const Replay& r) {
+bool startNameFits(const Recording& r) {
     return r.start == board::StartMode::Next || r.name.empty() || board::isBareFileName(r.name);
 }
 
@@ -85,8 +85,8 @@ void apply(const Event& event, game::Context& ctx) {
     }
 }
 
-Replay Replay::begin(const board::World& world, uint32_t seed) {
-    Replay r;
+Recording Recording::begin(const board::World& world, uint32_t seed) {
+    Recording r;
     r.start = world.startMode;
     r.name = world.levelName;
     r.seed = seed;
@@ -105,7 +105,7 @@ Replay Replay::begin(const board::World& world, uint32_t seed) {
     return r;
 }
 
-void Replay::restore(board::World& world) const {
+void Recording::restore(board::World& world) const {
     world.startMode = start;
     world.levelName = name;
     world.kolLives.setCaption(lives);
@@ -129,7 +129,7 @@ std::optional<std::string> checksumOfFile(const std::string& path) {
     return board::checksumOf(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
-std::string replayText(const Replay& r) {
+std::string recordingText(const Recording& r) {
     std::ostringstream out;
     out << kHeader << '\n'
         << "level " << r.level << '\n'
@@ -158,14 +158,14 @@ std::string replayText(const Replay& r) {
     return out.str();
 }
 
-std::optional<Replay> parseReplay(const std::string& text, std::string& error) {
+std::optional<Recording> parseRecording(const std::string& text, std::string& error) {
     Refusal refusal;
-    auto replay = parseReplay(text, refusal);
+    auto replay = parseRecording(text, refusal);
     if (!replay) error = refusal.text;
     return replay;
 }
 
-std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
+std::optional<Recording> parseRecording(const std::string& text, Refusal& refusal) {
     using Kind = Refusal::Kind;
     const auto refuse = [&refusal](Kind kind, int line, std::string why) {
         refusal = {kind, line, std::move(why)};
@@ -176,7 +176,7 @@ std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
     if (board::readLine(in, line, kLongestLine) != board::LineRead::Whole || line != kHeader) {
         return refuse(Kind::NotARecording, 1, "not a boltik replay");
     }
-    Replay r;
+    Recording r;
     bool ended = false;
     for (int n = 2;; ++n) {
         const board::LineRead read = board::readLine(in, line, kLongestLine);
@@ -184,7 +184,7 @@ std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
         if (read == board::LineRead::TooLong) {
             return refuse(Kind::Damaged, n, board::lineTooLong(n, kLongestLine));
         }
-        // No value of a replay holds a control character; one that did could not be written
+        // No value of a recording holds a control character; one that did could not be written
         // back as it was read.
         if (std::any_of(line.begin(), line.end(), [](char c) {
                 const auto byte = static_cast<unsigned char>(c);
@@ -309,4 +309,4 @@ std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal) {
     return r;
 }
 
-}  // namespace boltik::replay
+}  // namespace boltik::recording

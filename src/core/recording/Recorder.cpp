@@ -1,5 +1,5 @@
 // Recording won levels and playing recordings back.
-#include "core/replay/Recorder.h"
+#include "core/recording/Recorder.h"
 
 #include <ctime>
 #include <filesystem>
@@ -8,7 +8,7 @@
 #include "core/board/Text.h"
 #include "core/progress/Progress.h"
 
-namespace boltik::replay {
+namespace boltik::recording {
 
 namespace {
 
@@ -30,7 +30,7 @@ fs::path replayPath(const std::string& folder, const std::string& level) {
 }  // namespace
 
 void Recorder::begin(const board::World& world, uint32_t seed) {
-    current_ = Replay::begin(world, seed);
+    current_ = Recording::begin(world, seed);
 }
 
 void Recorder::chosen(const std::string& name) {
@@ -47,7 +47,7 @@ void Recorder::input(long point, Event::Kind kind, board::Dir dir) {
 
 std::string Recorder::end(bool finished, const board::World& world, long cycles) {
     if (!current_) return {};
-    Replay r = std::move(*current_);
+    Recording r = std::move(*current_);
     current_.reset();
     if (world.levelName != trackedLevel_) {
         trackedLevel_ = world.levelName;
@@ -68,18 +68,18 @@ std::string Recorder::end(bool finished, const board::World& world, long cycles)
     std::error_code error;
     fs::create_directories(folder_, error);
     const fs::path path = replayPath(folder_, r.level);
-    if (!board::writeFileAtomically(path.string(), replayText(r))) return {};
+    if (!board::writeFileAtomically(path.string(), recordingText(r))) return {};
     return path.string();
 }
 
-Player::Player(Replay replay) : replay_(std::move(replay)) {
-    for (const auto& [id, answer] : replay_.answers)
+Player::Player(Recording replay) : recording_(std::move(replay)) {
+    for (const auto& [id, answer] : recording_.answers)
         answers_.push_back(answer);
 }
 
 void Player::deliver(long point, game::Context& ctx) {
-    while (next_ < replay_.events.size() && replay_.events[next_].point <= point)
-        apply(replay_.events[next_++], ctx);
+    while (next_ < recording_.events.size() && recording_.events[next_].point <= point)
+        apply(recording_.events[next_++], ctx);
 }
 
 int Player::answer() {
@@ -89,4 +89,4 @@ int Player::answer() {
     return a;
 }
 
-}  // namespace boltik::replay
+}  // namespace boltik::recording

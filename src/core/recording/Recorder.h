@@ -1,5 +1,5 @@
 // What the game keeps of the player's games as they are played, and plays back a recorded one:
-// every won level leaves a replay in replays/ and its best result in the progress file.
+// every won level leaves a recording in replays/ and its best result in the progress file.
 #pragma once
 
 #include <cstdint>
@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "core/replay/Replay.h"
+#include "core/recording/Recording.h"
 
-namespace boltik::replay {
+namespace boltik::recording {
 
 class Recorder {
 public:
@@ -23,13 +23,13 @@ public:
     void input(long point, Event::Kind kind, board::Dir dir = board::Dir::Up);
     bool recording() const { return current_.has_value(); }
 
-    // The call has ended. A finished level's replay is written and its result recorded in the
-    // progress file; the path of the replay is returned ("" when none was written).
+    // The call has ended. A finished level's recording is written and its result recorded in the
+    // progress file; the path of the recording is returned ("" when none was written).
     std::string end(bool finished, const board::World& world, long cycles);
 
 private:
     std::string folder_;
-    std::optional<Replay> current_;
+    std::optional<Recording> current_;
     // Lives lost count from the level's first start, through its wrecks, to its finish.
     std::string trackedLevel_;
     int64_t livesAtFirstStart_ = 0;
@@ -39,18 +39,18 @@ private:
 // their order, its chooser's answer.
 class Player {
 public:
-    explicit Player(Replay replay);
+    explicit Player(Recording replay);
 
-    const Replay& replay() const { return replay_; }
+    const Recording& recording() const { return recording_; }
     // Applies the inputs recorded at this yield or before.
     void deliver(long point, game::Context& ctx);
     // The next recorded answer; 2 when none is left.
     int answer();
 
 private:
-    Replay replay_;
+    Recording recording_;
     std::size_t next_ = 0;
     std::deque<int> answers_;
 };
 
-}  // namespace boltik::replay
+}  // namespace boltik::recording

@@ -7,11 +7,11 @@
 #include <sstream>
 
 #include "core/progress/Progress.h"
-#include "core/replay/Recorder.h"
-#include "core/replay/Replay.h"
+#include "core/recording/Recorder.h"
+#include "core/recording/Recording.h"
 #include "support/Rig.h"
 
-namespace boltik::replay {
+namespace boltik::recording {
 namespace {
 
 using namespace board;
@@ -72,7 +72,7 @@ World secondLevel() {
 // A long game: every count at the end of its range.
 World longGame() {
     World w;
-    w.startMode = StartMode::Replay;
+    w.startMode = StartMode::Again;
     w.levelName = "my level 12.tur";
     w.kolLives.setCaption("-3");
     w.bigCycles = INT32_MAX;
@@ -119,7 +119,7 @@ TEST(RecordedStart, ComesBackThroughTheTextOfTheRecording) {
     };
     for (const RecordedStart& c : kCases) {
         SCOPED_TRACE(c.name);
-        Replay r = Replay::begin(c.world, c.seed);
+        Recording r = Recording::begin(c.world, c.seed);
         r.level = "7.tur";
         r.checksum = "0123abcd";
         r.answers = {{QuestionId::LeaveGame, 2}, {QuestionId::RestartLevel, 1}};
@@ -129,8 +129,8 @@ TEST(RecordedStart, ComesBackThroughTheTextOfTheRecording) {
                     {75, Kind::Press, Dir::Down}};
         r.cycles = 3;
         std::string error;
-        const auto back = parseReplay(replayText(r), error);
-        ASSERT_TRUE(back) << error << '\n' << replayText(r);
+        const auto back = parseRecording(recordingText(r), error);
+        ASSERT_TRUE(back) << error << '\n' << recordingText(r);
         EXPECT_EQ(back->level, "7.tur");
         EXPECT_EQ(back->checksum, "0123abcd");
         EXPECT_EQ(back->seed, c.seed);
@@ -158,7 +158,7 @@ TEST(RecordedStart, ComesBackThroughTheTextOfTheRecording) {
 TEST(Playback, EachInputArrivesAtTheYieldItWasRecordedAt) {
     testing::Rig rig;
     rig.place({{"#####", "#.P.#", "#####"}});
-    Replay r;
+    Recording r;
     r.events = {{5, Kind::Press, Dir::Right},
                 {5, Kind::Shift, Dir::Up},
                 {6, Kind::Release, Dir::Up},
@@ -189,7 +189,7 @@ TEST(Playback, EachInputArrivesAtTheYieldItWasRecordedAt) {
 }
 
 TEST(Playback, AnswersComeInTheirOrderThenNo) {
-    Replay r;
+    Recording r;
     r.answers = {{QuestionId::LeaveGame, 2}, {QuestionId::RestartLevel, 1}};
     Player player(r);
     EXPECT_EQ(player.answer(), 2);
@@ -261,7 +261,7 @@ TEST(WonLevel, LeavesARecordingOfItsLevelAndNoneForAWreck) {
     EXPECT_EQ(path.rfind("games/7-", 0), 0u) << path;
 
     std::string error;
-    const auto recorded = parseReplay(dir.read(path), error);
+    const auto recorded = parseRecording(dir.read(path), error);
     ASSERT_TRUE(recorded) << error;
     EXPECT_EQ(recorded->level, "7.tur");
     EXPECT_EQ(recorded->checksum, checksumOfFile("7.tur"));
@@ -272,4 +272,4 @@ TEST(WonLevel, LeavesARecordingOfItsLevelAndNoneForAWreck) {
 }
 
 }  // namespace
-}  // namespace boltik::replay
+}  // namespace boltik::recording

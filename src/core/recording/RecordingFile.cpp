@@ -1,16 +1,16 @@
 // Reading a recording from disk and finding its level.
-#include "core/replay/Recording.h"
+#include "core/recording/RecordingFile.h"
 
 #include <fstream>
 
 #include "core/board/Files.h"
 #include "core/board/LevelNames.h"
 
-namespace boltik::replay {
+namespace boltik::recording {
 
 namespace fs = std::filesystem;
 
-std::optional<Replay> readRecording(const fs::path& file, Refusal& refusal) {
+std::optional<Recording> readRecording(const fs::path& file, Refusal& refusal) {
     std::ifstream in;
     std::string reason;
     if (!board::openRegularFile(file.string(), in, reason)) {
@@ -27,10 +27,10 @@ std::optional<Replay> readRecording(const fs::path& file, Refusal& refusal) {
                        " bytes, too large for a recording"};
         return std::nullopt;
     }
-    return parseReplay(text, refusal);
+    return parseRecording(text, refusal);
 }
 
-std::optional<fs::path> findRecordedLevel(const Replay& replay, const fs::path& file) {
+std::optional<fs::path> findRecordedLevel(const Recording& replay, const fs::path& file) {
     if (!board::isBareFileName(replay.level)) return std::nullopt;
     std::error_code failed;
     const fs::path folder = fs::absolute(file, failed).parent_path();
@@ -42,8 +42,8 @@ std::optional<fs::path> findRecordedLevel(const Replay& replay, const fs::path& 
     return std::nullopt;
 }
 
-long playbackLimit(const Replay& replay) {
+long playbackLimit(const Recording& replay) {
     return replay.cycles + 1000;
 }
 
-}  // namespace boltik::replay
+}  // namespace boltik::recording

@@ -16,7 +16,7 @@
 #include "core/game/Context.h"
 #include "core/game/Questions.h"
 
-namespace boltik::replay {
+namespace boltik::recording {
 
 struct Event {
     enum class Kind { Press, Shift, Release, Escape, Wreck };
@@ -34,14 +34,14 @@ struct CellValue {
     bool operator==(const CellValue&) const = default;
 };
 
-// The most cycles a replay may say its level took: over eleven days of play at the normal
+// The most cycles a recording may say its level took: over eleven days of play at the normal
 // pace, and about two minutes to play back headless.
 inline constexpr long kMostCycles = 10'000'000;
 
-struct Replay {
+struct Recording {
     std::string level;     // the level file that was played
     std::string checksum;  // of its bytes
-    board::StartMode start = board::StartMode::Replay;
+    board::StartMode start = board::StartMode::Again;
     std::string name;  // what the start loads: the chooser's answer, or levelName before it
     uint32_t seed = 0;
     std::string lives = "10";
@@ -54,7 +54,7 @@ struct Replay {
     long cycles = 0;  // how long the level took
 
     // Captures the start of a level from the world as it stands before the level loads.
-    static Replay begin(const board::World& world, uint32_t seed);
+    static Recording begin(const board::World& world, uint32_t seed);
     // Puts the world into the state the recorded level began in.
     void restore(board::World& world) const;
 };
@@ -77,11 +77,11 @@ void apply(const Event& event, game::Context& ctx);
 // The checksum of a file's bytes (board::checksumOf); nothing when it cannot be read.
 std::optional<std::string> checksumOfFile(const std::string& path);
 
-// The replay as text, and back; a text that is not a replay gives nothing and the reason. Read
-// back, a replay names its level by a bare file name, ends with its cycles line, and has no
+// The recording as text, and back; a text that is not a recording gives nothing and the reason.
+// Read back, a recording names its level by a bare file name, ends with its cycles line, and has no
 // input past the yields of its cycles.
-std::string replayText(const Replay& replay);
-std::optional<Replay> parseReplay(const std::string& text, std::string& error);
+std::string recordingText(const Recording& replay);
+std::optional<Recording> parseRecording(const std::string& text, std::string& error);
 
 // Why a recording is refused: the kind of fault, for a message in the game's own words, the
 // line it is on (0 for the recording as a whole), and the reason in English, for tools.
@@ -99,6 +99,6 @@ struct Refusal {
     int line = 0;
     std::string text;
 };
-std::optional<Replay> parseReplay(const std::string& text, Refusal& refusal);
+std::optional<Recording> parseRecording(const std::string& text, Refusal& refusal);
 
-}  // namespace boltik::replay
+}  // namespace boltik::recording
