@@ -10,7 +10,7 @@
 
 #include "core/board/Geometry.h"
 #include "core/board/LevelFile.h"
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
 #include "qt/GameKeys.h"
@@ -192,7 +192,7 @@ void GameWindow::showCounters() {
             caption
                 ? QString::fromStdString(*caption)
                 : QStringLiteral("Тур %1").arg(
-                      numbered ? QString::number(board::leadingNumber(file.toStdString())) : file));
+                      numbered ? QString::number(io::leadingNumber(file.toStdString())) : file));
     }
     // Runs at every yield: only a caption that changed is converted and shown.
     const board::Counter* values[] = {&world_.kolLives, &world_.kolBolt, &world_.kolKeys,

@@ -213,7 +213,7 @@ void Setting::save() {
             problem_->setText(QStringLiteral("В пароле есть знаки, которые нельзя сохранить"));
             return;
     }
-    const board::WriteResult written = settings::writeSettingsFile(s);
+    const io::WriteResult written = settings::writeSettingsFile(s);
     if (!written) {
         QMessageBox::warning(this, QString(),
                              QStringLiteral("Не удалось записать файл %1: %2")

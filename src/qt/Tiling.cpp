@@ -3,7 +3,7 @@
 
 #include <QPainter>
 
-#include "core/board/Tiling.h"
+#include "core/sprites/Tiling.h"
 
 namespace boltik::qt {
 
@@ -32,14 +32,14 @@ void TileForm(QPaintDevice& target, const QImage& source, int factor) {
     const QSize area = logicalSize(target), tile = logicalSize(source);
     paintCopies(
         target, source, factor,
-        board::tileFormPlaces(area.width(), area.height(), tile.width(), tile.height(), factor));
+        sprites::tileFormPlaces(area.width(), area.height(), tile.width(), tile.height(), factor));
 }
 
 void TileHeader(QPaintDevice& target, const QImage& source, int factor) {
     if (source.isNull()) return;
-    paintCopies(
-        target, source, factor,
-        board::tileHeaderPlaces(logicalSize(target).width(), logicalSize(source).width(), factor));
+    paintCopies(target, source, factor,
+                sprites::tileHeaderPlaces(logicalSize(target).width(), logicalSize(source).width(),
+                                          factor));
 }
 
 QImage widgetSurface(const QWidget& widget) {

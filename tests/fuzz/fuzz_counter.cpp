@@ -9,7 +9,7 @@
 
 #include "Fuzzing.h"
 #include "core/board/LevelFile.h"
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string_view line = firstLine(bytes);
     int64_t whole = 0;
-    const bool number = parseInteger(line, whole);
-    require(!number || leadingNumber(line) == whole,
+    const bool number = boltik::io::parseInteger(line, whole);
+    require(!number || boltik::io::leadingNumber(line) == whole,
             "a line that is a number starts with that number");
     require(count == 0 || (number && whole == count),
             "the counter is the number its first line holds, or 0");

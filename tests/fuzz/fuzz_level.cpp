@@ -13,9 +13,9 @@
 
 #include "Fuzzing.h"
 #include "core/board/LevelFile.h"
-#include "core/board/Text.h"
 #include "core/editor/Editor.h"
 #include "core/headless/ScriptHost.h"
+#include "core/io/Text.h"
 
 namespace {
 
@@ -170,9 +170,10 @@ void checkLoad(const std::string& file, const LevelReadResult& read, const Board
         expected.escape();
         const boltik::editor::FileResult loaded = editor.load(file);
         int64_t bolts = 0;
-        const bool wholeLevel = read.ok && parseInteger(utf8ToCp1251(read.boltLine), bolts) &&
-                                bolts >= std::numeric_limits<int16_t>::min() &&
-                                bolts <= std::numeric_limits<int16_t>::max();
+        const bool wholeLevel =
+            read.ok && boltik::io::parseInteger(boltik::io::utf8ToCp1251(read.boltLine), bolts) &&
+            bolts >= std::numeric_limits<int16_t>::min() &&
+            bolts <= std::numeric_limits<int16_t>::max();
         require(loaded.ok == wholeLevel, "Load takes a level exactly when the whole file reads");
         if (!loaded) {
             require(loaded.message == "!!!", "a failed Load answers \"!!!\"");

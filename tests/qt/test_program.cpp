@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "WindowTesting.h"
-#include "core/board/Files.h"
+#include "core/io/Files.h"
 #include "core/recording/RecordingFile.h"
 #include "qt/GameWindow.h"
 #include "qt/PlayDirectory.h"
@@ -88,7 +88,7 @@ private slots:
         boltik::recording::Recording r;
         r.name = "x.tur";
         r.level = "x.tur";
-        r.checksum = boltik::board::checksumOf(level);
+        r.checksum = boltik::io::checksumOf(level);
         const std::string text = boltik::recording::recordingText(r);
         const auto named = [&](const std::string& name) {
             return "boltik replay 1\nlevel " + name + text.substr(text.find("\nchecksum"));

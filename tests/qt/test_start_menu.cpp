@@ -10,7 +10,7 @@
 #include <fstream>
 
 #include "WindowTesting.h"
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 #include "core/settings/Settings.h"
 #include "qt/Filesel.h"
 #include "qt/FrmMeny.h"
@@ -173,7 +173,7 @@ private slots:
     void bytesOutsideCodePage1251ShowAsQuestionMarks() {
         TempDir dir;
         std::string text = settings::settingsText(defaults());
-        text.replace(text.find(board::utf8ToCp1251("Меню\r\nНадпись")), 4,
+        text.replace(text.find(io::utf8ToCp1251("Меню\r\nНадпись")), 4,
                      std::string("A\x98"
                                  "B\xFF"));
         dir.write("settings.ini", text);

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "ToolRun.h"
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 #include "core/settings/Settings.h"
 #include "support/Rig.h"
 
@@ -172,7 +172,7 @@ std::string settingsWith(int n, const std::string& value) {
     std::istringstream in(text);
     for (std::string s; std::getline(in, s);)
         l.push_back(s);
-    l[n - 1] = boltik::board::utf8ToCp1251(value) + "\r";
+    l[n - 1] = boltik::io::utf8ToCp1251(value) + "\r";
     std::string out;
     for (const auto& s : l)
         out += s + "\n";

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "ToolRun.h"
-#include "core/board/Files.h"
+#include "core/io/Files.h"
 #include "core/recording/RecordingFile.h"
 #include "support/Rig.h"
 
@@ -26,7 +26,7 @@ recording::Recording recordingOf(const std::string& levelText, const std::string
     recording::Recording r;
     r.level = name;
     r.name = name;
-    r.checksum = board::checksumOf(levelText);
+    r.checksum = io::checksumOf(levelText);
     r.cycles = 1;
     r.events = {{21, recording::Event::Kind::Press, board::Dir::Right}};
     return r;

@@ -65,7 +65,7 @@ std::string benchFile(const std::string& name, const std::string& text) {
     const fs::path dir = fs::temp_directory_path() / "boltik-bench";
     fs::create_directories(dir);
     const fs::path file = dir / name;
-    board::writeFileAtomically(file.string(), text);
+    boltik::io::writeFileAtomically(file.string(), text);
     return file.string();
 }
 

@@ -7,7 +7,7 @@
 
 #include "Synth.h"
 #include "Wav.h"
-#include "core/board/Files.h"
+#include "core/io/Files.h"
 #include "core/sound/Sounds.h"
 
 namespace {
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
             continue;
         }
         const auto written =
-            boltik::board::writeFileAtomically(target.string(), encodeWav(toPcm(samples), kRate));
+            boltik::io::writeFileAtomically(target.string(), encodeWav(toPcm(samples), kRate));
         if (written) {
             std::cout << "wrote " << target.string() << '\n';
         } else {

@@ -9,8 +9,8 @@
 #include "Subcommands.h"
 #include "Usage.h"
 #include "core/board/LevelFile.h"
-#include "core/board/Text.h"
 #include "core/headless/HeadlessGame.h"
+#include "core/io/Text.h"
 #include "core/loop/MainLoop.h"
 
 namespace turtool {
@@ -81,7 +81,8 @@ std::vector<std::string> problems(const Board& b, const LevelReadResult& level) 
         found.push_back(std::to_string(players.size()) + " players at " + list +
                         ": the game starts at the last one");
     }
-    if (leadingNumber(level.boltLine) != bolts || level.boltLine != std::to_string(bolts)) {
+    if (boltik::io::leadingNumber(level.boltLine) != bolts ||
+        level.boltLine != std::to_string(bolts)) {
         found.push_back("bolt count \"" + level.boltLine + "\" but " + std::to_string(bolts) +
                         " bolt cells");
     }
@@ -114,7 +115,7 @@ bool parseLayers(const std::string& text, std::vector<int>& layers) {
     std::string part;
     while (std::getline(parts, part, ',')) {
         int64_t l = 0;
-        if (!parseInteger(part, 0, kLayerCount - 1, l)) return false;
+        if (!boltik::io::parseInteger(part, 0, kLayerCount - 1, l)) return false;
         layers.push_back(static_cast<int>(l));
     }
     return !layers.empty();
@@ -130,9 +131,11 @@ std::optional<RunOptions> parseRun(const std::vector<std::string>& args, std::st
             return a == "--trace-sounds";
         }
         int64_t n = 0;
-        if (a == "--cycles" && parseInteger(*v, 0, std::numeric_limits<long>::max(), n)) {
+        if (a == "--cycles" &&
+            boltik::io::parseInteger(*v, 0, std::numeric_limits<long>::max(), n)) {
             o.cycles = static_cast<long>(n);
-        } else if (a == "--seed" && parseInteger(*v, 0, std::numeric_limits<uint32_t>::max(), n)) {
+        } else if (a == "--seed" &&
+                   boltik::io::parseInteger(*v, 0, std::numeric_limits<uint32_t>::max(), n)) {
             o.seed = static_cast<uint32_t>(n);
         } else if (a == "--answer-missing" && (*v == "1" || *v == "2")) {
             o.answerMissing = (*v)[0] - '0';
@@ -164,7 +167,7 @@ std::optional<std::vector<ScriptEvent>> loadScript(const std::string& path, std:
     if (path.empty()) return std::vector<ScriptEvent>{};
     std::ifstream in;
     std::string reason;
-    if (!openRegularFile(path, in, reason)) {
+    if (!boltik::io::openRegularFile(path, in, reason)) {
         err << "turtool: cannot open the script " << path << ": " << reason << '\n';
         return std::nullopt;
     }

@@ -16,12 +16,12 @@
 #include "Subcommands.h"
 #include "Usage.h"
 #include "core/board/Codes.h"
-#include "core/board/Files.h"
 #include "core/board/LevelNames.h"
-#include "core/board/Text.h"
 #include "core/editor/Editor.h"
 #include "core/headless/Script.h"
 #include "core/headless/ScriptHost.h"
+#include "core/io/Files.h"
+#include "core/io/Text.h"
 
 namespace turtool {
 
@@ -47,7 +47,7 @@ using Step = std::function<void(EditRun&)>;
 
 bool number(const std::string& word, int low, int high, int& value) {
     int64_t v = 0;
-    if (!boltik::board::parseInteger(word, low, high, v)) return false;
+    if (!boltik::io::parseInteger(word, low, high, v)) return false;
     value = static_cast<int>(v);
     return true;
 }
@@ -142,18 +142,18 @@ int edit(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (script.empty()) return usageError(err, "edit", "--script is missing");
     std::ifstream in;
     std::string reason;
-    if (!boltik::board::openRegularFile(script, in, reason)) {
+    if (!boltik::io::openRegularFile(script, in, reason)) {
         err << "turtool: cannot open the script " << script << ": " << reason << '\n';
         return 1;
     }
     std::vector<Step> steps;
     std::string line;
     for (int n = 1;; ++n) {
-        const auto read = boltik::board::readLine(in, line, kLongestScriptComment);
-        if (read == boltik::board::LineRead::End) break;
+        const auto read = boltik::io::readLine(in, line, kLongestScriptComment);
+        if (read == boltik::io::LineRead::End) break;
         std::string why;
         std::optional<Step> step;
-        if (read == boltik::board::LineRead::TooLong) {
+        if (read == boltik::io::LineRead::TooLong) {
             why = "longer than " + std::to_string(kLongestScriptComment) + " characters";
         } else {
             line = line.substr(0, line.find('#'));

@@ -9,7 +9,7 @@
 #include "Solver.h"
 #include "Subcommands.h"
 #include "Usage.h"
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 
 namespace turtool {
 
@@ -34,7 +34,7 @@ std::optional<SolveLimits> parseLimits(const std::vector<std::string>& args, std
         if (!value) return false;
         if (name == "--max-seconds") return parseSeconds(*value, limits.maxSeconds);
         if (name != "--max-states" ||
-            !parseInteger(*value, 1, std::numeric_limits<uint32_t>::max() - 1, n)) {
+            !boltik::io::parseInteger(*value, 1, std::numeric_limits<uint32_t>::max() - 1, n)) {
             return false;
         }
         limits.maxStates = static_cast<std::size_t>(n);

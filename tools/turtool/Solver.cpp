@@ -8,8 +8,8 @@
 #include <stdexcept>
 
 #include "SolveState.h"
-#include "core/board/Text.h"
 #include "core/headless/HeadlessGame.h"
+#include "core/io/Text.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
 
@@ -134,7 +134,7 @@ constexpr SolveInput kInputs[] = {
 // reaches 10 and there is ammunition, or a pending step may pick some up before it fires.
 bool mayFire(const Snapshot& s) {
     const bool stepPending = (s.requests & 0xF) != 0;
-    return s.fireDelay + 1 >= 10 && (leadingNumber(s.ammo) > 0 || stepPending);
+    return s.fireDelay + 1 >= 10 && (boltik::io::leadingNumber(s.ammo) > 0 || stepPending);
 }
 
 // A level started as a replay starts it, with nothing to show or hear.

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 
 namespace boltik::board {
 
@@ -21,7 +21,7 @@ public:
         zero_ = caption_ == "0";
     }
 
-    int64_t value() const { return leadingNumber(caption_); }
+    int64_t value() const { return io::leadingNumber(caption_); }
     void setValue(int64_t value) { setCaption(std::to_string(value)); }
     void add(int64_t delta) { setValue(value() + delta); }
 

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <limits>
 
-#include "core/board/Files.h"
-#include "core/board/Text.h"
+#include "core/io/Files.h"
+#include "core/io/Text.h"
 
 namespace boltik::board {
 
@@ -19,14 +19,14 @@ constexpr std::size_t kLongestLine = 256;
 // Reads line lineNo whole; fills the failure fields of result when it cannot.
 bool readWholeLine(std::istream& in, int lineNo, std::string& line, LevelReadResult& result,
                    const char* missing) {
-    switch (readLine(in, line, kLongestLine)) {
-        case LineRead::Whole:
+    switch (io::readLine(in, line, kLongestLine)) {
+        case io::LineRead::Whole:
             return true;
-        case LineRead::TooLong:
+        case io::LineRead::TooLong:
             result.reason =
                 "the line is longer than " + std::to_string(kLongestLine) + " characters";
             break;
-        case LineRead::End:
+        case io::LineRead::End:
             result.reason = missing;
             break;
     }
@@ -39,10 +39,10 @@ bool readValue(std::istream& in, int lineNo, int16_t& value, LevelReadResult& re
     std::string line;
     if (!readWholeLine(in, lineNo, line, result, "the file ends before this line")) return false;
     int64_t number = 0;
-    if (!parseInteger(line, number) || number < std::numeric_limits<int16_t>::min() ||
+    if (!io::parseInteger(line, number) || number < std::numeric_limits<int16_t>::min() ||
         number > std::numeric_limits<int16_t>::max()) {
         result.failedLine = lineNo;
-        result.reason = "not a number from -32768 to 32767: \"" + cp1251ToUtf8(line) + "\"";
+        result.reason = "not a number from -32768 to 32767: \"" + io::cp1251ToUtf8(line) + "\"";
         return false;
     }
     value = static_cast<int16_t>(number);
@@ -53,7 +53,7 @@ bool readValue(std::istream& in, int lineNo, int16_t& value, LevelReadResult& re
 
 LevelReadResult readLevel(std::istream& in, Board& board, int lastCol, int lastRow) {
     LevelReadResult result;
-    skipByteOrderMark(in);
+    io::skipByteOrderMark(in);
     int lineNo = 0;
     for (int x = 0; x <= lastCol; ++x) {
         for (int y = 0; y <= lastRow; ++y) {
@@ -71,7 +71,7 @@ LevelReadResult readLevel(std::istream& in, Board& board, int lastCol, int lastR
     }
     std::string line;
     if (!readWholeLine(in, lineNo + 1, line, result, "the bolt count is missing")) return result;
-    result.boltLine = cp1251ToUtf8(line);
+    result.boltLine = io::cp1251ToUtf8(line);
     result.ok = true;
     return result;
 }
@@ -79,7 +79,7 @@ LevelReadResult readLevel(std::istream& in, Board& board, int lastCol, int lastR
 LevelReadResult readLevelFile(const std::string& path, Board& board, int lastCol, int lastRow) {
     std::ifstream in;
     LevelReadResult result;
-    if (!openRegularFile(path, in, result.reason)) return result;
+    if (!io::openRegularFile(path, in, result.reason)) return result;
     return readLevel(in, board, lastCol, lastRow);
 }
 
@@ -101,8 +101,8 @@ std::string levelText(const Board& board, int64_t boltCount) {
     return text;
 }
 
-WriteResult writeLevelFile(const std::string& path, const Board& board, int64_t boltCount) {
-    return writeFileAtomically(path, levelText(board, boltCount));
+io::WriteResult writeLevelFile(const std::string& path, const Board& board, int64_t boltCount) {
+    return io::writeFileAtomically(path, levelText(board, boltCount));
 }
 
 int32_t readCounterFile(const std::string& path) {
@@ -110,8 +110,9 @@ int32_t readCounterFile(const std::string& path) {
     std::string reason;
     std::string line;
     int64_t value = 0;
-    if (!openRegularFile(path, in, reason) || readLine(in, line, kLongestLine) != LineRead::Whole ||
-        !parseInteger(line, value)) {
+    if (!io::openRegularFile(path, in, reason) ||
+        io::readLine(in, line, kLongestLine) != io::LineRead::Whole ||
+        !io::parseInteger(line, value)) {
         return 0;
     }
     if (value < std::numeric_limits<int32_t>::min() ||
@@ -123,11 +124,11 @@ int32_t readCounterFile(const std::string& path) {
 
 std::string counterFileText(int32_t bigCycles) {
     return std::to_string(bigCycles) + kCrLf +
-           utf8ToCp1251(" столько больших циклов обработала программа") + kCrLf;
+           io::utf8ToCp1251(" столько больших циклов обработала программа") + kCrLf;
 }
 
-WriteResult writeCounterFile(int32_t bigCycles, const std::string& path) {
-    return writeFileAtomically(path, counterFileText(bigCycles));
+io::WriteResult writeCounterFile(int32_t bigCycles, const std::string& path) {
+    return io::writeFileAtomically(path, counterFileText(bigCycles));
 }
 
 }  // namespace boltik::board

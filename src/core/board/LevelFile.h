@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/board/Board.h"
-#include "core/board/Files.h"
+#include "core/io/Files.h"
 
 namespace boltik::board {
 
@@ -40,12 +40,12 @@ LevelReadResult readLevelFile(const std::string& path, Board& board, int lastCol
 // cell, then the bolt count; CR LF after every line, 913 lines in all.
 std::string levelText(const Board& board, int64_t boltCount);
 // Writes that text whole to path (temporary file, then rename).
-WriteResult writeLevelFile(const std::string& path, const Board& board, int64_t boltCount);
+io::WriteResult writeLevelFile(const std::string& path, const Board& board, int64_t boltCount);
 
 // The counter file: line 1 the cell-step count, line 2 a fixed text in code page 1251.
 // Reading gives 0 for a missing, empty or garbled file.
 int32_t readCounterFile(const std::string& path = kCounterFileName);
 std::string counterFileText(int32_t bigCycles);
-WriteResult writeCounterFile(int32_t bigCycles, const std::string& path = kCounterFileName);
+io::WriteResult writeCounterFile(int32_t bigCycles, const std::string& path = kCounterFileName);
 
 }  // namespace boltik::board

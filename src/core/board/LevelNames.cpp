@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 
 namespace boltik::board {
 
@@ -17,7 +17,7 @@ std::string chooserFileName(const std::string& typed) {
 }
 
 std::string nextLevelName(const std::string& current) {
-    int64_t number = leadingNumber(current);
+    int64_t number = io::leadingNumber(current);
     if (number < std::numeric_limits<int64_t>::max()) ++number;
     return std::to_string(number) + ".tur";
 }

@@ -8,7 +8,7 @@
 #include "core/board/Codes.h"
 #include "core/board/Geometry.h"
 #include "core/board/LevelFile.h"
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 
 namespace boltik::editor {
 
@@ -194,7 +194,7 @@ FileResult Editor::load(const std::string& path) {
     Board read;
     const LevelReadResult result = readLevelFile(path, read);
     int64_t bolts = 0;
-    if (!result.ok || !parseInteger(utf8ToCp1251(result.boltLine), bolts) ||
+    if (!result.ok || !io::parseInteger(io::utf8ToCp1251(result.boltLine), bolts) ||
         bolts < std::numeric_limits<int16_t>::min() ||
         bolts > std::numeric_limits<int16_t>::max()) {
         return {false, "!!!"};
@@ -218,7 +218,7 @@ FileResult Editor::load(const std::string& path) {
 }
 
 FileResult Editor::saveCopy(const std::string& path) const {
-    const WriteResult written = writeLevelFile(path, board_, boltCount_);
+    const io::WriteResult written = writeLevelFile(path, board_, boltCount_);
     if (!written) return {false, "Не удалось записать файл " + path + ": " + written.reason};
     return {};
 }

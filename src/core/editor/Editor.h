@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "core/board/Board.h"
-#include "core/board/Files.h"
 #include "core/editor/History.h"
 #include "core/editor/Palette.h"
+#include "core/io/Files.h"
 
 namespace boltik::editor {
 

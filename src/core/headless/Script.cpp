@@ -4,9 +4,9 @@
 #include <sstream>
 #include <utility>
 
-#include "core/board/Files.h"
 #include "core/board/LevelFile.h"
 #include "core/game/Blasts.h"
+#include "core/io/Files.h"
 #include "core/recording/Recording.h"
 
 namespace boltik::headless {
@@ -51,17 +51,17 @@ std::optional<std::vector<ScriptEvent>> parseScript(std::istream& in, std::strin
     std::vector<ScriptEvent> events;
     std::string line;
     for (int lineNo = 1;; ++lineNo) {
-        const auto read = board::readLine(in, line, kLongestScriptComment);
-        if (read == board::LineRead::End) break;
-        if (read == board::LineRead::TooLong) {
-            error = "script " + board::lineTooLong(lineNo, kLongestScriptComment);
+        const auto read = io::readLine(in, line, kLongestScriptComment);
+        if (read == io::LineRead::End) break;
+        if (read == io::LineRead::TooLong) {
+            error = "script " + io::lineTooLong(lineNo, kLongestScriptComment);
             return std::nullopt;
         }
         std::istringstream words(line);
         std::string first;
         if (!(words >> first) || first[0] == '#') continue;
         if (line.size() > kLongestScriptLine) {
-            error = "script " + board::lineTooLong(lineNo, kLongestScriptLine);
+            error = "script " + io::lineTooLong(lineNo, kLongestScriptLine);
             return std::nullopt;
         }
         ScriptEvent event;

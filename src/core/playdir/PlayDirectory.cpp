@@ -8,7 +8,7 @@
 #include <map>
 #include <sstream>
 
-#include "core/board/Files.h"
+#include "core/io/Files.h"
 
 namespace boltik::playdir {
 
@@ -37,11 +37,11 @@ std::map<std::string, std::string> readSeedList(const fs::path& playDir,
     std::ifstream in(playDir / kSeedList, std::ios::binary);
     std::string line;
     for (int n = 1;; ++n) {
-        const board::LineRead read = board::readLine(in, line, kLongestSeedLine);
-        if (read == board::LineRead::End) break;
-        if (read == board::LineRead::TooLong) {
+        const io::LineRead read = io::readLine(in, line, kLongestSeedLine);
+        if (read == io::LineRead::End) break;
+        if (read == io::LineRead::TooLong) {
             problems.push_back((playDir / kSeedList).string() + ": " +
-                               board::lineTooLong(n, kLongestSeedLine));
+                               io::lineTooLong(n, kLongestSeedLine));
             continue;
         }
         const auto blank = line.find(' ');
@@ -55,7 +55,7 @@ void writeSeedList(const fs::path& playDir, const std::map<std::string, std::str
     std::string text;
     for (const auto& [name, sum] : seeded)
         text += sum + " " + name + "\n";
-    board::writeFileAtomically((playDir / kSeedList).string(), text);
+    io::writeFileAtomically((playDir / kSeedList).string(), text);
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ SeedReport seed(const fs::path& defaults, const fs::path& playDir) {
     std::error_code error;
     fs::create_directories(playDir, error);
     if (error || !fs::is_directory(playDir, error)) {
-        report.error = board::describeFileError(error ? error.value() : ENOTDIR);
+        report.error = io::describeFileError(error ? error.value() : ENOTDIR);
         return report;
     }
     auto seeded = readSeedList(playDir, report.problems);
@@ -89,15 +89,15 @@ SeedReport seed(const fs::path& defaults, const fs::path& playDir) {
         const std::string name = file.filename().string();
         const auto bytes = readWhole(file);
         if (!bytes) continue;
-        const std::string sum = board::checksumOf(*bytes);
+        const std::string sum = io::checksumOf(*bytes);
         const fs::path target = playDir / name;
         const auto it = seeded.find(name);
         if (it != seeded.end()) {
             // Seeded before: only a file still as it was seeded follows the default.
             if (it->second == sum) continue;
             const auto now = readWhole(target);
-            if (!now || board::checksumOf(*now) != it->second) continue;
-            if (board::writeFileAtomically(target.string(), *bytes)) {
+            if (!now || io::checksumOf(*now) != it->second) continue;
+            if (io::writeFileAtomically(target.string(), *bytes)) {
                 report.updated.push_back(name);
                 it->second = sum;
                 changed = true;
@@ -113,7 +113,7 @@ SeedReport seed(const fs::path& defaults, const fs::path& playDir) {
             seeded[name] = kUsersOwn;
             continue;
         }
-        if (board::writeFileAtomically(target.string(), *bytes)) {
+        if (io::writeFileAtomically(target.string(), *bytes)) {
             report.added.push_back(name);
             seeded[name] = sum;
         } else {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 
 namespace boltik::progress {
 
@@ -22,13 +22,13 @@ Progress Progress::load(const std::string& path) {
     Progress progress;
     std::ifstream in;
     std::string reason;
-    if (!board::openRegularFile(path, in, reason)) return progress;
+    if (!io::openRegularFile(path, in, reason)) return progress;
     std::string line;
     for (int n = 1; n <= kMostLevels; ++n) {
-        const board::LineRead read = board::readLine(in, line, kLongestLine);
-        if (read == board::LineRead::End) break;
-        if (read == board::LineRead::TooLong) {
-            progress.problems_.push_back(path + ": " + board::lineTooLong(n, kLongestLine));
+        const io::LineRead read = io::readLine(in, line, kLongestLine);
+        if (read == io::LineRead::End) break;
+        if (read == io::LineRead::TooLong) {
+            progress.problems_.push_back(path + ": " + io::lineTooLong(n, kLongestLine));
             continue;
         }
         std::istringstream words(line);
@@ -42,8 +42,8 @@ Progress Progress::load(const std::string& path) {
         const bool control = std::any_of(name.begin(), name.end(), [](char ch) {
             return static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F;
         });
-        if (name.empty() || control || !board::parseInteger(cycles, c) ||
-            !board::parseInteger(lost, l) || c < 0 || l < 0) {
+        if (name.empty() || control || !io::parseInteger(cycles, c) || !io::parseInteger(lost, l) ||
+            c < 0 || l < 0) {
             continue;
         }
         progress.record(name, static_cast<long>(c), static_cast<long>(l));
@@ -67,12 +67,12 @@ void Progress::record(const std::string& level, long cycles, long livesLost) {
     it->second.livesLost = std::min(it->second.livesLost, livesLost);
 }
 
-board::WriteResult Progress::save(const std::string& path) const {
+io::WriteResult Progress::save(const std::string& path) const {
     std::string text;
     for (const auto& [name, best] : levels_)
         text +=
             std::to_string(best.cycles) + " " + std::to_string(best.livesLost) + " " + name + "\n";
-    return board::writeFileAtomically(path, text);
+    return io::writeFileAtomically(path, text);
 }
 
 }  // namespace boltik::progress

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/board/Files.h"
+#include "core/io/Files.h"
 
 namespace boltik::progress {
 
@@ -30,7 +30,7 @@ public:
     // Records a finish; each best only ever gets better.
     void record(const std::string& level, long cycles, long livesLost);
     // Writes the whole file through a temporary file, so a failure keeps the old one.
-    board::WriteResult save(const std::string& path = kProgressFile) const;
+    io::WriteResult save(const std::string& path = kProgressFile) const;
 
     const std::map<std::string, Best>& levels() const { return levels_; }
     // What load passed over: "FILE: line N is longer than M characters".

@@ -4,8 +4,8 @@
 #include <ctime>
 #include <filesystem>
 
-#include "core/board/Files.h"
-#include "core/board/Text.h"
+#include "core/io/Files.h"
+#include "core/io/Text.h"
 #include "core/progress/Progress.h"
 
 namespace boltik::recording {
@@ -51,7 +51,7 @@ std::string Recorder::end(bool finished, const board::World& world, long cycles)
     current_.reset();
     if (world.levelName != trackedLevel_) {
         trackedLevel_ = world.levelName;
-        livesAtFirstStart_ = board::leadingNumber(r.lives);
+        livesAtFirstStart_ = io::leadingNumber(r.lives);
     }
     if (!finished) return {};
     const int64_t lost = livesAtFirstStart_ - world.kolLives.value();
@@ -68,7 +68,7 @@ std::string Recorder::end(bool finished, const board::World& world, long cycles)
     std::error_code error;
     fs::create_directories(folder_, error);
     const fs::path path = replayPath(folder_, r.level);
-    if (!board::writeFileAtomically(path.string(), recordingText(r))) return {};
+    if (!io::writeFileAtomically(path.string(), recordingText(r))) return {};
     return path.string();
 }
 

@@ -6,10 +6,10 @@
 #include <iterator>
 #include <sstream>
 
-#include "core/board/Files.h"
 #include "core/board/LevelNames.h"
-#include "core/board/Text.h"
 #include "core/game/Blasts.h"
+#include "core/io/Files.h"
+#include "core/io/Text.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
 
@@ -18,7 +18,7 @@ namespace boltik::recording {
 namespace {
 
 using board::Dir;
-using board::parseInteger;
+using io::parseInteger;
 
 constexpr const char* kHeader = "boltik replay 1";
 // The longest line of a recording: a start line holds a level name, no other line comes near.
@@ -125,8 +125,8 @@ void Recording::restore(board::World& world) const {
 std::optional<std::string> checksumOfFile(const std::string& path) {
     std::ifstream in;
     std::string reason;
-    if (!board::openRegularFile(path, in, reason)) return std::nullopt;
-    return board::checksumOf(std::string(std::istreambuf_iterator<char>(in), {}));
+    if (!io::openRegularFile(path, in, reason)) return std::nullopt;
+    return io::checksumOf(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
 std::string recordingText(const Recording& r) {
@@ -173,16 +173,16 @@ std::optional<Recording> parseRecording(const std::string& text, Refusal& refusa
     };
     std::istringstream in(text);
     std::string line;
-    if (board::readLine(in, line, kLongestLine) != board::LineRead::Whole || line != kHeader) {
+    if (io::readLine(in, line, kLongestLine) != io::LineRead::Whole || line != kHeader) {
         return refuse(Kind::NotARecording, 1, "not a boltik replay");
     }
     Recording r;
     bool ended = false;
     for (int n = 2;; ++n) {
-        const board::LineRead read = board::readLine(in, line, kLongestLine);
-        if (read == board::LineRead::End) break;
-        if (read == board::LineRead::TooLong) {
-            return refuse(Kind::Damaged, n, board::lineTooLong(n, kLongestLine));
+        const io::LineRead read = io::readLine(in, line, kLongestLine);
+        if (read == io::LineRead::End) break;
+        if (read == io::LineRead::TooLong) {
+            return refuse(Kind::Damaged, n, io::lineTooLong(n, kLongestLine));
         }
         // No value of a recording holds a control character; one that did could not be written
         // back as it was read.
@@ -219,7 +219,7 @@ std::optional<Recording> parseRecording(const std::string& text, Refusal& refusa
             r.checksum = rest;
             ok = !rest.empty();
         } else if (key == "start") {
-            ok = w.size() >= 1 && parseInteger(w[0], 0, 3, a) && a != 1;
+            ok = w.size() >= 1 && io::parseInteger(w[0], 0, 3, a) && a != 1;
             if (ok) {
                 r.start = static_cast<board::StartMode>(a);
                 r.name = rest.size() > w[0].size() ? rest.substr(w[0].size() + 1) : "";
@@ -227,20 +227,20 @@ std::optional<Recording> parseRecording(const std::string& text, Refusal& refusa
                 if (!ok) problem = "the level started is not named by a bare file name";
             }
         } else if (key == "seed") {
-            ok = w.size() == 1 && parseInteger(w[0], 0, UINT32_MAX, a);
+            ok = w.size() == 1 && io::parseInteger(w[0], 0, UINT32_MAX, a);
             r.seed = static_cast<uint32_t>(a);
         } else if (key == "lives") {
             r.lives = rest;
         } else if (key == "bigCycles") {
-            ok = w.size() == 1 && parseInteger(w[0], INT32_MIN, INT32_MAX, a);
+            ok = w.size() == 1 && io::parseInteger(w[0], INT32_MIN, INT32_MAX, a);
             r.bigCycles = static_cast<int32_t>(a);
         } else if (key == "fireDelay") {
-            ok = w.size() == 1 && parseInteger(w[0], INT16_MIN, INT16_MAX, a);
+            ok = w.size() == 1 && io::parseInteger(w[0], INT16_MIN, INT16_MAX, a);
             r.fireDelay = static_cast<int16_t>(a);
         } else if (key == "requests") {
             ok = w.size() == 16;
             for (std::size_t i = 0; ok && i < 16; ++i) {
-                ok = parseInteger(w[i], 0, 1, a);
+                ok = io::parseInteger(w[i], 0, 1, a);
                 const Dir dir = board::kAllDirs[i / 4];
                 switch (i % 4) {
                     case 0:
@@ -258,21 +258,21 @@ std::optional<Recording> parseRecording(const std::string& text, Refusal& refusa
                 }
             }
         } else if (key == "cell") {
-            ok = w.size() == 4 && parseInteger(w[0], 0, board::kLastCol, a) &&
-                 parseInteger(w[1], 0, board::kLastRow, b) &&
-                 parseInteger(w[2], 0, board::kLayerCount - 1, c) &&
-                 parseInteger(w[3], INT16_MIN, INT16_MAX, d);
+            ok = w.size() == 4 && io::parseInteger(w[0], 0, board::kLastCol, a) &&
+                 io::parseInteger(w[1], 0, board::kLastRow, b) &&
+                 io::parseInteger(w[2], 0, board::kLayerCount - 1, c) &&
+                 io::parseInteger(w[3], INT16_MIN, INT16_MAX, d);
             if (ok) {
                 r.cells.push_back({int(a), int(b), int(c), static_cast<int16_t>(d)});
             }
         } else if (key == "answer") {
             const auto id = w.size() == 2 ? questionNamed(w[0]) : std::nullopt;
-            ok = id && parseInteger(w[1], 1, 2, a);
+            ok = id && io::parseInteger(w[1], 1, 2, a);
             if (ok) r.answers.push_back({*id, int(a)});
         } else if (key == "at") {
             Event e;
             const auto kind = w.size() >= 2 ? inputNamed(w[1]) : std::nullopt;
-            ok = kind && parseInteger(w[0], 1, INT64_MAX, a);
+            ok = kind && io::parseInteger(w[0], 1, INT64_MAX, a);
             if (ok) {
                 e.point = static_cast<long>(a);
                 e.kind = *kind;
@@ -283,7 +283,7 @@ std::optional<Recording> parseRecording(const std::string& text, Refusal& refusa
             ok = ok && (r.events.empty() || r.events.back().point <= e.point);
             if (ok) r.events.push_back(e);
         } else if (key == "cycles") {
-            ok = w.size() == 1 && parseInteger(w[0], 0, kMostCycles, a);
+            ok = w.size() == 1 && io::parseInteger(w[0], 0, kMostCycles, a);
             r.cycles = static_cast<long>(a);
             ended = ok;
         } else {

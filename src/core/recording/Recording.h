@@ -74,7 +74,7 @@ constexpr bool isArrow(Event::Kind kind) {
 // ends the game (GameQuit).
 void apply(const Event& event, game::Context& ctx);
 
-// The checksum of a file's bytes (board::checksumOf); nothing when it cannot be read.
+// The checksum of a file's bytes (io::checksumOf); nothing when it cannot be read.
 std::optional<std::string> checksumOfFile(const std::string& path);
 
 // The recording as text, and back; a text that is not a recording gives nothing and the reason.

@@ -3,8 +3,8 @@
 
 #include <fstream>
 
-#include "core/board/Files.h"
 #include "core/board/LevelNames.h"
+#include "core/io/Files.h"
 
 namespace boltik::recording {
 
@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 std::optional<Recording> readRecording(const fs::path& file, Refusal& refusal) {
     std::ifstream in;
     std::string reason;
-    if (!board::openRegularFile(file.string(), in, reason)) {
+    if (!io::openRegularFile(file.string(), in, reason)) {
         refusal = {Refusal::Kind::Unreadable, 0, reason};
         return std::nullopt;
     }

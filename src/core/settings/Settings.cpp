@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 
 namespace boltik::settings {
 
@@ -65,17 +65,17 @@ SettingsRead readSettings(std::istream& in) {
     const auto values = valueLines();
     std::string line;
     for (int n = 1; n <= kSettingsLines; ++n) {
-        const board::LineRead read = board::readLine(in, line, kLongestLine);
-        if (read == board::LineRead::TooLong) {
-            result.error = board::lineTooLong(n, kLongestLine);
+        const io::LineRead read = io::readLine(in, line, kLongestLine);
+        if (read == io::LineRead::TooLong) {
+            result.error = io::lineTooLong(n, kLongestLine);
             return result;
         }
-        if (read == board::LineRead::End) {
+        if (read == io::LineRead::End) {
             result.error =
                 "it has " + std::to_string(n - 1) + " lines, not " + std::to_string(kSettingsLines);
             return result;
         }
-        if (values[n]) result.settings.*values[n] = board::cp1251ToUtf8(line);
+        if (values[n]) result.settings.*values[n] = io::cp1251ToUtf8(line);
     }
     result.ok = true;
     return result;
@@ -89,7 +89,7 @@ SettingsRead parseSettings(std::string_view bytes) {
 SettingsRead readSettingsFile(const std::string& path) {
     std::ifstream in;
     std::string reason;
-    if (!board::openRegularFile(path, in, reason)) return {false, reason, {}};
+    if (!io::openRegularFile(path, in, reason)) return {false, reason, {}};
     return readSettings(in);
 }
 
@@ -111,7 +111,7 @@ PasswordProblem accessLineFor(AccessOption option, const std::string& password,
     }
     if (password != confirmation) return PasswordProblem::Differs;
     if (editorAccessOf(password) != EditorAccess::Password) return PasswordProblem::Reserved;
-    if (board::cp1251ToUtf8(board::utf8ToCp1251(password)) != password) {
+    if (io::cp1251ToUtf8(io::utf8ToCp1251(password)) != password) {
         return PasswordProblem::NotStorable;
     }
     line3 = password;
@@ -123,15 +123,15 @@ std::string settingsText(const Settings& settings) {
     std::string text;
     std::size_t comment = 0;
     for (int n = 1; n <= kSettingsLines; ++n) {
-        text += values[n] ? board::utf8ToCp1251(settings.*values[n])
-                          : board::utf8ToCp1251(kComments[comment++]);
+        text += values[n] ? io::utf8ToCp1251(settings.*values[n])
+                          : io::utf8ToCp1251(kComments[comment++]);
         text += "\r\n";
     }
     return text;
 }
 
-board::WriteResult writeSettingsFile(const Settings& settings, const std::string& path) {
-    return board::writeFileAtomically(path, settingsText(settings));
+io::WriteResult writeSettingsFile(const Settings& settings, const std::string& path) {
+    return io::writeFileAtomically(path, settingsText(settings));
 }
 
 }  // namespace boltik::settings

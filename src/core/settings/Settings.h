@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/board/Files.h"
+#include "core/io/Files.h"
 
 namespace boltik::settings {
 
@@ -69,7 +69,7 @@ PasswordProblem accessLineFor(AccessOption option, const std::string& password,
 std::string settingsText(const Settings& settings);
 // Writes that text whole (a temporary file, then a rename): a failed write leaves the old
 // file as it was.
-board::WriteResult writeSettingsFile(const Settings& settings,
-                                     const std::string& path = kSettingsFileName);
+io::WriteResult writeSettingsFile(const Settings& settings,
+                                  const std::string& path = kSettingsFileName);
 
 }  // namespace boltik::settings

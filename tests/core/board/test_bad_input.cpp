@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "core/board/LevelFile.h"
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 #include "support/Rig.h"
 
 namespace boltik::board {

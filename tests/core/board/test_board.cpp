@@ -4,8 +4,8 @@
 #include "core/board/Board.h"
 #include "core/board/Counter.h"
 #include "core/board/LevelNames.h"
-#include "core/board/Text.h"
-#include "core/board/Tiling.h"
+#include "core/io/Text.h"
+#include "core/sprites/Tiling.h"
 
 namespace boltik::board {
 namespace {
@@ -93,15 +93,15 @@ TEST(LeadingNumber, ReadsTheLeadingPart) {
         {"007", 7}, {"5.tur", 5}, {"abc", 0}, {"", 0},     {"  12x", 12},
         {"-3", -3}, {"+4", 4},    {"-", 0},   {".tur", 0}, {"99999999999999999999999", INT64_MAX}};
     for (const auto& [text, value] : cases)
-        EXPECT_EQ(leadingNumber(text), value) << text;
+        EXPECT_EQ(io::leadingNumber(text), value) << text;
 }
 
 TEST(LeadingNumber, WholeLineIntegers) {
     int64_t v = 0;
-    EXPECT_TRUE(parseInteger(" -12 ", v));
+    EXPECT_TRUE(io::parseInteger(" -12 ", v));
     EXPECT_EQ(v, -12);
     for (const char* bad : {"", " ", "1.5", "12a", "--1", "1 2", "1234567890123456789012"}) {
-        EXPECT_FALSE(parseInteger(bad, v)) << bad;
+        EXPECT_FALSE(io::parseInteger(bad, v)) << bad;
     }
 }
 
@@ -130,18 +130,18 @@ TEST(LeadingNumber, WholeLineIntegersInARange) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         int64_t v = 42;
-        EXPECT_EQ(parseInteger(c.text, c.low, c.high, v), c.accepted);
+        EXPECT_EQ(io::parseInteger(c.text, c.low, c.high, v), c.accepted);
         EXPECT_EQ(v, c.value);
     }
 }
 
 TEST(CodePage1251, RoundTripsRussianText) {
     const std::string text = " столько больших циклов обработала программа ЁёЖ№";
-    const std::string bytes = utf8ToCp1251(text);
+    const std::string bytes = io::utf8ToCp1251(text);
     EXPECT_EQ(bytes.size(), 49u);
     EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0xF1);  // "с"
-    EXPECT_EQ(cp1251ToUtf8(bytes), text);
-    EXPECT_EQ(utf8ToCp1251("日"), "?");
+    EXPECT_EQ(io::cp1251ToUtf8(bytes), text);
+    EXPECT_EQ(io::utf8ToCp1251("日"), "?");
 }
 
 TEST(LevelNames, ChooserAppendsTurUnlessPresent) {
@@ -162,13 +162,13 @@ TEST(LevelNames, NextLevelIsLeadingNumberPlusOne) {
 }
 
 TEST(Tiling, CopiesReachOneStepPastTheFarEdges) {
-    const auto places = tileFormPlaces(100, 100, 30, 30, 1);
+    const auto places = sprites::tileFormPlaces(100, 100, 30, 30, 1);
     ASSERT_EQ(places.size(), 25u);
     EXPECT_EQ(places.back().x, 120);
     EXPECT_EQ(places.back().y, 120);
-    EXPECT_EQ(tileFormPlaces(100, 100, 30, 30, 5).size(), 1u);
-    EXPECT_TRUE(tileFormPlaces(100, 100, 0, 30, 1).empty());
-    EXPECT_EQ(tileHeaderPlaces(100, 61, 1).size(), 3u);
+    EXPECT_EQ(sprites::tileFormPlaces(100, 100, 30, 30, 5).size(), 1u);
+    EXPECT_TRUE(sprites::tileFormPlaces(100, 100, 0, 30, 1).empty());
+    EXPECT_EQ(sprites::tileHeaderPlaces(100, 61, 1).size(), 3u);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "core/board/LevelFile.h"
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 #include "support/Rig.h"
 
 namespace boltik::board {
@@ -153,11 +153,11 @@ TEST(LevelFile, FailedWriteKeepsTheOldFile) {
     testing::TempDir dir;
     dir.write("x.tur", "old");
     std::filesystem::create_directory("x.tur.part");  // the temporary name is taken
-    const WriteResult taken = writeLevelFile("x.tur", Board{}, 0);
+    const io::WriteResult taken = writeLevelFile("x.tur", Board{}, 0);
     EXPECT_FALSE(taken);
     EXPECT_EQ(taken.reason, "на этом месте папка");
     EXPECT_EQ(dir.read("x.tur"), "old");
-    const WriteResult nowhere = writeLevelFile("no/such/folder/x.tur", Board{}, 0);
+    const io::WriteResult nowhere = writeLevelFile("no/such/folder/x.tur", Board{}, 0);
     EXPECT_FALSE(nowhere);
     EXPECT_EQ(nowhere.reason, "папки нет");
 }
@@ -165,8 +165,9 @@ TEST(LevelFile, FailedWriteKeepsTheOldFile) {
 TEST(CounterFile, TwoLinesInCodePage1251) {
     testing::TempDir dir;
     ASSERT_TRUE(writeCounterFile(12345));
-    EXPECT_EQ(dir.read(kCounterFileName),
-              "12345\r\n" + utf8ToCp1251(" столько больших циклов обработала программа") + "\r\n");
+    EXPECT_EQ(
+        dir.read(kCounterFileName),
+        "12345\r\n" + io::utf8ToCp1251(" столько больших циклов обработала программа") + "\r\n");
     EXPECT_EQ(readCounterFile(), 12345);
 }
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <sstream>
 
-#include "core/board/Files.h"
 #include "core/board/LevelFile.h"
+#include "core/io/Files.h"
 #include "core/playdir/PlayDirectory.h"
 #include "core/progress/Progress.h"
 #include "core/recording/Recording.h"
@@ -148,29 +148,29 @@ TEST(LineLimits, EveryReaderTakesItsLongestLineWholeAndRefusesALongerOne) {
 TEST(LineLimits, TheLineReaderKeepsALineEndOutOfTheCount) {
     struct Case {
         const char* text;
-        board::LineRead read;
+        io::LineRead read;
         const char* line;
     };
     const Case kCases[] = {
-        {"abcd\r\nx", board::LineRead::Whole, "abcd"},  // the CR is the line's end
-        {"abcd\n", board::LineRead::Whole, "abcd"},
-        {"abcd", board::LineRead::Whole, "abcd"},
-        {"abcde\r\nx", board::LineRead::TooLong, ""},
-        {"abcd\rx\nx", board::LineRead::TooLong, ""},  // a CR inside the line counts
-        {"", board::LineRead::End, ""},
+        {"abcd\r\nx", io::LineRead::Whole, "abcd"},  // the CR is the line's end
+        {"abcd\n", io::LineRead::Whole, "abcd"},
+        {"abcd", io::LineRead::Whole, "abcd"},
+        {"abcde\r\nx", io::LineRead::TooLong, ""},
+        {"abcd\rx\nx", io::LineRead::TooLong, ""},  // a CR inside the line counts
+        {"", io::LineRead::End, ""},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.text);
         std::istringstream in(c.text);
         std::string line = "left over";
-        EXPECT_EQ(board::readLine(in, line, 4), c.read);
+        EXPECT_EQ(io::readLine(in, line, 4), c.read);
         EXPECT_EQ(line, c.line);
     }
     // After a too-long line, reading goes on at the next one.
     std::istringstream in("toolong\nok\n");
     std::string line;
-    EXPECT_EQ(board::readLine(in, line, 4), board::LineRead::TooLong);
-    EXPECT_EQ(board::readLine(in, line, 4), board::LineRead::Whole);
+    EXPECT_EQ(io::readLine(in, line, 4), io::LineRead::TooLong);
+    EXPECT_EQ(io::readLine(in, line, 4), io::LineRead::Whole);
     EXPECT_EQ(line, "ok");
 }
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <map>
 
-#include "core/board/Files.h"
 #include "core/board/LevelFile.h"
+#include "core/io/Files.h"
 #include "core/loop/MainLoop.h"
 #include "core/progress/Progress.h"
 #include "core/recording/RecordingFile.h"
@@ -119,7 +119,7 @@ TEST(Sessions, APlaybackThatDoesNotFinishIsGivenUp) {
     dir.write("1.tur", level);
     recording::Recording r;
     r.level = r.name = "1.tur";
-    r.checksum = board::checksumOf(level);
+    r.checksum = io::checksumOf(level);
     r.cycles = 4;
     const Played back = play(std::make_unique<Playback>(r));
     EXPECT_EQ(back.end, loop::GameEnd::Stopped);

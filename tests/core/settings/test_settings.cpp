@@ -4,14 +4,14 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 #include "core/settings/Settings.h"
 #include "support/Rig.h"
 
 namespace boltik::settings {
 namespace {
 
-using board::utf8ToCp1251;
+using io::utf8ToCp1251;
 
 std::string committedDefault() {
     std::ifstream in(std::string(BOLTIK_DATA_DIR) + "/settings.ini", std::ios::binary);
@@ -24,7 +24,7 @@ std::string withLine(int n, const std::string& value, const std::string& end = "
     std::istringstream in(committedDefault());
     for (std::string l; std::getline(in, l);)
         lines.push_back(l.substr(0, l.size() - 1));
-    lines[n - 1] = utf8ToCp1251(value);
+    lines[n - 1] = io::utf8ToCp1251(value);
     std::string text;
     for (const auto& l : lines)
         text += l + end;
@@ -118,7 +118,7 @@ TEST(SettingsFile, AFailedWriteLeavesTheOldFile) {
     std::filesystem::create_directory("settings.ini.part");
     Settings s = defaultSettings();
     s.editorAccess = "hide";
-    const board::WriteResult written = writeSettingsFile(s);
+    const io::WriteResult written = writeSettingsFile(s);
     EXPECT_FALSE(written);
     EXPECT_FALSE(written.reason.empty());
     EXPECT_EQ(dir.read("settings.ini"), "old");

@@ -1,10 +1,10 @@
 // Leading-number rule, integer parsing and code page 1251 conversion.
-#include "core/board/Text.h"
+#include "core/io/Text.h"
 
 #include <array>
 #include <limits>
 
-namespace boltik::board {
+namespace boltik::io {
 
 namespace {
 
@@ -136,4 +136,4 @@ std::string utf8ToCp1251(std::string_view text) {
     return out;
 }
 
-}  // namespace boltik::board
+}  // namespace boltik::io

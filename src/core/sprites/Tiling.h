@@ -3,7 +3,7 @@
 
 #include <vector>
 
-namespace boltik::board {
+namespace boltik::sprites {
 
 struct TilePlace {
     int x, y;
@@ -16,4 +16,4 @@ std::vector<TilePlace> tileFormPlaces(int targetWidth, int targetHeight, int sou
 // TileHeader: one row of copies along the top edge.
 std::vector<TilePlace> tileHeaderPlaces(int targetWidth, int sourceWidth, int factor);
 
-}  // namespace boltik::board
+}  // namespace boltik::sprites

@@ -1,7 +1,7 @@
 // Places of tiled copies.
-#include "core/board/Tiling.h"
+#include "core/sprites/Tiling.h"
 
-namespace boltik::board {
+namespace boltik::sprites {
 
 std::vector<TilePlace> tileFormPlaces(int targetWidth, int targetHeight, int sourceWidth,
                                       int sourceHeight, int factor) {
@@ -25,4 +25,4 @@ std::vector<TilePlace> tileHeaderPlaces(int targetWidth, int sourceWidth, int fa
     return places;
 }
 
-}  // namespace boltik::board
+}  // namespace boltik::sprites

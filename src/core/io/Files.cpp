@@ -1,5 +1,5 @@
 // Atomic whole-file writes and reading whole lines.
-#include "core/board/Files.h"
+#include "core/io/Files.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace boltik::board {
+namespace boltik::io {
 
 std::string checksumOf(std::string_view bytes) {
     uint64_t hash = 14695981039346656037ull;
@@ -137,4 +137,4 @@ std::string lineTooLong(int lineNumber, std::size_t maxLength) {
            " characters";
 }
 
-}  // namespace boltik::board
+}  // namespace boltik::io

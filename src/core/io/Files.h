@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace boltik::board {
+namespace boltik::io {
 
 // How a write ended: ok, or the reason it failed, in words for the user (Russian, UTF-8).
 struct WriteResult {
@@ -50,4 +50,4 @@ LineRead readLine(std::istream& in, std::string& line, std::size_t maxLength);
 // What a reader says of a too-long line: "line N is longer than M characters".
 std::string lineTooLong(int lineNumber, std::size_t maxLength);
 
-}  // namespace boltik::board
+}  // namespace boltik::io

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace boltik::board {
+namespace boltik::io {
 
 // The numeric value of the leading part of a text: blanks are skipped, then an optional
 // sign and decimal digits are read. A text without leading digits counts as 0
@@ -23,4 +23,4 @@ bool parseInteger(std::string_view text, int64_t low, int64_t high, int64_t& val
 std::string cp1251ToUtf8(std::string_view bytes);
 std::string utf8ToCp1251(std::string_view text);
 
-}  // namespace boltik::board
+}  // namespace boltik::io
