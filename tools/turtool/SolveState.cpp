@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "core/board/Rules.h"
+
 namespace turtool {
 
 using namespace boltik::board;
@@ -161,7 +163,7 @@ void StateCodec::read(const Context& ctx, Snapshot& s) const {
     s.requests = packRequests(w.requests);
     // Without ammunition, now or to pick up, the robot never fires and the delay is moot.
     const bool mayEverFire = ammoLies || w.kolWeapon.value() > 0;
-    s.fireDelay = mayEverFire ? std::min<int16_t>(w.fireDelay, 10) : int16_t{10};
+    s.fireDelay = mayEverFire ? std::min(w.fireDelay, kFireInterval) : kFireInterval;
     s.levelDone = w.levelDone;
     s.flash = static_cast<uint8_t>(ctx.flashState);
     s.bolts = w.kolBolt.caption();

@@ -33,8 +33,8 @@ struct Snapshot {
     int16_t playerX = 0;
     int16_t playerY = 0;
     uint16_t requests = 0;  // the four kinds of request flags, four bits each
-    // At most 10: the rules only ask whether it has reached 10. Always 10 when the robot has no
-    // ammunition and none lies on the board, so it will never fire.
+    // At most kFireInterval: the rules only ask whether it has reached that. Always kFireInterval
+    // when the robot has no ammunition and none lies on the board, so it will never fire.
     int16_t fireDelay = 0;
     int16_t levelDone = 0;
     uint8_t flash = 0;

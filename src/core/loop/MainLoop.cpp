@@ -5,6 +5,7 @@
 
 #include "core/board/Geometry.h"
 #include "core/board/LevelNames.h"
+#include "core/board/Rules.h"
 #include "core/loop/Dispatch.h"
 #include "core/loop/OpenTur.h"
 
@@ -130,7 +131,7 @@ bool countdownOver(World& w) {
         w.wreckCountdown = 0;
         return true;
     }
-    w.wreckCountdown += 25;
+    w.wreckCountdown += kWreckCountdownStep;
     return false;
 }
 
