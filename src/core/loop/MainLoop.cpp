@@ -61,7 +61,7 @@ void reveal(Context& ctx) {
         for (int y = 0; y <= w.lastRow; ++y) {
             resumeNext([&] {
                 if (ctx.board.code(x, y) == code::kPlayer) {
-                    ctx.draw.paintRobot(0, x, y);
+                    ctx.draw.paintRobot(sprites::RobotView::Down, x, y);
                 } else {
                     ctx.draw.DrawZeml(x, y);
                 }
