@@ -38,6 +38,13 @@ inline constexpr int16_t kBackward = 1;  // back to stage 100, then the robot re
 inline constexpr int16_t kTurnBack = 3;  // forward to stage 104, then backward
 }  // namespace phase
 
+// Layer 1 of a teleporter: which of its two pictures its next blink paints; any value but
+// kPlainNext counts as kLitNext.
+namespace teleporterPicture {
+inline constexpr int16_t kPlainNext = 0;  // code::kTeleporter
+inline constexpr int16_t kLitNext = 1;    // code::kTeleporterLit
+}  // namespace teleporterPicture
+
 // Object codes kept in layer 7. Codes are 16-bit because a level file may hold any value.
 namespace code {
 inline constexpr int16_t kEmpty = 0;

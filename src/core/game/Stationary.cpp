@@ -24,11 +24,11 @@ void teleporterStep(Context& ctx, int x, int y) {
     if (ticks < std::numeric_limits<int16_t>::max()) b.set(x, y, layer::kTick, ticks + 1);
     if (b.at(x, y, layer::kTick) != kBlinkPeriod) return;
     b.set(x, y, layer::kTick, 0);
-    if (b.at(x, y, layer::kPhase) != 0) {
-        b.set(x, y, layer::kPhase, 0);
+    if (b.at(x, y, layer::kPhase) != teleporterPicture::kPlainNext) {
+        b.set(x, y, layer::kPhase, teleporterPicture::kPlainNext);
         ctx.draw.paintObject(code::kTeleporterLit, x, y);
     } else {
-        b.set(x, y, layer::kPhase, 1);
+        b.set(x, y, layer::kPhase, teleporterPicture::kLitNext);
         ctx.draw.paintObject(code::kTeleporter, x, y);
     }
 }
