@@ -12,10 +12,10 @@
 
 namespace turtool {
 
-// One cell as the rules see it between two cycles: its object, its moved mark and the layers
-// that the rules read for that object (a shot's direction, a teleporter's partner, a crawler's
-// heading and hand side, a bat's heading, a magnet's facing, a blast's phase). The other layers
-// are stale leftovers or decide only pictures; they are kept as 0.
+// One cell as the rules see it between two cycles: its object, its moved mark and the state
+// layers the table of codes gives for that object, in extra (a shot's direction, a teleporter's
+// partner, a crawler's heading and hand side, a bat's heading, a magnet's facing, a blast's
+// phase). The other layers are stale leftovers or decide only pictures; they are kept as 0.
 struct CellState {
     int16_t code = 0;
     int16_t moved = 0;
