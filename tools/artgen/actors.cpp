@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "core/sprites/Sprites.h"
+
 namespace art {
 namespace {
 
@@ -313,16 +315,17 @@ std::map<int, Sprite> actorSprites() {
 }
 
 std::map<int, Sprite> robotSprites() {
-    // 0 down, 1 left, 2 right, 3 up; 7, 5, 4, 6 are their second walking frames
+    using boltik::sprites::RobotView;
+    const auto view = [](RobotView v) { return boltik::sprites::index(v); };
     return {
-        {0, {true, [](QPainter& p) { robotFrontBack(p, true, 0); }}},
-        {7, {true, [](QPainter& p) { robotFrontBack(p, true, 1); }}},
-        {3, {true, [](QPainter& p) { robotFrontBack(p, false, 0); }}},
-        {6, {true, [](QPainter& p) { robotFrontBack(p, false, 1); }}},
-        {1, {true, [](QPainter& p) { robotSide(p, -1, 0); }}},
-        {5, {true, [](QPainter& p) { robotSide(p, -1, 1); }}},
-        {2, {true, [](QPainter& p) { robotSide(p, 1, 0); }}},
-        {4, {true, [](QPainter& p) { robotSide(p, 1, 1); }}},
+        {view(RobotView::Down), {true, [](QPainter& p) { robotFrontBack(p, true, 0); }}},
+        {view(RobotView::DownStep), {true, [](QPainter& p) { robotFrontBack(p, true, 1); }}},
+        {view(RobotView::Up), {true, [](QPainter& p) { robotFrontBack(p, false, 0); }}},
+        {view(RobotView::UpStep), {true, [](QPainter& p) { robotFrontBack(p, false, 1); }}},
+        {view(RobotView::Left), {true, [](QPainter& p) { robotSide(p, -1, 0); }}},
+        {view(RobotView::LeftStep), {true, [](QPainter& p) { robotSide(p, -1, 1); }}},
+        {view(RobotView::Right), {true, [](QPainter& p) { robotSide(p, 1, 0); }}},
+        {view(RobotView::RightStep), {true, [](QPainter& p) { robotSide(p, 1, 1); }}},
     };
 }
 

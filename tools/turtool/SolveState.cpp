@@ -2,7 +2,11 @@
 #include "SolveState.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <iterator>
+
+#include "core/board/Rules.h"
 
 namespace turtool {
 
@@ -12,34 +16,23 @@ using boltik::game::FlashState;
 
 namespace {
 
-// The layers besides the code and the mark that the rules read for an object.
-struct Extras {
-    int count;
-    int layers[2];
-};
+// The state layers of the table of codes, by code: the codec looks them up for every cell of
+// every state, in the solver's busiest loops. Every code of the table lies in 0..kPlayer.
+constexpr std::array<StateLayers, code::kPlayer + 1> kStateByCode = [] {
+    std::array<StateLayers, code::kPlayer + 1> byCode{};
+    for (const CodeInfo& row : kCodeTable)
+        byCode.at(static_cast<std::size_t>(row.code)) = row.state;
+    return byCode;
+}();
 
-// The codes below the teleporter's are most of a board; none of them reads another layer.
-bool mayHaveExtras(int c) {
-    return c >= code::kTeleporter;
-}
+// A cell keeps as many state layers as CellState has room for.
+static_assert(std::ranges::all_of(kStateByCode, [](const StateLayers& s) {
+    return s.count <= static_cast<int>(std::size(CellState{}.extra));
+}));
 
-Extras extrasOf(int c) {
-    if (!mayHaveExtras(c)) return {0, {0, 0}};
-    switch (c) {
-        case code::kShotV:
-        case code::kShotH:
-            return {1, {layer::kShotDir, 0}};
-        case code::kTeleporter:
-        case code::kCrawler:
-            return {2, {layer::kParamA, layer::kParamB}};
-        case code::kBat:
-            return {1, {layer::kParamA, 0}};
-        case code::kMagnet:
-            return {1, {layer::kParamB, 0}};
-        default:
-            if (code::isBlast(c)) return {1, {layer::kPhase, 0}};
-            return {0, {0, 0}};
-    }
+// A code without a row keeps none.
+StateLayers stateOf(int c) {
+    return c >= 0 && c <= code::kPlayer ? kStateByCode[static_cast<std::size_t>(c)] : kNoState;
 }
 
 // The rules only ever store 0 and 1 in the request flags.
@@ -150,10 +143,9 @@ void StateCodec::read(const Context& ctx, Snapshot& s) const {
         c.moved = b.at(p, layer::kMoved);
         ammoLies |= c.code == code::kAmmo;
         c.extra[0] = c.extra[1] = 0;
-        if (!mayHaveExtras(c.code)) continue;
-        const Extras e = extrasOf(c.code);
-        if (e.count > 0) c.extra[0] = b.at(p, e.layers[0]);
-        if (e.count > 1) c.extra[1] = b.at(p, e.layers[1]);
+        const StateLayers e = stateOf(c.code);
+        if (e.count > 0) c.extra[0] = b.at(p, e.at[0]);
+        if (e.count > 1) c.extra[1] = b.at(p, e.at[1]);
     }
     const World& w = ctx.world;
     s.playerX = w.playerX;
@@ -161,7 +153,7 @@ void StateCodec::read(const Context& ctx, Snapshot& s) const {
     s.requests = packRequests(w.requests);
     // Without ammunition, now or to pick up, the robot never fires and the delay is moot.
     const bool mayEverFire = ammoLies || w.kolWeapon.value() > 0;
-    s.fireDelay = mayEverFire ? std::min<int16_t>(w.fireDelay, 10) : int16_t{10};
+    s.fireDelay = mayEverFire ? std::min(w.fireDelay, kFireInterval) : kFireInterval;
     s.levelDone = w.levelDone;
     s.flash = static_cast<uint8_t>(ctx.flashState);
     s.bolts = w.kolBolt.caption();
@@ -173,10 +165,9 @@ void StateCodec::writeCell(std::size_t i, const CellState& c, Board& board) cons
     const std::size_t p = places_[i];
     board.set(p, layer::kCode, c.code);
     board.set(p, layer::kMoved, c.moved);
-    if (!mayHaveExtras(c.code)) return;
-    const Extras e = extrasOf(c.code);
+    const StateLayers e = stateOf(c.code);
     for (int k = 0; k < e.count; ++k)
-        board.set(p, e.layers[k], c.extra[k]);
+        board.set(p, e.at[k], c.extra[k]);
 }
 
 void StateCodec::writeRest(const Snapshot& s, Context& ctx) const {
@@ -224,7 +215,7 @@ void StateCodec::pack(const Snapshot& s, std::vector<uint8_t>& out) const {
         next = i + 1;
         putNumber(out, zigzag(c.code) << 1 | (c.moved != 0));
         if (c.moved != 0) putNumber(out, zigzag(c.moved));
-        const Extras e = extrasOf(c.code);
+        const StateLayers e = stateOf(c.code);
         for (int k = 0; k < e.count; ++k)
             putNumber(out, zigzag(c.extra[k]));
     }
@@ -249,7 +240,7 @@ void StateCodec::unpack(std::span<const uint8_t> bytes, Snapshot& s) const {
         CellState c;
         c.code = unzigzag(head >> 1);
         if (head & 1) c.moved = unzigzag(in.number());
-        const Extras e = extrasOf(c.code);
+        const StateLayers e = stateOf(c.code);
         for (int k = 0; k < e.count; ++k)
             c.extra[k] = unzigzag(in.number());
         if (i < s.cells.size()) s.cells[i] = c;

@@ -12,10 +12,10 @@
 
 namespace turtool {
 
-// One cell as the rules see it between two cycles: its object, its moved mark and the layers
-// that the rules read for that object (a shot's direction, a teleporter's partner, a crawler's
-// heading and hand side, a bat's heading, a magnet's facing, a blast's phase). The other layers
-// are stale leftovers or decide only pictures; they are kept as 0.
+// One cell as the rules see it between two cycles: its object, its moved mark and the state
+// layers the table of codes gives for that object, in extra (a shot's direction, a teleporter's
+// partner, a crawler's heading and hand side, a bat's heading, a magnet's facing, a blast's
+// phase). The other layers are stale leftovers or decide only pictures; they are kept as 0.
 struct CellState {
     int16_t code = 0;
     int16_t moved = 0;
@@ -33,8 +33,8 @@ struct Snapshot {
     int16_t playerX = 0;
     int16_t playerY = 0;
     uint16_t requests = 0;  // the four kinds of request flags, four bits each
-    // At most 10: the rules only ask whether it has reached 10. Always 10 when the robot has no
-    // ammunition and none lies on the board, so it will never fire.
+    // At most kFireInterval: the rules only ask whether it has reached that. Always kFireInterval
+    // when the robot has no ammunition and none lies on the board, so it will never fire.
     int16_t fireDelay = 0;
     int16_t levelDone = 0;
     uint8_t flash = 0;

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "SolveState.h"
+#include "core/board/Rules.h"
 #include "core/headless/HeadlessGame.h"
 #include "core/io/Text.h"
 #include "core/loop/MainLoop.h"
@@ -131,10 +132,12 @@ constexpr SolveInput kInputs[] = {
 };
 
 // A shot can only change anything when the robot may fire in this cycle's turn: the fire delay
-// reaches 10 and there is ammunition, or a pending step may pick some up before it fires.
+// reaches the fire interval and there is ammunition, or a pending step may pick some up before it
+// fires.
 bool mayFire(const Snapshot& s) {
     const bool stepPending = (s.requests & 0xF) != 0;
-    return s.fireDelay + 1 >= 10 && (boltik::io::leadingNumber(s.ammo) > 0 || stepPending);
+    return s.fireDelay + 1 >= kFireInterval &&
+           (boltik::io::leadingNumber(s.ammo) > 0 || stepPending);
 }
 
 // A level started as a replay starts it, with nothing to show or hear.

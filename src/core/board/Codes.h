@@ -38,6 +38,13 @@ inline constexpr int16_t kBackward = 1;  // back to stage 100, then the robot re
 inline constexpr int16_t kTurnBack = 3;  // forward to stage 104, then backward
 }  // namespace phase
 
+// Layer 1 of a teleporter: which of its two pictures its next blink paints; any value but
+// kPlainNext counts as kLitNext.
+namespace teleporterPicture {
+inline constexpr int16_t kPlainNext = 0;  // code::kTeleporter
+inline constexpr int16_t kLitNext = 1;    // code::kTeleporterLit
+}  // namespace teleporterPicture
+
 // Object codes kept in layer 7. Codes are 16-bit because a level file may hold any value.
 namespace code {
 inline constexpr int16_t kEmpty = 0;
@@ -79,64 +86,80 @@ constexpr bool isBlast(int c) {
 }
 }  // namespace code
 
+// The layers besides the code (layer 7) and the moved mark (layer 10) whose values decide what
+// an object does next. Its other layers are leftovers or decide only its pictures.
+struct StateLayers {
+    int8_t count = 0;
+    int8_t at[2] = {0, 0};  // layer numbers, the first count of them
+};
+
+inline constexpr StateLayers kNoState{};
+inline constexpr StateLayers kShotState{1, {layer::kShotDir, 0}};                 // its direction
+inline constexpr StateLayers kPartnerState{2, {layer::kParamA, layer::kParamB}};  // column, row
+inline constexpr StateLayers kCrawlerState{2, {layer::kParamA, layer::kParamB}};  // heading, hand
+inline constexpr StateLayers kBatState{1, {layer::kParamA, 0}};                   // heading
+inline constexpr StateLayers kMagnetState{1, {layer::kParamB, 0}};                // facing
+inline constexpr StateLayers kBlastState{1, {layer::kPhase, 0}};                  // which way
+
 // What a code means to the rules, the sprite store and the tests.
 struct CodeInfo {
     int16_t code;
-    const char* name;  // in English, for tools and test messages
-    char letter;       // in the board pictures of tests; 0 for none
-    bool inPlay;       // can stand in layer 7 (false: a second picture only)
-    bool sprite;       // the sprite store holds a picture graph(code)
-    bool smallOnly;    // that picture exists only at 32 pixels
-    bool smallTwin;    // a 32-pixel twin takes its place on a narrow screen
-    bool pushable;     // the player pushes it (the capsule only while bolts remain)
-    bool shootable;    // a shot or a gun's shot destroys it
-    bool absorbsShot;  // a shot fired point-blank into it is lost and changes nothing
+    const char* name;              // in English, for tools and test messages
+    char letter;                   // in the board pictures of tests; 0 for none
+    bool inPlay;                   // can stand in layer 7 (false: a second picture only)
+    bool sprite;                   // the sprite store holds a picture graph(code)
+    bool smallOnly;                // that picture exists only at 32 pixels
+    bool smallTwin;                // a 32-pixel twin takes its place on a narrow screen
+    bool pushable;                 // the player pushes it (the capsule only while bolts remain)
+    bool shootable;                // a shot or a gun's shot destroys it
+    bool absorbsShot;              // a shot fired point-blank into it is lost and changes nothing
+    StateLayers state = kNoState;  // the layers its state lives in besides code and mark
 };
 
 // One row per code the game knows. The teleporter, bat and horizontal shot have small twins
 // too: left at 48 pixels they would spill over the neighbouring 32-pixel cells.
 // clang-format off
 inline constexpr CodeInfo kCodeTable[] = {
-    // code               name                    letter play  sprite small twin   push   shoot  absorbs
-    {code::kEmpty,        "empty",                '.',   true, true,  false, true,  false, false, false},
-    {code::kRubble,       "rubble",               'r',   true, true,  false, true,  false, true,  false},
-    {code::kWall,         "wall",                 '#',   true, true,  false, true,  false, false, true},
-    {code::kBox,          "box",                  'B',   true, true,  false, true,  true,  false, true},
-    {code::kAmmo,         "ammo",                 'a',   true, true,  false, true,  false, true,  false},
-    {code::kKey,          "key",                  'k',   true, true,  false, true,  false, false, true},
-    {code::kDoor,         "door",                 'D',   true, true,  false, true,  false, false, true},
-    {code::kBolt,         "bolt",                 '*',   true, true,  false, true,  false, false, true},
-    {code::kBomb,         "bomb",                 'o',   true, true,  false, true,  true,  true,  false},
-    {code::kCapsule,      "capsule",              'C',   true, true,  false, true,  true,  true,  false},
-    {code::kGunDown,      "gun down",             'v',   true, true,  false, true,  false, true,  false},
-    {code::kGunUp,        "gun up",               '^',   true, true,  false, true,  false, true,  false},
-    {code::kCapsuleLit,   "capsule lit",          0,     false, true, false, true,  false, true,  false},
-    {code::kTeleporter,   "teleporter",           'T',   true, true,  false, true,  false, true,  false},
-    {code::kTeleporterLit, "teleporter lit",      0,     false, true, false, true,  false, true,  false},
-    {code::kMagnet,       "magnet",               'M',   true, true,  false, true,  false, true,  false},
-    {code::kCrawler,      "crawler",              'c',   true, true,  false, true,  false, true,  false},
-    {code::kCrawlerFrame, "crawler frame 2",      0,     false, true, false, true,  false, true,  false},
-    {code::kBat,          "bat",                  'b',   true, true,  false, true,  false, true,  false},
-    {code::kBatFrame,     "bat frame 2",          0,     false, true, false, true,  false, true,  false},
-    {code::kBlast1,       "blast stage 1",        '1',   true, true,  false, true,  false, false, true},
-    {code::kBlast2,       "blast stage 2",        '2',   true, true,  false, true,  false, false, true},
-    {code::kBlast3,       "blast stage 3",        '3',   true, true,  false, true,  false, false, true},
-    {code::kBlast4,       "blast stage 4",        '4',   true, true,  false, true,  false, false, true},
-    {code::kBlast5,       "blast stage 5",        '5',   true, true,  false, true,  false, false, true},
-    {code::kBlackout,     "blackout",             0,     true, true,  false, false, false, false, true},
-    {code::kShotV,        "vertical shot",        '|',   true, true,  false, true,  false, false, true},
-    {code::kShotVFrame,   "vertical shot frame 2", 0,    false, true, false, true,  false, false, true},
-    {code::kShotH,        "horizontal shot",      '-',   true, true,  false, true,  false, false, true},
-    {code::kShotHFrame,   "horizontal shot frame 2", 0,  false, true, false, true,  false, false, true},
-    {code::kFuse,         "fuse",                 'f',   true, false, false, false, false, false, true},
-    {code::kGreenTile,    "green tile",           0,     false, true, true,  false, false, false, true},
-    {code::kPlayer,       "player",               'P',   true, false, false, false, false, false, true},
+    // code               name                    letter play  sprite small twin   push   shoot  absorbs  state
+    {code::kEmpty,        "empty",                '.',   true, true,  false, true,  false, false, false, kNoState},
+    {code::kRubble,       "rubble",               'r',   true, true,  false, true,  false, true,  false, kNoState},
+    {code::kWall,         "wall",                 '#',   true, true,  false, true,  false, false, true,  kNoState},
+    {code::kBox,          "box",                  'B',   true, true,  false, true,  true,  false, true,  kNoState},
+    {code::kAmmo,         "ammo",                 'a',   true, true,  false, true,  false, true,  false, kNoState},
+    {code::kKey,          "key",                  'k',   true, true,  false, true,  false, false, true,  kNoState},
+    {code::kDoor,         "door",                 'D',   true, true,  false, true,  false, false, true,  kNoState},
+    {code::kBolt,         "bolt",                 '*',   true, true,  false, true,  false, false, true,  kNoState},
+    {code::kBomb,         "bomb",                 'o',   true, true,  false, true,  true,  true,  false, kNoState},
+    {code::kCapsule,      "capsule",              'C',   true, true,  false, true,  true,  true,  false, kNoState},
+    {code::kGunDown,      "gun down",             'v',   true, true,  false, true,  false, true,  false, kNoState},
+    {code::kGunUp,        "gun up",               '^',   true, true,  false, true,  false, true,  false, kNoState},
+    {code::kCapsuleLit,   "capsule lit",          0,     false, true, false, true,  false, true,  false, kNoState},
+    {code::kTeleporter,   "teleporter",           'T',   true, true,  false, true,  false, true,  false, kPartnerState},
+    {code::kTeleporterLit, "teleporter lit",      0,     false, true, false, true,  false, true,  false, kNoState},
+    {code::kMagnet,       "magnet",               'M',   true, true,  false, true,  false, true,  false, kMagnetState},
+    {code::kCrawler,      "crawler",              'c',   true, true,  false, true,  false, true,  false, kCrawlerState},
+    {code::kCrawlerFrame, "crawler frame 2",      0,     false, true, false, true,  false, true,  false, kNoState},
+    {code::kBat,          "bat",                  'b',   true, true,  false, true,  false, true,  false, kBatState},
+    {code::kBatFrame,     "bat frame 2",          0,     false, true, false, true,  false, true,  false, kNoState},
+    {code::kBlast1,       "blast stage 1",        '1',   true, true,  false, true,  false, false, true,  kBlastState},
+    {code::kBlast2,       "blast stage 2",        '2',   true, true,  false, true,  false, false, true,  kBlastState},
+    {code::kBlast3,       "blast stage 3",        '3',   true, true,  false, true,  false, false, true,  kBlastState},
+    {code::kBlast4,       "blast stage 4",        '4',   true, true,  false, true,  false, false, true,  kBlastState},
+    {code::kBlast5,       "blast stage 5",        '5',   true, true,  false, true,  false, false, true,  kBlastState},
+    {code::kBlackout,     "blackout",             0,     true, true,  false, false, false, false, true,  kNoState},
+    {code::kShotV,        "vertical shot",        '|',   true, true,  false, true,  false, false, true,  kShotState},
+    {code::kShotVFrame,   "vertical shot frame 2", 0,    false, true, false, true,  false, false, true,  kNoState},
+    {code::kShotH,        "horizontal shot",      '-',   true, true,  false, true,  false, false, true,  kShotState},
+    {code::kShotHFrame,   "horizontal shot frame 2", 0,  false, true, false, true,  false, false, true,  kNoState},
+    {code::kFuse,         "fuse",                 'f',   true, false, false, false, false, false, true,  kNoState},
+    {code::kGreenTile,    "green tile",           0,     false, true, true,  false, false, false, true,  kNoState},
+    {code::kPlayer,       "player",               'P',   true, false, false, false, false, false, true,  kNoState},
 };
 // clang-format on
 
 // The row of a code. A code without a row (a level file may hold any 16-bit value) is named
-// "unknown", has no sprite and cannot be pushed; below 100 it is shootable like rubble, from
-// 100 up it swallows a shot like a blast.
+// "unknown", has no sprite, cannot be pushed and keeps no state layers; below 100 it is
+// shootable like rubble, from 100 up it swallows a shot like a blast.
 CodeInfo info(int code);
 
 }  // namespace boltik::board

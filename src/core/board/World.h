@@ -8,6 +8,7 @@
 #include "core/board/Board.h"
 #include "core/board/Counter.h"
 #include "core/board/Directions.h"
+#include "core/board/Rules.h"
 
 namespace boltik::board {
 
@@ -36,7 +37,7 @@ inline constexpr int16_t kLevelDone = -1;
 struct World {
     Board board;
 
-    Counter kolLives{"10"};
+    Counter kolLives{kStartLives};
     Counter kolBolt{"0"};
     Counter kolKeys{"0"};
     Counter kolWeapon{"0"};

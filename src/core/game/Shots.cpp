@@ -2,6 +2,7 @@
 // also passes through blast stages 100..103, and a blocker there loses its turn.
 #include "core/game/Shots.h"
 
+#include "core/board/Rules.h"
 #include "core/game/Blasts.h"
 
 namespace boltik::game {
@@ -76,7 +77,7 @@ void horizontalShotStep(Context& ctx, int x, int y) {
 }
 
 void gunStep(Context& ctx, int x, int y) {
-    if (static_cast<int>(ctx.host.random() * 15) != 1) return;
+    if (static_cast<int>(ctx.host.random() * kGunOdds) != 1) return;
     const bool down = ctx.board.code(x, y) == code::kGunDown;
     const int ty = down ? y + 1 : y - 1;
     if (ctx.board.code(x, ty) == code::kPlayer) Destroy(ctx);

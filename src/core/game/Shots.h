@@ -9,7 +9,7 @@ namespace boltik::game {
 void verticalShotStep(Context& ctx, int x, int y);
 // A horizontal shot (122) moves left or right; it never harms the player.
 void horizontalShotStep(Context& ctx, int x, int y);
-// A gun fires with one chance in fifteen a cycle, whatever its mark.
+// A gun fires with one chance in kGunOdds a cycle, whatever its mark.
 void gunStep(Context& ctx, int x, int y);
 
 }  // namespace boltik::game

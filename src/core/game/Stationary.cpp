@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "core/board/Rules.h"
 #include "core/game/Blasts.h"
 
 namespace boltik::game {
@@ -10,7 +11,7 @@ namespace boltik::game {
 using namespace board;
 
 void capsuleStep(Context& ctx, int x, int y) {
-    if (++ctx.capsuleTicks != 10) return;
+    if (++ctx.capsuleTicks != kBlinkPeriod) return;
     ctx.capsuleTicks = 0;
     if (!ctx.world.kolBolt.readsZero()) return;
     ctx.sprites.swapObjects(code::kCapsule, code::kCapsuleLit);
@@ -21,13 +22,13 @@ void teleporterStep(Context& ctx, int x, int y) {
     Board& b = ctx.board;
     const int ticks = b.at(x, y, layer::kTick);
     if (ticks < std::numeric_limits<int16_t>::max()) b.set(x, y, layer::kTick, ticks + 1);
-    if (b.at(x, y, layer::kTick) != 10) return;
+    if (b.at(x, y, layer::kTick) != kBlinkPeriod) return;
     b.set(x, y, layer::kTick, 0);
-    if (b.at(x, y, layer::kPhase) != 0) {
-        b.set(x, y, layer::kPhase, 0);
+    if (b.at(x, y, layer::kPhase) != teleporterPicture::kPlainNext) {
+        b.set(x, y, layer::kPhase, teleporterPicture::kPlainNext);
         ctx.draw.paintObject(code::kTeleporterLit, x, y);
     } else {
-        b.set(x, y, layer::kPhase, 1);
+        b.set(x, y, layer::kPhase, teleporterPicture::kLitNext);
         ctx.draw.paintObject(code::kTeleporter, x, y);
     }
 }

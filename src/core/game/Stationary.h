@@ -5,10 +5,10 @@
 
 namespace boltik::game {
 
-// Once every bolt is taken, every tenth capsule step (counted over all capsules) exchanges
-// the two capsule pictures and redraws the capsule that completed the count.
+// Once every bolt is taken, the capsule step that completes a count of kBlinkPeriod (counted
+// over all capsules) exchanges the two capsule pictures and redraws its capsule.
 void capsuleStep(Context& ctx, int x, int y);
-// Every tenth step of its own, a teleporter paints its other picture.
+// Each kBlinkPeriod steps of its own, a teleporter paints its other picture.
 void teleporterStep(Context& ctx, int x, int y);
 // A magnet facing left strikes the player standing to its left in its row with only floor
 // between them.

@@ -5,6 +5,7 @@
 
 #include "core/board/Geometry.h"
 #include "core/board/LevelNames.h"
+#include "core/board/Rules.h"
 #include "core/loop/Dispatch.h"
 #include "core/loop/OpenTur.h"
 
@@ -60,7 +61,7 @@ void reveal(Context& ctx) {
         for (int y = 0; y <= w.lastRow; ++y) {
             resumeNext([&] {
                 if (ctx.board.code(x, y) == code::kPlayer) {
-                    ctx.draw.paintRobot(0, x, y);
+                    ctx.draw.paintRobot(sprites::RobotView::Down, x, y);
                 } else {
                     ctx.draw.DrawZeml(x, y);
                 }
@@ -130,7 +131,7 @@ bool countdownOver(World& w) {
         w.wreckCountdown = 0;
         return true;
     }
-    w.wreckCountdown += 25;
+    w.wreckCountdown += kWreckCountdownStep;
     return false;
 }
 

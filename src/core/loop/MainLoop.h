@@ -15,7 +15,6 @@ enum class GameEnd {
 inline constexpr int kCycleColumnRounds = 2001;
 inline constexpr int kRevealColumnRounds = 8001;
 inline constexpr int kCurtainColumnRounds = 10001;
-inline constexpr int kWreckCountdownEnd = 548;
 
 // Game: prepares the geometry, loads the level that startMode names, reveals the board,
 // plays the start sound and runs cycles until the level is finished or the wreck

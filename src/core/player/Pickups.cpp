@@ -1,6 +1,7 @@
 // The four pickups.
 #include "core/player/Pickups.h"
 
+#include "core/board/Rules.h"
 #include "core/player/MeGo.h"
 
 namespace boltik::player {
@@ -19,7 +20,7 @@ void eat(Context& ctx, PickupTarget t, sound::Effect effect, Counter& counter, i
 }  // namespace
 
 void EatWeapon(Context& ctx, PickupTarget target) {
-    eat(ctx, target, sound::Effect::EatWeapon, ctx.world.kolWeapon, 9);
+    eat(ctx, target, sound::Effect::EatWeapon, ctx.world.kolWeapon, kShotsPerAmmo);
 }
 
 void EatKey(Context& ctx, PickupTarget target) {

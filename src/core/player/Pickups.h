@@ -14,7 +14,7 @@ struct PickupTarget {
 };
 
 // Each plays its sound, moves the player onto the target and changes its counter:
-// ammunition +9, keys +1, bolts -1.
+// ammunition +kShotsPerAmmo, keys +1, bolts -1.
 void EatWeapon(game::Context& ctx, PickupTarget target);
 void EatKey(game::Context& ctx, PickupTarget target);
 void EatBolt(game::Context& ctx, PickupTarget target);

@@ -1,6 +1,7 @@
 // The player's shot.
 #include "core/player/Shooting.h"
 
+#include "core/board/Rules.h"
 #include "core/game/Blasts.h"
 
 namespace boltik::player {
@@ -38,7 +39,8 @@ void fire(Context& ctx, Dir d) {
 void shoot(Context& ctx) {
     World& w = ctx.world;
     for (Dir d : kFireOrder) {
-        if (w.kolWeapon.value() > 0 && w.fireDelay >= 10 && w.requests.fire[d] == 1) fire(ctx, d);
+        if (w.kolWeapon.value() > 0 && w.fireDelay >= kFireInterval && w.requests.fire[d] == 1)
+            fire(ctx, d);
     }
 }
 

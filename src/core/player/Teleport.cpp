@@ -7,26 +7,36 @@ namespace boltik::player {
 
 using namespace board;
 using game::Context;
+using sprites::RobotView;
 
 namespace {
 
 struct Landing {
-    Dir side;  // the side of the partner
-    int view;  // robot view (0..7) the player re-forms with
+    Dir side;        // the side of the partner
+    RobotView view;  // the robot re-forms showing it
 };
 
 struct TravelRule {
-    Landing tries[4];  // straight ahead first, the opposite side last
-    int viewInPlace;   // when no side is free
+    Landing tries[4];       // straight ahead first, the opposite side last
+    RobotView viewInPlace;  // when no side is free
 };
 
-// The landing sides tried, by the direction of the move that met the teleporter.
+// The landing sides tried, by the direction of the move that met the teleporter, each with the
+// view the robot re-forms showing; below them the view when no side is free.
+using enum RobotView;
+// clang-format off
 constexpr ByDir<TravelRule> kLandingOrder = {{{
-    {{{Dir::Up, 1}, {Dir::Left, 1}, {Dir::Right, 2}, {Dir::Down, 7}}, 0},  // up
-    {{{Dir::Right, 2}, {Dir::Up, 6}, {Dir::Down, 7}, {Dir::Left, 1}}, 1},  // right
-    {{{Dir::Down, 7}, {Dir::Right, 4}, {Dir::Left, 1}, {Dir::Up, 6}}, 6},  // down
-    {{{Dir::Left, 1}, {Dir::Down, 0}, {Dir::Up, 6}, {Dir::Right, 2}}, 2},  // left
+    // straight ahead        then                     then                   the opposite side
+    {{{Dir::Up, Left},       {Dir::Left, Left},       {Dir::Right, Right},   {Dir::Down, DownStep}},
+     Down},    // up
+    {{{Dir::Right, Right},   {Dir::Up, UpStep},       {Dir::Down, DownStep}, {Dir::Left, Left}},
+     Left},    // right
+    {{{Dir::Down, DownStep}, {Dir::Right, RightStep}, {Dir::Left, Left},     {Dir::Up, UpStep}},
+     UpStep},  // down
+    {{{Dir::Left, Left},     {Dir::Down, Down},       {Dir::Up, UpStep},     {Dir::Right, Right}},
+     Right},   // left
 }}};
+// clang-format on
 
 }  // namespace
 
@@ -53,7 +63,7 @@ void teleportTravel(Context& ctx, Dir d, int tx, int ty) {
         if (!inPlay || b.code(lx, ly) != code::kEmpty) continue;
         b.setCode(lx, ly, code::kBlast5);
         b.set(lx, ly, layer::kPhase, phase::kBackward);
-        b.set(lx, ly, layer::kTick, l.view);
+        b.set(lx, ly, layer::kTick, sprites::index(l.view));
         w.playerX = static_cast<int16_t>(lx);
         w.playerY = static_cast<int16_t>(ly);
         landed = true;
@@ -61,7 +71,7 @@ void teleportTravel(Context& ctx, Dir d, int tx, int ty) {
     }
     if (!landed) {
         b.set(x, y, layer::kPhase, phase::kTurnBack);
-        b.set(x, y, layer::kTick, rule.viewInPlace);
+        b.set(x, y, layer::kTick, sprites::index(rule.viewInPlace));
     }
     ctx.draw.DrawZeml(x, y);
 }

@@ -44,7 +44,7 @@ struct Recording {
     board::StartMode start = board::StartMode::Again;
     std::string name;  // what the start loads: the chooser's answer, or levelName before it
     uint32_t seed = 0;
-    std::string lives = "10";
+    std::string lives = board::kStartLives;
     int32_t bigCycles = 0;
     int16_t fireDelay = 0;
     board::Requests requests;

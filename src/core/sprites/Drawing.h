@@ -19,7 +19,8 @@ public:
     bool paintObject(int k, int x, int y);
     // Paints robot view k (0..7) at cell (x, y).
     bool paintRobot(int k, int x, int y);
-    bool paintRobot(board::Facing f, int x, int y) { return paintRobot(board::index(f), x, y); }
+    bool paintRobot(RobotView v, int x, int y) { return paintRobot(index(v), x, y); }
+    bool paintRobot(board::Facing f, int x, int y) { return paintRobot(viewOf(f), x, y); }
     // Paints a picture at a pixel position directly.
     void paintAt(Picture picture, int px, int py) { canvas_.paint(picture, px, py); }
 

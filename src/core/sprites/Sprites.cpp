@@ -97,10 +97,10 @@ void SpriteStore::swapRobotViews(int a, int b) {
 }
 
 void SpriteStore::nextWalkFrame() {
-    swapRobotViews(3, 6);
-    swapRobotViews(4, 2);
-    swapRobotViews(7, 0);
-    swapRobotViews(1, 5);
+    swapRobotViews(RobotView::Up, RobotView::UpStep);
+    swapRobotViews(RobotView::RightStep, RobotView::Right);
+    swapRobotViews(RobotView::DownStep, RobotView::Down);
+    swapRobotViews(RobotView::Left, RobotView::LeftStep);
 }
 
 void SpriteStore::animationTick() {

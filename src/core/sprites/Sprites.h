@@ -33,9 +33,31 @@ std::string fileStem(Picture picture);
 // codes with their small twins, the robot views at both sizes, the two flash pictures.
 std::vector<Picture> allPictures();
 
-// The robot's pictures: the views 0 down, 1 left, 2 right, 3 up (indexed by Facing) and their
-// second walking frames 7, 5, 4 and 6.
+// The robot's pictures mes(0..7): the four facings, numbered as Facing numbers them, and their
+// second walking frames. A re-forming blast keeps the view it ends with in layer 0.
+enum class RobotView : int8_t {
+    Down = 0,
+    Left = 1,
+    Right = 2,
+    Up = 3,
+    RightStep = 4,
+    LeftStep = 5,
+    UpStep = 6,
+    DownStep = 7,
+};
 inline constexpr int kRobotViews = 8;
+
+constexpr int index(RobotView v) {
+    return static_cast<int>(v);
+}
+// The view that shows the robot facing f.
+constexpr RobotView viewOf(board::Facing f) {
+    return static_cast<RobotView>(board::index(f));
+}
+static_assert(viewOf(board::Facing::Down) == RobotView::Down &&
+              viewOf(board::Facing::Left) == RobotView::Left &&
+              viewOf(board::Facing::Right) == RobotView::Right &&
+              viewOf(board::Facing::Up) == RobotView::Up);
 
 class SpriteStore {
 public:
@@ -48,7 +70,8 @@ public:
     std::optional<Picture> object(int n) const;
     // mes(n): robot view n; nothing outside 0..7.
     std::optional<Picture> robot(int n) const;
-    std::optional<Picture> robot(board::Facing f) const { return robot(board::index(f)); }
+    std::optional<Picture> robot(RobotView v) const { return robot(index(v)); }
+    std::optional<Picture> robot(board::Facing f) const { return robot(viewOf(f)); }
     // grasma: the pale picture of the all-bolts flash.
     Picture flashPicture() const { return flash_; }
     // The cell size: the size of the picture now in the slot of code 0.
@@ -58,6 +81,7 @@ public:
     void swapObjects(int a, int b);
     // menialRobo: exchange the pictures of robot views a and b.
     void swapRobotViews(int a, int b);
+    void swapRobotViews(RobotView a, RobotView b) { swapRobotViews(index(a), index(b)); }
     // robchan: the robot's next walking frame, once per step of the player.
     void nextWalkFrame();
     // One tick of the frame animation (every 200 ms): enemies' and shots' second frames.

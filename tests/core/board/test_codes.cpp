@@ -53,6 +53,32 @@ TEST(CodeTable, UnknownCodesHaveNoSpriteAndCannotBePushed) {
     EXPECT_STREQ(info(code::kFuse).name, "fuse");
 }
 
+TEST(CodeTable, StateLivesInTheObjectsOwnLayersOnly) {
+    // The solver keeps a cell's code, its mark and these layers, and nothing else: a layer of
+    // the picture's place, the code, the mark or a teleporter's blink count named here would be
+    // kept twice or clobber another; a second picture never stands on the board to have any.
+    const std::set<int> kObjectLayers = {layer::kPhase, layer::kShotDir, layer::kParamA,
+                                         layer::kParamB};
+    std::vector<int> withState;
+    for (const CodeInfo& row : kCodeTable) {
+        SCOPED_TRACE(row.name);
+        ASSERT_GE(row.state.count, 0);
+        ASSERT_LE(row.state.count, 2);
+        std::set<int> layers;
+        for (int k = 0; k < row.state.count; ++k) {
+            EXPECT_TRUE(kObjectLayers.count(row.state.at[k])) << int{row.state.at[k]};
+            EXPECT_TRUE(layers.insert(row.state.at[k]).second) << int{row.state.at[k]};
+        }
+        if (!row.inPlay) {
+            EXPECT_EQ(row.state.count, 0);
+        }
+        if (row.state.count > 0) withState.push_back(row.code);
+    }
+    EXPECT_EQ(withState, (std::vector<int>{13, 20, 50, 60, 100, 101, 102, 103, 104, 120, 122}));
+    for (int c : {-1, 15, 105, 131, 32767})
+        EXPECT_EQ(info(c).state.count, 0) << c;
+}
+
 TEST(CodeTable, CodesAndLettersAreUnique) {
     std::set<int> codes;
     std::set<char> letters;
