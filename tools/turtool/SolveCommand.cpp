@@ -33,6 +33,13 @@ std::optional<SolveLimits> parseLimits(const std::vector<std::string>& args, std
         int64_t n = 0;
         if (!value) return false;
         if (name == "--max-seconds") return parseSeconds(*value, limits.maxSeconds);
+        if (name == "--seed") {
+            if (!boltik::io::parseInteger(*value, 0, std::numeric_limits<uint32_t>::max(), n)) {
+                return false;
+            }
+            limits.seed = static_cast<uint32_t>(n);
+            return true;
+        }
         if (name != "--max-states" ||
             !boltik::io::parseInteger(*value, 1, std::numeric_limits<uint32_t>::max() - 1, n)) {
             return false;
@@ -97,7 +104,8 @@ int solve(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     const std::string& file = args[1];
     Board board;
     if (!openLevel(file, board, err)) return 1;
-    if (const auto gun = firstGun(board)) {
+    // With its seed fixed, a level with guns is as certain as one without.
+    if (const auto gun = firstGun(board); gun && !limits->seed) {
         err << "turtool: " << file << ": a gun stands at (" << gun->first << ", " << gun->second
             << "); guns fire at random, so solve takes only levels without them\n";
         return 1;
@@ -115,13 +123,15 @@ int solve(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     }
     const auto events = scriptOf(r.inputs);
     const long length = static_cast<long>(r.inputs.size());
-    if (winningCycle(file, events, length + kReplaySpare) != length) {
+    if (winningCycle(file, events, length + kReplaySpare, limits->seed.value_or(0)) != length) {
         err << "turtool: the script found for " << file
             << " does not win when replayed; the solver is at fault\n";
         return 1;
     }
     out << "# the shortest solution: " << counted(r.inputs.size(), "cycle") << " ("
-        << counted(r.states, "state") << " searched in " << seconds(r.seconds) << ")\n";
+        << counted(r.states, "state") << " searched in " << seconds(r.seconds) << ")";
+    if (limits->seed) out << "; it wins under turtool run --seed " << *limits->seed;
+    out << '\n';
     for (const boltik::headless::ScriptEvent& e : events)
         out << boltik::headless::scriptLine(e) << '\n';
     return 0;

@@ -116,7 +116,7 @@ struct Reader {
 
 }  // namespace
 
-StateCodec::StateCodec(const Context& ctx) {
+StateCodec::StateCodec(const Context& ctx, bool keepsDraws) : keepsDraws_(keepsDraws) {
     const World& w = ctx.world;
     if (ringIsWall(ctx.board, w)) {
         for (int x = 0; x <= w.lastCol; ++x)
@@ -202,6 +202,7 @@ void StateCodec::pack(const Snapshot& s, std::vector<uint8_t>& out) const {
     putNumber(out, zigzag(s.fireDelay));
     putNumber(out, zigzag(s.levelDone));
     out.push_back(s.flash);
+    if (keepsDraws_) putNumber(out, s.draws);
     putText(out, s.bolts);
     putText(out, s.keys);
     putText(out, s.ammo);
@@ -229,6 +230,7 @@ void StateCodec::unpack(std::span<const uint8_t> bytes, Snapshot& s) const {
     s.fireDelay = unzigzag(in.number());
     s.levelDone = unzigzag(in.number());
     s.flash = in.at != in.end ? *in.at++ : uint8_t{0};
+    s.draws = keepsDraws_ ? in.number() : 0;
     in.text(s.bolts);
     in.text(s.keys);
     in.text(s.ammo);

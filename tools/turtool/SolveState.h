@@ -39,6 +39,9 @@ struct Snapshot {
     int16_t levelDone = 0;
     uint8_t flash = 0;
     std::string bolts, keys, ammo;  // the counters' captions, exactly as shown
+    // How many numbers the guns have drawn from the level's seeded generator: with the seed,
+    // this decides every shot to come. The codec leaves it to the search to read and set.
+    uint32_t draws = 0;
 
     bool operator==(const Snapshot&) const = default;
 };
@@ -48,7 +51,9 @@ class StateCodec {
 public:
     // The level as the main loop has just loaded it in ctx is the start that packed states
     // are told apart from.
-    explicit StateCodec(const boltik::game::Context& ctx);
+    // keepsDraws: the level has guns, whose draws from the seeded generator are part of a
+    // state; without guns they are always 0 and are not packed.
+    StateCodec(const boltik::game::Context& ctx, bool keepsDraws);
 
     void read(const boltik::game::Context& ctx, Snapshot& s) const;
     // Puts state `target` into ctx, which holds state `now`: only the cells that differ are
@@ -70,6 +75,7 @@ private:
     Snapshot start_;
     std::string lives_;
     boltik::board::StartMode startMode_;
+    bool keepsDraws_;
 };
 
 }  // namespace turtool

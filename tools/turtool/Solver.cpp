@@ -142,7 +142,7 @@ bool mayFire(const Snapshot& s) {
 
 // A level started as a replay starts it, with nothing to show or hear.
 struct LevelGame : boltik::headless::HeadlessGame {
-    explicit LevelGame(const std::string& file) {
+    LevelGame(const std::string& file, uint32_t seed) : HeadlessGame(seed) {
         boltik::headless::prepareAgain(world, file);
         host.answerAlways(boltik::game::QuestionId::MissingLevel, 2);
     }
@@ -158,7 +158,11 @@ const Context& loadedLevel(Context& ctx) {
 // holds between two expansions.
 class Search {
 public:
-    explicit Search(const std::string& file) : game_(file), codec_(loadedLevel(game_.ctx)) {
+    // With guns the guns' draws are part of each state; without, they stay 0 and cost nothing.
+    Search(const std::string& file, std::optional<uint32_t> seed)
+        : game_(file, seed.value_or(0)),
+          codec_(loadedLevel(game_.ctx), seed.has_value()),
+          guns_(seed.has_value()) {
         codec_.pack(codec_.start(), packed_);
         store_.add(packed_, StateStore::kNone, 0);
         held_ = codec_.start();
@@ -184,6 +188,9 @@ private:
     std::vector<uint8_t> packed_;
     Snapshot held_;
     Snapshot next_, child_;
+    bool guns_;
+    // The generator as the parent state left it, put back after each input tried from it.
+    boltik::headless::ScriptHost::RandomState parentRandom_;
 };
 
 std::optional<uint8_t> Search::expand(uint32_t id, long cycle, std::size_t maxStates) {
@@ -192,17 +199,23 @@ std::optional<uint8_t> Search::expand(uint32_t id, long cycle, std::size_t maxSt
     codec_.restore(held_, next_, ctx);
     std::swap(held_, next_);
     const Snapshot& parent = held_;
+    if (guns_) {
+        game_.host.rewindTo(parent.draws);
+        parentRandom_ = game_.host.randomState();
+    }
     for (uint8_t k = 0; k < std::size(kInputs); ++k) {
         if (kInputs[k].kind == SolveInput::Kind::Shoot && !mayFire(parent)) continue;
         const CycleEnd end = playCycle(ctx, kInputs[k], cycle);
         if (end == CycleEnd::LevelDone) return k;
         codec_.read(ctx, child_);
+        child_.draws = game_.host.draws();
         // A wrecked level is no way to the capsule.
         if (end == CycleEnd::Continue && ctx.world.wreckCountdown == 0) {
             codec_.pack(child_, packed_);
             store_.add(packed_, id, k);
         }
         codec_.restore(child_, parent, ctx);
+        if (guns_) game_.host.setRandomState(parentRandom_);
         if (store_.size() >= maxStates) break;
     }
     return std::nullopt;
@@ -215,7 +228,7 @@ SolveResult solveLevel(const std::string& file, const SolveLimits& limits) {
     const auto elapsed = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     };
-    Search search(file);
+    Search search(file, limits.seed);
     SolveResult result;
     // The states are numbered breadth-first: those one cycle deeper than state id start here.
     std::size_t depthEnd = 1;
@@ -285,8 +298,8 @@ std::vector<ScriptEvent> scriptOf(const std::vector<SolveInput>& inputs) {
 }
 
 std::optional<long> winningCycle(const std::string& file, const std::vector<ScriptEvent>& events,
-                                 long cycleLimit) {
-    LevelGame game(file);
+                                 long cycleLimit, uint32_t seed) {
+    LevelGame game(file, seed);
     game.ctx.cycleLimit = cycleLimit;
     boltik::headless::schedule(game.host, game.ctx, events);
     try {

@@ -27,6 +27,9 @@ struct SolveInput {
 struct SolveLimits {
     double maxSeconds = 60;
     std::size_t maxStates = 5'000'000;
+    // The seed of the guns' generator, for a level with guns: with it fixed, the guns fire as
+    // they will under turtool run --seed.
+    std::optional<uint32_t> seed;
 };
 
 struct SolveResult {
@@ -43,8 +46,9 @@ struct SolveResult {
     double seconds = 0;
 };
 
-// Searches the level file, which must load and hold no gun (a gun fires at random).
-// Wrecked states are dropped; states are told apart by what decides their future.
+// Searches the level file, which must load, and hold no gun unless limits give a seed (a gun
+// fires at random). Wrecked states are dropped; states are told apart by what decides their
+// future, the guns' draws from the seeded generator among it.
 SolveResult solveLevel(const std::string& file, const SolveLimits& limits);
 
 // Plays one cycle of ctx with the input given at its start, as a script's events at the first
@@ -60,6 +64,6 @@ std::vector<boltik::headless::ScriptEvent> scriptOf(const std::vector<SolveInput
 // capsule; nothing when it does not within the cycle limit.
 std::optional<long> winningCycle(const std::string& file,
                                  const std::vector<boltik::headless::ScriptEvent>& events,
-                                 long cycleLimit);
+                                 long cycleLimit, uint32_t seed = 0);
 
 }  // namespace turtool

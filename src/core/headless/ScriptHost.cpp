@@ -63,7 +63,17 @@ double ScriptHost::random() {
         return r;
     }
     if (fixedRandom) return *fixedRandom;
+    ++draws_;
     return uniform_(generator_);
+}
+
+void ScriptHost::rewindTo(uint32_t draws) {
+    if (draws < draws_) {
+        generator_.seed(seed_);
+        draws_ = 0;
+    }
+    for (; draws_ < draws; ++draws_)
+        uniform_(generator_);
 }
 
 }  // namespace boltik::headless

@@ -30,7 +30,7 @@ public:
 
 class ScriptHost : public game::Host {
 public:
-    explicit ScriptHost(uint32_t seed = 0) : generator_(seed) {}
+    explicit ScriptHost(uint32_t seed = 0) : seed_(seed), generator_(seed) {}
 
     // The running game; its cycle count times the events.
     void attach(const game::Context& ctx) { ctx_ = &ctx; }
@@ -72,6 +72,21 @@ public:
     // The next scripted number, else the fixed one when set, else the seeded generator's.
     double random() override;
 
+    // The seeded generator as it stands: how many numbers it has given, and its state. A
+    // search that steps a level back and forth keeps it with each state it returns to.
+    struct RandomState {
+        std::mt19937 generator;
+        uint32_t draws = 0;
+    };
+    uint32_t draws() const { return draws_; }
+    RandomState randomState() const { return {generator_, draws_}; }
+    void setRandomState(const RandomState& state) {
+        generator_ = state.generator;
+        draws_ = state.draws;
+    }
+    // The generator as it was after that many numbers from its seed.
+    void rewindTo(uint32_t draws);
+
     std::deque<std::optional<std::string>> choices;
     std::deque<double> randoms;
     std::optional<double> fixedRandom;
@@ -98,8 +113,10 @@ private:
     std::map<game::QuestionId, int> standing_;
     int missingLimit_ = 0;
     int missingInARow_ = 0;
+    uint32_t seed_;
     std::mt19937 generator_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+    uint32_t draws_ = 0;
 };
 
 // The editor's host of headless runs: KudaSow answers from a queue; with none waiting it is
