@@ -6,8 +6,8 @@
 #include <random>
 #include <sstream>
 
-#include "SolveState.h"
-#include "Solver.h"
+#include "core/solver/SolveState.h"
+#include "core/solver/Solver.h"
 #include "ToolRun.h"
 #include "support/Rig.h"
 
@@ -21,9 +21,9 @@ using boltik::testing::Rig;
 using boltik::testing::TempDir;
 using boltik::testing::ToolRun;
 using boltik::testing::turtool;
-using turtool::Snapshot;
-using turtool::SolveInput;
-using turtool::StateCodec;
+using boltik::solver::Snapshot;
+using boltik::solver::SolveInput;
+using boltik::solver::StateCodec;
 
 struct SolvedLevel {
     const char* name;
@@ -255,7 +255,7 @@ TEST(SolveState, AStatePutBackPlaysOnAsItDidTheFirstTime) {
             std::vector<Snapshot> first;
             for (int i = 0; i < length; ++i) {
                 inputs.push_back(randomInput(gen));
-                const CycleEnd end = turtool::playCycle(rig.ctx, inputs.back(), ++cycle);
+                const CycleEnd end = boltik::solver::playCycle(rig.ctx, inputs.back(), ++cycle);
                 if (end != CycleEnd::Continue || rig.world.wreckCountdown != 0) break;
                 codec.read(rig.ctx, now);
                 first.push_back(now);
@@ -267,7 +267,7 @@ TEST(SolveState, AStatePutBackPlaysOnAsItDidTheFirstTime) {
             }
             codec.restore(now, start, rig.ctx);
             for (std::size_t i = 0; i < inputs.size(); ++i) {
-                turtool::playCycle(rig.ctx, inputs[i], ++cycle);
+                boltik::solver::playCycle(rig.ctx, inputs[i], ++cycle);
                 codec.read(rig.ctx, now);
                 ASSERT_EQ(now, first[i]) << "round " << round << ", cycle " << i;
             }

@@ -6,7 +6,7 @@
 #include <limits>
 #include <sstream>
 
-#include "Solver.h"
+#include "core/solver/Solver.h"
 #include "Subcommands.h"
 #include "Usage.h"
 #include "core/io/Text.h"
@@ -14,6 +14,7 @@
 namespace turtool {
 
 using namespace boltik::board;
+using namespace boltik::solver;
 
 namespace {
 

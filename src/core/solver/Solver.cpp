@@ -1,5 +1,5 @@
 // The solver's breadth-first search over the inputs of each cycle.
-#include "Solver.h"
+#include "core/solver/Solver.h"
 
 #include <chrono>
 #include <cstring>
@@ -7,14 +7,14 @@
 #include <span>
 #include <stdexcept>
 
-#include "SolveState.h"
+#include "core/solver/SolveState.h"
 #include "core/board/Rules.h"
 #include "core/headless/HeadlessGame.h"
 #include "core/io/Text.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
 
-namespace turtool {
+namespace boltik::solver {
 
 using namespace boltik::board;
 using boltik::game::Context;
@@ -311,4 +311,4 @@ std::optional<long> winningCycle(const std::string& file, const std::vector<Scri
     return std::nullopt;
 }
 
-}  // namespace turtool
+}  // namespace boltik::solver

@@ -13,7 +13,7 @@
 #include "core/headless/Script.h"
 #include "core/loop/MainLoop.h"
 
-namespace turtool {
+namespace boltik::solver {
 
 // What the player does at the start of a cycle: nothing, an arrow tapped (one step at the
 // robot's next turn), or an arrow tapped with Shift (one shot; the arrow is released at the
@@ -66,4 +66,4 @@ std::optional<long> winningCycle(const std::string& file,
                                  const std::vector<boltik::headless::ScriptEvent>& events,
                                  long cycleLimit, uint32_t seed = 0);
 
-}  // namespace turtool
+}  // namespace boltik::solver

@@ -10,7 +10,7 @@
 
 #include "core/game/Context.h"
 
-namespace turtool {
+namespace boltik::solver {
 
 // One cell as the rules see it between two cycles: its object, its moved mark and the state
 // layers the table of codes gives for that object, in extra (a shot's direction, a teleporter's
@@ -78,4 +78,4 @@ private:
     bool keepsDraws_;
 };
 
-}  // namespace turtool
+}  // namespace boltik::solver

@@ -1,5 +1,5 @@
 // Reading, writing and packing the solver's states.
-#include "SolveState.h"
+#include "core/solver/SolveState.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 
 #include "core/board/Rules.h"
 
-namespace turtool {
+namespace boltik::solver {
 
 using namespace boltik::board;
 using boltik::game::Context;
@@ -250,4 +250,4 @@ void StateCodec::unpack(std::span<const uint8_t> bytes, Snapshot& s) const {
     }
 }
 
-}  // namespace turtool
+}  // namespace boltik::solver
