@@ -32,11 +32,12 @@ void GameHost::yieldToPlayer() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     // Paused, the main loop waits here, asleep until an event comes: keys, the replay button,
     // Escape and closing are handled, and nothing advances until the key resumes.
-    while (view_.paused() && !view_.closed()) {
+    while (view_.paused() && !view_.closed() && !view_.leavingLevel()) {
         view_.showCounters();
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     if (view_.closed()) throw game::GameQuit{};
+    if (view_.leavingLevel()) throw LeaveLevel{};
 }
 
 void GameHost::pace(int rounds) {

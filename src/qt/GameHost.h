@@ -28,7 +28,13 @@ public:
     virtual QWidget* dialogParent() = 0;
     // A call of the main loop has ended.
     virtual void callEnded(bool finished) = 0;
+    // The level in play is to be left at the next yield, without a wreck (LeaveLevel).
+    virtual bool leavingLevel() const { return false; }
 };
+
+// Thrown from a yield when the view leaves the level in play: the main loop unwinds to the
+// window, which decides what comes next.
+struct LeaveLevel {};
 
 class GameHost : public session::SessionHost {
 public:

@@ -13,8 +13,11 @@
 #include "core/io/Text.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
+#include "core/session/Sessions.h"
+#include "core/solver/Demo.h"
 #include "qt/GameKeys.h"
 #include "qt/HelpPlate.h"
+#include "qt/SolutionSearch.h"
 #include "qt/Tiling.h"
 
 namespace boltik::qt {
@@ -23,6 +26,11 @@ namespace {
 
 constexpr int kBoardTop = 72;
 constexpr int kCounterTop = 20;
+
+// How long the game looks for a solution before it gives up, and how many states it keeps:
+// every level of the campaign is solved in a few seconds and a few tens of megabytes.
+constexpr double kSolveSeconds = 30;
+constexpr std::size_t kSolveStates = 4'000'000;
 
 int screenWidth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -41,7 +49,9 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
       texture_(uiPicture(QStringLiteral("tex"))),
       pausePlate_(makePausePlate(boardCanvas_)),
       helpPlate_(new HelpPlate(graphics_, this)),
-      levelCaption_(new QLabel(this)) {
+      levelCaption_(new QLabel(this)),
+      notePlate_(makeNotePlate(boardCanvas_)),
+      lostPlate_(makeNotePlate(boardCanvas_)) {
     // The load sequence: counter file, window over the whole screen, sprites, board size.
     world_.bigCycles = board::readCounterFile();
     setWindowTitle(QStringLiteral("Болтик"));
@@ -81,6 +91,12 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
 
     starter_.setInterval(1);
     connect(&starter_, &QTimer::timeout, this, &GameWindow::starterTick);
+    noteTimer_.setSingleShot(true);
+    connect(&noteTimer_, &QTimer::timeout, notePlate_, &QWidget::hide);
+    lostPlate_->setText(QStringLiteral("Тур не пройти — нажмите «Заново»"));
+    lostPlate_->adjustSize();
+    lostPlate_->move((boardCanvas_->width() - lostPlate_->width()) / 2,
+                     boardCanvas_->height() - lostPlate_->height() - 12);
 }
 
 GameWindow::~GameWindow() = default;
@@ -176,12 +192,112 @@ void GameWindow::starterTick() {
         loop::Starter(*ctx_);
     } catch (const game::GameQuit&) {
         close();
+    } catch (const LeaveLevel&) {
+        playDemo();
     }
     inTick_ = false;
     if (!closed_) starter_.start();
 }
 
+void GameWindow::showSolution() {
+    auto* live = dynamic_cast<session::Live*>(&host_.session());
+    if (!live || !inTick_ || closed_ || demo_ != DemoState::None || ctx_->cycles == 0) return;
+    demoStart_ = live->levelStart(world_);
+    if (!demoStart_) return;
+    solver::SolveLimits limits;
+    limits.maxSeconds = kSolveSeconds;
+    limits.maxStates = kSolveStates;
+    limits.seed = demoStart_->seed;
+    search_ = std::make_unique<SolutionSearch>(*demoStart_, limits);
+    connect(search_.get(), &SolutionSearch::finished, this, &GameWindow::solutionFound);
+    demo_ = DemoState::Searching;
+    showNote(QStringLiteral("Ищу, как пройти тур…  Esc — отмена"));
+}
+
+void GameWindow::solutionFound(std::optional<solver::SolveResult> result) {
+    // The search's thread has ended; the object goes once its signal has been delivered.
+    search_.release()->deleteLater();
+    using Outcome = solver::SolveResult::Outcome;
+    if (result && result->outcome == Outcome::Solved) {
+        pendingDemo_ = std::make_unique<solver::Demo>(*demoStart_, result->inputs);
+        demo_ = DemoState::Leaving;
+        return;
+    }
+    demo_ = DemoState::None;
+    if (!result) {
+        showNote(QStringLiteral("Тур не удалось открыть"), 4000);
+    } else if (result->outcome == Outcome::Exhausted) {
+        showNote(QStringLiteral("Этот тур пройти нельзя"), 4000);
+    } else if (result->outcome != Outcome::Stopped) {
+        showNote(QStringLiteral("Решение не найдено за %1 с").arg(kSolveSeconds), 4000);
+    } else {
+        notePlate_->hide();
+    }
+}
+
+void GameWindow::playDemo() {
+    const bool writesCounter = ctx_->writesCounterFile;
+    const long cycleLimit = ctx_->cycleLimit;
+    const long length = pendingDemo_->length();
+    auto live = host_.setSession(std::move(pendingDemo_));
+    host_.session().prepare(*ctx_);
+    demo_ = DemoState::Playing;
+    demoEnds_ = false;
+    shownLevel_.clear();
+    showNote(QStringLiteral("Решение: %1.  Esc — вернуться к игре").arg(cyclesText(length)));
+    bool quit = false;
+    try {
+        loop::Game(*ctx_);
+    } catch (const LeaveLevel&) {
+    } catch (const game::GameQuit&) {
+        quit = true;
+    }
+    // Back to the player's game, at the level's start as it began, the guns' seed too.
+    host_.setSession(std::move(live));
+    ctx_->writesCounterFile = writesCounter;
+    ctx_->cycleLimit = cycleLimit;
+    demoStart_->restore(world_);
+    if (auto* player = dynamic_cast<session::Live*>(&host_.session())) player->repeatSeed();
+    demo_ = DemoState::None;
+    shownLevel_.clear();
+    notePlate_->hide();
+    if (quit) close();
+}
+
+void GameWindow::showNote(const QString& text, int millis) {
+    notePlate_->setText(text);
+    notePlate_->adjustSize();
+    notePlate_->move((boardCanvas_->width() - notePlate_->width()) / 2, 12);
+    notePlate_->show();
+    notePlate_->raise();
+    if (millis > 0) {
+        noteTimer_.start(millis);
+    } else {
+        noteTimer_.stop();
+    }
+}
+
+void GameWindow::checkLost() {
+    const long cycle = ctx_->cycles;
+    if (cycle == checkedCycle_) return;
+    if (cycle < checkedCycle_) {
+        // Another level, or the same one again.
+        reach_.reset();
+        lostPlate_->hide();
+    }
+    checkedCycle_ = cycle;
+    if (cycle == 0 || lostPlate_->isVisible() || world_.wreckCountdown != 0) return;
+    // Walls never change and teleporters are never made, so the board of any cycle tells
+    // where the robot can ever go.
+    if (!reach_) reach_ = std::make_unique<solver::Reach>(world_);
+    if (!solver::cyclesToWin(*reach_, world_)) {
+        lostPlate_->show();
+        lostPlate_->raise();
+    }
+}
+
 void GameWindow::showCounters() {
+    checkLost();
     if (shownLevel_ != world_.levelName) {
         // The leading number of the level's file name; the whole name when it has none.
         shownLevel_ = world_.levelName;
@@ -227,6 +343,21 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_F1) {
         showHelp();
+        return;
+    }
+    if (event->key() == Qt::Key_F2) {
+        if (!event->isAutoRepeat()) showSolution();
+        return;
+    }
+    if (demo_ != DemoState::None && gameKey(event->key()).kind == GameKey::Kind::Escape) {
+        // Escape ends the search or the showing, and only that.
+        if (demo_ == DemoState::Searching) {
+            search_.reset();
+            demo_ = DemoState::None;
+            notePlate_->hide();
+        } else {
+            demoEnds_ = true;
+        }
         return;
     }
     if (event->key() == Qt::Key_P || event->key() == Qt::Key_Pause) {
@@ -287,6 +418,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     }
     closed_ = true;
     starter_.stop();
+    search_.reset();
     // A trial ends but the program goes on: nothing of it may be heard afterwards.
     if (host_.session().silentAfter()) {
         for (int i = 0; i < sound::kEffectCount; ++i)

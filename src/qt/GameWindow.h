@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/board/World.h"
@@ -15,12 +16,20 @@
 #include "core/game/Host.h"
 #include "core/recording/Recording.h"
 #include "core/session/Session.h"
+#include "core/solver/Bound.h"
+#include "core/solver/Solver.h"
 #include "core/sound/Sounds.h"
 #include "qt/BoardCanvas.h"
 #include "qt/GameHost.h"
 #include "qt/GraphicObjects.h"
 
+namespace boltik::solver {
+class Demo;
+}
+
 namespace boltik::qt {
+
+class SolutionSearch;
 
 class GameWindow : public QWidget, private GameView {
     Q_OBJECT
@@ -39,7 +48,7 @@ public:
 
     // Pause (P or the Pause key, and whenever the program loses the focus): the main loop
     // stops advancing and waits for events; only the key resumes.
-    bool paused() const override { return paused_; }
+    bool paused() const override { return paused_ || demo_ == DemoState::Searching; }
     void setPaused(bool paused);
     QLabel* pausePlate() const { return pausePlate_; }
     // F1: pauses and shows the keys and the objects; any key closes it, the pause stays.
@@ -52,6 +61,17 @@ public:
     void setMuted(bool muted);
     // The program lost or regained the focus (another window, another desktop).
     void applicationStateChanged(Qt::ApplicationState state);
+
+    // F2 in the player's game: finds how the level in play is won from its start, off the
+    // window's thread, and shows it at the normal pace. Escape or the end of the showing puts the
+    // player back at the level's start; no life is lost and nothing is recorded or written.
+    void showSolution();
+    // Whether a solution is being searched for or shown.
+    bool showingSolution() const { return demo_ != DemoState::None; }
+    // The line over the board that tells of the search and the showing.
+    QLabel* notePlate() const { return notePlate_; }
+    // «Тур не пройти — нажмите «Заново»», once the level in play is certainly lost.
+    QLabel* lostPlate() const { return lostPlate_; }
 
     board::World& world() { return world_; }
     game::Context& context() { return *ctx_; }
@@ -80,7 +100,17 @@ private:
     bool closed() const override { return closed_; }
     QWidget* dialogParent() override { return this; }
     void callEnded(bool finished) override;
+    bool leavingLevel() const override {
+        return demo_ == DemoState::Leaving || (demo_ == DemoState::Playing && demoEnds_);
+    }
 
+    void solutionFound(std::optional<solver::SolveResult> result);
+    // Plays the solution found, once the level in play has been left, and then puts the
+    // player's game back at the level's start.
+    void playDemo();
+    void showNote(const QString& text, int millis = 0);
+    // Once a cycle: whether the level in play can still be won.
+    void checkLost();
     void starterTick();
     void layoutControls();
     void addCounter(int index, const QString& icon);
@@ -107,6 +137,19 @@ private:
     QLabel* levelCaption_;
     std::string shownLevel_;
     bool muted_ = false;
+
+    enum class DemoState { None, Searching, Leaving, Playing };
+    DemoState demo_ = DemoState::None;
+    bool demoEnds_ = false;  // Escape during the showing
+    std::unique_ptr<SolutionSearch> search_;
+    std::unique_ptr<solver::Demo> pendingDemo_;
+    std::optional<recording::Recording> demoStart_;
+    QLabel* notePlate_;
+    QTimer noteTimer_;
+
+    QLabel* lostPlate_;
+    std::unique_ptr<solver::Reach> reach_;  // of the level in play, from its first cycle
+    long checkedCycle_ = 0;
 };
 
 }  // namespace boltik::qt

@@ -68,6 +68,7 @@ QString HelpPlate::keysText() {
         "«Заново» — начать тур заново (жизнь теряется)\n"
         "P — пауза и продолжение\n"
         "M — звук выключить и включить\n"
+        "F2 — показать, как пройти тур с начала (без потери жизни; Esc — вернуться)\n"
         "F1 — эта подсказка; любая клавиша её закрывает, игра стоит до P");
 }
 
@@ -115,6 +116,20 @@ void HelpPlate::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(QColor(255, 230, 120), 2));
     painter.setBrush(QColor(20, 20, 60, 245));
     painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 12, 12);
+}
+
+QLabel* makeNotePlate(QWidget* board) {
+    auto* plate = new QLabel(board);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(16);
+    font.setBold(true);
+    plate->setFont(font);
+    plate->setAlignment(Qt::AlignCenter);
+    plate->setStyleSheet(QStringLiteral(
+        "color: white; background: rgba(20, 20, 60, 210); border: 2px solid rgb(255, 230, 120);"
+        "border-radius: 10px; padding: 6px 14px;"));
+    plate->hide();
+    return plate;
 }
 
 QLabel* makePausePlate(QWidget* board) {

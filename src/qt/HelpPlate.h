@@ -24,5 +24,8 @@ protected:
 
 // The plate «Пауза», hidden, to be centred over the board.
 QLabel* makePausePlate(QWidget* board);
+// A plate of one line over the board, sized to its text: the showing of a solution, a level
+// that can no longer be won.
+QLabel* makeNotePlate(QWidget* board);
 
 }  // namespace boltik::qt

@@ -1,15 +1,15 @@
-// turtool solve: the shortest winning key script of a level without guns, proved by the rules
-// core itself.
+// turtool solve: the shortest winning key script of a level, proved by the rules core itself.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iomanip>
 #include <limits>
 #include <sstream>
 
-#include "core/solver/Solver.h"
 #include "Subcommands.h"
 #include "Usage.h"
 #include "core/io/Text.h"
+#include "core/solver/Solver.h"
 
 namespace turtool {
 
@@ -75,9 +75,9 @@ std::string seconds(double s) {
 }
 
 void sayNotFound(const SolveResult& r, const SolveLimits& limits, std::ostream& out) {
-    const std::string searched = counted(r.states, "state") + ", every script of up to " +
-                                 counted(static_cast<std::size_t>(r.depth), "cycle") + ", in " +
-                                 seconds(r.seconds);
+    const std::string searched = counted(r.states, "state") + "; no script of up to " +
+                                 counted(static_cast<std::size_t>(std::max(0L, r.depth)), "cycle") +
+                                 " wins; in " + seconds(r.seconds);
     switch (r.outcome) {
         case SolveResult::Outcome::OutOfTime:
             out << "no solution found: the time limit of " << seconds(limits.maxSeconds)
@@ -89,8 +89,8 @@ void sayNotFound(const SolveResult& r, const SolveLimits& limits, std::ostream& 
             break;
         default:
             out << "no solution: every state the robot can reach with one tap or shot a cycle "
-                   "was searched ("
-                << searched << ")\n";
+                   "was searched, but for those proven lost ("
+                << counted(r.states, "state") << " in " << seconds(r.seconds) << ")\n";
             break;
     }
 }

@@ -22,6 +22,8 @@ public:
     void answered(game::QuestionId id, int answer);
     void input(long point, Event::Kind kind, board::Dir dir = board::Dir::Up);
     bool recording() const { return current_.has_value(); }
+    // The level being recorded, as it began, with what was played of it so far.
+    const std::optional<Recording>& current() const { return current_; }
 
     // The call has ended. A finished level's recording is written and its result recorded in the
     // progress file; the path of the recording is returned ("" when none was written).

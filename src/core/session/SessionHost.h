@@ -23,8 +23,11 @@ public:
     // The running game; the session is asked about it.
     void attach(game::Context& ctx) { ctx_ = &ctx; }
     Session& session() { return *session_; }
-    // A new session takes over, before its first level.
-    void setSession(std::unique_ptr<Session> session) { session_ = std::move(session); }
+    // A new session takes over, before its first level; the one it replaces is handed back.
+    std::unique_ptr<Session> setSession(std::unique_ptr<Session> session) {
+        std::swap(session_, session);
+        return session;
+    }
 
     void yield() final;
     int askUser(const game::Question& question) final;

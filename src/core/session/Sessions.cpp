@@ -6,8 +6,20 @@
 namespace boltik::session {
 
 uint32_t Live::levelStarts(const board::World& world, uint32_t fresh) {
-    recorder_.begin(world, fresh);
-    return fresh;
+    if (!repeatSeed_) seed_ = fresh;
+    repeatSeed_ = false;
+    recorder_.begin(world, seed_);
+    return seed_;
+}
+
+std::optional<recording::Recording> Live::levelStart(const board::World& world) const {
+    if (!recorder_.current()) return std::nullopt;
+    recording::Recording start = *recorder_.current();
+    start.start = board::StartMode::Again;
+    start.name = world.levelName;
+    start.answers.clear();
+    start.events.clear();
+    return start;
 }
 
 void Live::levelEnds(bool finished, const board::World& world, long cycles) {

@@ -24,8 +24,18 @@ public:
         recorder_.input(point, kind, dir);
     }
 
+    // The start of the level in play (world holds it), from which it loads again as it began:
+    // the world before the level loaded, the guns' seed, and the level's file named for a start
+    // "again", whether it was chosen or came next. Nothing before the first level.
+    std::optional<recording::Recording> levelStart(const board::World& world) const;
+    // The next level start draws the guns' seed of the last one again, not a fresh one: the
+    // level begins once more as it began.
+    void repeatSeed() { repeatSeed_ = true; }
+
 private:
     recording::Recorder recorder_;
+    uint32_t seed_ = 0;
+    bool repeatSeed_ = false;
 };
 
 // A recording played back: its start, its seed, its answers, its level choice and its inputs

@@ -7,12 +7,13 @@
 #include <span>
 #include <stdexcept>
 
-#include "core/solver/SolveState.h"
 #include "core/board/Rules.h"
 #include "core/headless/HeadlessGame.h"
 #include "core/io/Text.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
+#include "core/solver/Bound.h"
+#include "core/solver/SolveState.h"
 
 namespace boltik::solver {
 
@@ -20,6 +21,7 @@ using namespace boltik::board;
 using boltik::game::Context;
 using boltik::headless::ScriptEvent;
 using boltik::loop::CycleEnd;
+using boltik::recording::Recording;
 namespace player = boltik::player;
 
 namespace {
@@ -30,8 +32,14 @@ class StateStore {
 public:
     static constexpr uint32_t kNone = UINT32_MAX;
 
-    // Keeps the packed state unless an equal one is kept already; true when it was new.
-    bool add(std::span<const uint8_t> bytes, uint32_t parent, uint8_t input);
+    // Keeps the packed state unless an equal one is kept already. Returns the state's number
+    // and whether it was new.
+    std::pair<uint32_t, bool> add(std::span<const uint8_t> bytes, uint32_t parent, uint8_t input);
+    // A shorter way to a state kept already.
+    void reroute(uint32_t id, uint32_t parent, uint8_t input) {
+        parents_[id] = parent;
+        inputs_[id] = input;
+    }
     std::span<const uint8_t> bytes(uint32_t id) const {
         const uint64_t at = places_[id];
         const uint8_t* start = blocks_[at >> 32].get() + (at & 0xFFFFFFFF);
@@ -77,21 +85,24 @@ uint64_t StateStore::hash(std::span<const uint8_t> bytes) {
     return h ^ (h >> 32);
 }
 
-bool StateStore::add(std::span<const uint8_t> bytes, uint32_t parent, uint8_t input) {
+std::pair<uint32_t, bool> StateStore::add(std::span<const uint8_t> bytes, uint32_t parent,
+                                          uint8_t input) {
     const uint64_t tag = hash(bytes) & 0xFFFFFFFF;
     const std::size_t mask = slots_.size() - 1;
     std::size_t i = tag & mask;
     for (; slots_[i] != 0; i = (i + 1) & mask) {
         if (slots_[i] >> 32 != tag) continue;
-        const auto kept = this->bytes(static_cast<uint32_t>((slots_[i] & 0xFFFFFFFF) - 1));
-        if (std::equal(kept.begin(), kept.end(), bytes.begin(), bytes.end())) return false;
+        const auto id = static_cast<uint32_t>((slots_[i] & 0xFFFFFFFF) - 1);
+        const auto kept = this->bytes(id);
+        if (std::equal(kept.begin(), kept.end(), bytes.begin(), bytes.end())) return {id, false};
     }
-    slots_[i] = tag << 32 | (parents_.size() + 1);
+    const auto id = static_cast<uint32_t>(parents_.size());
+    slots_[i] = tag << 32 | (id + 1);
     store(bytes);
     parents_.push_back(parent);
     inputs_.push_back(input);
     if (parents_.size() * 10 > slots_.size() * 7) grow();
-    return true;
+    return {id, true};
 }
 
 void StateStore::store(std::span<const uint8_t> bytes) {
@@ -140,10 +151,10 @@ bool mayFire(const Snapshot& s) {
            (boltik::io::leadingNumber(s.ammo) > 0 || stepPending);
 }
 
-// A level started as a replay starts it, with nothing to show or hear.
+// A level started as the start given, with nothing to show or hear.
 struct LevelGame : boltik::headless::HeadlessGame {
-    LevelGame(const std::string& file, uint32_t seed) : HeadlessGame(seed) {
-        boltik::headless::prepareAgain(world, file);
+    explicit LevelGame(const Recording& start) : HeadlessGame(start.seed) {
+        start.restore(world);
         host.answerAlways(boltik::game::QuestionId::MissingLevel, 2);
     }
 };
@@ -154,25 +165,32 @@ const Context& loadedLevel(Context& ctx) {
     return ctx;
 }
 
-// One search: the level in a headless game, the states found so far, and the state the game
-// holds between two expansions.
+// One search: the level in a headless game, the states found so far with the fewest cycles
+// known to reach each, and the state the game holds between two expansions. States wait in
+// buckets by the cycles to reach them plus the fewest cycles that can still win from them;
+// a bucket is searched whole before the next, so the first win found is a shortest one.
 class Search {
 public:
     // With guns the guns' draws are part of each state; without, they stay 0 and cost nothing.
-    Search(const std::string& file, std::optional<uint32_t> seed)
-        : game_(file, seed.value_or(0)),
-          codec_(loadedLevel(game_.ctx), seed.has_value()),
-          guns_(seed.has_value()) {
+    Search(const Recording& start, bool guns)
+        : game_(start), codec_(loadedLevel(game_.ctx), guns), reach_(game_.world), guns_(guns) {
         codec_.pack(codec_.start(), packed_);
         store_.add(packed_, StateStore::kNone, 0);
+        cycles_.push_back(0);
+        expanded_.push_back(false);
         held_ = codec_.start();
+        if (const auto least = cyclesToWin(reach_, game_.world)) queue(0, *least);
     }
 
     std::size_t states() const { return store_.size(); }
-    // Plays every input worth trying from state id in the given cycle and keeps the states
-    // reached that are new. Returns the input that finished the level, if one did; stops
-    // early once maxStates are kept.
-    std::optional<uint8_t> expand(uint32_t id, long cycle, std::size_t maxStates);
+    // The next state to expand, from the lowest bucket; nothing when none is left.
+    std::optional<uint32_t> next();
+    // The bucket the last state given by next came from: no script of fewer cycles wins.
+    std::size_t bound() const { return bucket_; }
+    // Plays every input worth trying from state id and keeps the states reached that are new,
+    // or reached in fewer cycles than before, unless they can no longer be won. Returns the
+    // input that finished the level, if one did; stops early once maxStates are kept.
+    std::optional<uint8_t> expand(uint32_t id, std::size_t maxStates);
     // The inputs that lead from the start to state id.
     std::vector<SolveInput> pathTo(uint32_t id) const {
         std::vector<SolveInput> path;
@@ -182,9 +200,20 @@ public:
     }
 
 private:
+    void queue(uint32_t id, int least) {
+        const std::size_t f = cycles_[id] + static_cast<std::size_t>(least);
+        if (f >= buckets_.size()) buckets_.resize(f + 1);
+        buckets_[f].push_back(id);
+    }
+
     LevelGame game_;
     const StateCodec codec_;
+    const Reach reach_;
     StateStore store_;
+    std::vector<uint32_t> cycles_;  // by state: the fewest cycles known to reach it
+    std::vector<bool> expanded_;
+    std::vector<std::vector<uint32_t>> buckets_;
+    std::size_t bucket_ = 0;
     std::vector<uint8_t> packed_;
     Snapshot held_;
     Snapshot next_, child_;
@@ -193,8 +222,23 @@ private:
     boltik::headless::ScriptHost::RandomState parentRandom_;
 };
 
-std::optional<uint8_t> Search::expand(uint32_t id, long cycle, std::size_t maxStates) {
+std::optional<uint32_t> Search::next() {
+    for (; bucket_ < buckets_.size(); ++bucket_) {
+        auto& waiting = buckets_[bucket_];
+        // The last queued first: it goes deeper within the bucket, towards a win.
+        while (!waiting.empty()) {
+            const uint32_t id = waiting.back();
+            waiting.pop_back();
+            if (!expanded_[id]) return id;
+        }
+        std::vector<uint32_t>().swap(waiting);
+    }
+    return std::nullopt;
+}
+
+std::optional<uint8_t> Search::expand(uint32_t id, std::size_t maxStates) {
     Context& ctx = game_.ctx;
+    expanded_[id] = true;
     codec_.unpack(store_.bytes(id), next_);
     codec_.restore(held_, next_, ctx);
     std::swap(held_, next_);
@@ -203,16 +247,29 @@ std::optional<uint8_t> Search::expand(uint32_t id, long cycle, std::size_t maxSt
         game_.host.rewindTo(parent.draws);
         parentRandom_ = game_.host.randomState();
     }
+    const uint32_t cycles = cycles_[id] + 1;
     for (uint8_t k = 0; k < std::size(kInputs); ++k) {
         if (kInputs[k].kind == SolveInput::Kind::Shoot && !mayFire(parent)) continue;
-        const CycleEnd end = playCycle(ctx, kInputs[k], cycle);
+        const CycleEnd end = playCycle(ctx, kInputs[k], cycles);
         if (end == CycleEnd::LevelDone) return k;
+        // A wrecked level is no way to the capsule, nor is a state proven lost (-1).
+        const int least = end == CycleEnd::Continue && ctx.world.wreckCountdown == 0
+                              ? cyclesToWin(reach_, ctx.world).value_or(-1)
+                              : -1;
         codec_.read(ctx, child_);
-        child_.draws = game_.host.draws();
-        // A wrecked level is no way to the capsule.
-        if (end == CycleEnd::Continue && ctx.world.wreckCountdown == 0) {
+        if (least >= 0) {
+            child_.draws = game_.host.draws();
             codec_.pack(child_, packed_);
-            store_.add(packed_, id, k);
+            const auto [child, isNew] = store_.add(packed_, id, k);
+            if (isNew) {
+                cycles_.push_back(cycles);
+                expanded_.push_back(false);
+                queue(child, least);
+            } else if (cycles < cycles_[child] && !expanded_[child]) {
+                store_.reroute(child, id, k);
+                cycles_[child] = cycles;
+                queue(child, least);
+            }
         }
         codec_.restore(child_, parent, ctx);
         if (guns_) game_.host.setRandomState(parentRandom_);
@@ -223,29 +280,48 @@ std::optional<uint8_t> Search::expand(uint32_t id, long cycle, std::size_t maxSt
 
 }  // namespace
 
+Recording startOf(const std::string& file, uint32_t seed) {
+    Recording start;
+    start.start = StartMode::Again;
+    start.name = file;
+    start.seed = seed;
+    return start;
+}
+
 SolveResult solveLevel(const std::string& file, const SolveLimits& limits) {
+    return solve(startOf(file, limits.seed.value_or(0)), limits);
+}
+
+SolveResult solve(const Recording& start, const SolveLimits& limits) {
     const auto started = std::chrono::steady_clock::now();
     const auto elapsed = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     };
-    Search search(file, limits.seed);
+    Search search(start, limits.seed.has_value());
     SolveResult result;
-    // The states are numbered breadth-first: those one cycle deeper than state id start here.
-    std::size_t depthEnd = 1;
-    for (uint32_t id = 0; id < search.states(); ++id) {
-        if (id == depthEnd) {
-            ++result.depth;
-            depthEnd = search.states();
-        }
-        if (id % 256 == 0 && elapsed() > limits.maxSeconds) {
-            result.outcome = SolveResult::Outcome::OutOfTime;
+    for (long expansions = 0;; ++expansions) {
+        const auto id = search.next();
+        // Every state that can still be won was searched.
+        if (!id) {
+            result.outcome = SolveResult::Outcome::Exhausted;
             break;
         }
-        if (const auto won = search.expand(id, result.depth + 1, limits.maxStates)) {
+        result.depth = static_cast<long>(search.bound()) - 1;
+        if (expansions % 256 == 0) {
+            if (limits.stop && limits.stop->load(std::memory_order_relaxed)) {
+                result.outcome = SolveResult::Outcome::Stopped;
+                break;
+            }
+            if (elapsed() > limits.maxSeconds) {
+                result.outcome = SolveResult::Outcome::OutOfTime;
+                break;
+            }
+        }
+        if (const auto won = search.expand(*id, limits.maxStates)) {
             result.outcome = SolveResult::Outcome::Solved;
-            result.inputs = search.pathTo(id);
+            result.inputs = search.pathTo(*id);
             result.inputs.push_back(kInputs[*won]);
-            ++result.depth;
+            result.depth = static_cast<long>(result.inputs.size());
             break;
         }
         if (search.states() >= limits.maxStates) {
@@ -299,7 +375,12 @@ std::vector<ScriptEvent> scriptOf(const std::vector<SolveInput>& inputs) {
 
 std::optional<long> winningCycle(const std::string& file, const std::vector<ScriptEvent>& events,
                                  long cycleLimit, uint32_t seed) {
-    LevelGame game(file, seed);
+    return winningCycle(startOf(file, seed), events, cycleLimit);
+}
+
+std::optional<long> winningCycle(const Recording& start, const std::vector<ScriptEvent>& events,
+                                 long cycleLimit) {
+    LevelGame game(start);
     game.ctx.cycleLimit = cycleLimit;
     boltik::headless::schedule(game.host, game.ctx, events);
     try {

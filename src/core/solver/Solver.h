@@ -2,6 +2,7 @@
 // found by stepping the rules core one cycle at a time from every state reached.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "core/game/Context.h"
 #include "core/headless/Script.h"
 #include "core/loop/MainLoop.h"
+#include "core/recording/Recording.h"
 
 namespace boltik::solver {
 
@@ -30,6 +32,8 @@ struct SolveLimits {
     // The seed of the guns' generator, for a level with guns: with it fixed, the guns fire as
     // they will under turtool run --seed.
     std::optional<uint32_t> seed;
+    // Set from another thread to end the search early.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 struct SolveResult {
@@ -38,17 +42,26 @@ struct SolveResult {
         Exhausted,    // every state reachable was searched: no input sequence wins
         OutOfTime,    // maxSeconds ran out first
         OutOfStates,  // maxStates were kept first
+        Stopped,      // limits.stop was set first
     };
     Outcome outcome = Outcome::Exhausted;
     std::vector<SolveInput> inputs;  // when solved: the input of cycles 1, 2, ...; the last wins
     std::size_t states = 0;          // distinct states kept
-    long depth = 0;                  // cycles searched in full
+    // When solved, the solution's cycles; otherwise no script of up to this many cycles wins.
+    long depth = 0;
     double seconds = 0;
 };
 
-// Searches the level file, which must load, and hold no gun unless limits give a seed (a gun
-// fires at random). Wrecked states are dropped; states are told apart by what decides their
-// future, the guns' draws from the seeded generator among it.
+// Searches the level from its start as the game recorded it (the world before the level loads
+// and the guns' seed), for the fewest cycles to win. The level must load. limits.seed says that
+// the guns are to be followed, drawing from the start's seed: without it the level must hold
+// no gun (a gun fires at random). Wrecked states are dropped, and so are states proven lost;
+// states are told apart by what decides their future, the guns' draws among it.
+SolveResult solve(const boltik::recording::Recording& start, const SolveLimits& limits);
+
+// The start turtool run gives a level file: loaded afresh by its name, with this seed.
+boltik::recording::Recording startOf(const std::string& file, uint32_t seed);
+// Searches the level file from startOf it, with the seed of limits.
 SolveResult solveLevel(const std::string& file, const SolveLimits& limits);
 
 // Plays one cycle of ctx with the input given at its start, as a script's events at the first
@@ -65,5 +78,8 @@ std::vector<boltik::headless::ScriptEvent> scriptOf(const std::vector<SolveInput
 std::optional<long> winningCycle(const std::string& file,
                                  const std::vector<boltik::headless::ScriptEvent>& events,
                                  long cycleLimit, uint32_t seed = 0);
+std::optional<long> winningCycle(const boltik::recording::Recording& start,
+                                 const std::vector<boltik::headless::ScriptEvent>& events,
+                                 long cycleLimit);
 
 }  // namespace boltik::solver

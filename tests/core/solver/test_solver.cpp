@@ -1,0 +1,200 @@
+// The bound on the cycles still needed to win, the proofs that a level is lost, the shortest
+// solutions of the campaign's quick levels, and the solution shown in the game.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "core/board/Codes.h"
+#include "core/headless/HeadlessGame.h"
+#include "core/headless/SessionGame.h"
+#include "core/session/Sessions.h"
+#include "core/solver/Bound.h"
+#include "core/solver/Demo.h"
+#include "core/solver/Solver.h"
+#include "support/Rig.h"
+
+namespace boltik {
+namespace {
+
+using namespace board;
+using solver::cyclesToWin;
+using solver::Reach;
+using testing::Level;
+using testing::Rig;
+
+// The bound for the level placed as it stands, the bolt counter reading `bolts`.
+std::optional<int> bound(Rig& rig, const Level& level) {
+    rig.place(level);
+    rig.world.kolBolt.setCaption(level.bolts);
+    for (int x = 0; x <= rig.world.lastCol; ++x) {
+        for (int y = 0; y <= rig.world.lastRow; ++y) {
+            if (rig.code(x, y) == code::kPlayer) {
+                rig.world.playerX = static_cast<int16_t>(x);
+                rig.world.playerY = static_cast<int16_t>(y);
+            }
+        }
+    }
+    return cyclesToWin(Reach(rig.world), rig.world);
+}
+
+TEST(WinBound, CountsTheWalkToEveryBoltAndThenTheCapsule) {
+    Rig rig;
+    // Four steps to an open capsule.
+    EXPECT_EQ(bound(rig, Level({"#######", "#P...C#"})), 4);
+    // Around a wall: the shortest way, not the straight line.
+    EXPECT_EQ(bound(rig, Level({"#####", "#P#C#", "#...#"})), 4);
+    // Two bolts on either side: the nearer (2), the walk between them (5), one more step at
+    // least to the capsule. The best route takes 9.
+    EXPECT_EQ(bound(rig, Level({"##########", "#*.P..*.C#"}, {}, "2")), 8);
+    // The counter asks for one bolt of two: the nearer one and a step.
+    EXPECT_EQ(bound(rig, Level({"##########", "#*.P..*.C#"}, {}, "1")), 3);
+    // Boxes, rubble, doors and bombs may all be cleared one day: only walls count.
+    EXPECT_EQ(bound(rig, Level({"#######", "#PBrDC#"})), 4);
+}
+
+TEST(WinBound, AStepAlreadyAskedForMayComeInTheSameTurn) {
+    Rig rig;
+    rig.place(Level({"#######", "#P...C#"}));
+    rig.world.playerX = 1;
+    rig.world.playerY = 1;
+    rig.world.requests.key[Dir::Right] = 1;
+    rig.world.requests.key[Dir::Down] = 1;
+    EXPECT_EQ(cyclesToWin(Reach(rig.world), rig.world), 2);
+}
+
+TEST(WinBound, ProvesALevelLostOnlyForCertainReasons) {
+    Rig rig;
+    // The capsule is gone.
+    EXPECT_EQ(bound(rig, Level({"######", "#P.*.#"}, {}, "1")), std::nullopt);
+    // The capsule is walled off.
+    EXPECT_EQ(bound(rig, Level({"######", "#P.#C#"})), std::nullopt);
+    // A bolt the counter needs is walled off.
+    EXPECT_EQ(bound(rig, Level({"########", "#P..C#*#"}, {}, "1")), std::nullopt);
+    // The counter asks for more bolts than the board holds.
+    EXPECT_EQ(bound(rig, Level({"#######", "#P*.C#"}, {}, "2")), std::nullopt);
+    // A counter that will never read exactly "0": counting down only moves away from it.
+    for (const char* caption : {"-1", "abc", "0 "})
+        EXPECT_EQ(bound(rig, Level({"#######", "#P*.C#"}, {}, caption)), std::nullopt) << caption;
+    // Not proven, though lost: the box cannot be pushed onto the bolt, but it is no wall.
+    EXPECT_EQ(bound(rig, Level({"#######", "#PB*.C#"}, {}, "1")), 3);
+    // A counter of "01" still counts down to "0".
+    EXPECT_EQ(bound(rig, Level({"#######", "#P*.C#"}, {}, "01")), 2);
+}
+
+TEST(WinBound, TeleportersLeadOneWayToTheirPartnersSides) {
+    Rig rig;
+    // The robot's room and the capsule's room meet only through the teleporter at (2, 1),
+    // whose partner is (5, 1): the robot lands beside it and walks to the capsule.
+    const Level level({"#########", "#PT#.T.C#"},
+                      {{2, 1, layer::kParamA, 5}, {2, 1, layer::kParamB, 1}});
+    rig.place(level);
+    const Reach reach(rig.world);
+    // From (1, 1) into the teleporter lands on (4, 1) or (6, 1): one step.
+    EXPECT_EQ(reach.steps(1, 1, 6, 1), 1);
+    EXPECT_EQ(reach.steps(1, 1, 7, 1), 2);
+    // The partner at (5, 1) points nowhere: there is no way back.
+    EXPECT_EQ(reach.steps(7, 1, 1, 1), Reach::kNoWay);
+    EXPECT_EQ(bound(rig, level), 2);
+}
+
+// The shortest solutions of the campaign's levels that the solver finds in a blink; the others
+// are timed by tools/bench.sh. The lengths are those of a plain breadth-first search.
+TEST(Solver, FindsTheShortestSolutionsOfTheQuickLevels) {
+    const std::map<int, long> shortest = {
+        {1, 40},  {2, 11},  {3, 20},  {4, 29},  {5, 20},  {6, 49},  {8, 25},  {9, 50},
+        {12, 59}, {14, 23}, {15, 94}, {16, 47}, {18, 62}, {20, 27}, {21, 27}, {23, 57}};
+    for (const auto& [level, cycles] : shortest) {
+        const std::string file =
+            std::string(BOLTIK_DATA_DIR) + "/" + std::to_string(level) + ".tur";
+        solver::SolveLimits limits;
+        limits.maxSeconds = 60;
+        const solver::SolveResult r = solver::solveLevel(file, limits);
+        ASSERT_EQ(r.outcome, solver::SolveResult::Outcome::Solved) << file;
+        EXPECT_EQ(static_cast<long>(r.inputs.size()), cycles) << file;
+        EXPECT_EQ(solver::winningCycle(file, solver::scriptOf(r.inputs), cycles + 5), cycles);
+    }
+}
+
+TEST(Solver, EveryStateOfASolutionIsBoundedByWhatRemains) {
+    // Along a shortest solution the bound never exceeds the cycles still to go: it is a lower
+    // bound, so the search that relies on it stays exact.
+    for (int level : {3, 9, 15}) {
+        const std::string file =
+            std::string(BOLTIK_DATA_DIR) + "/" + std::to_string(level) + ".tur";
+        const solver::SolveResult r = solver::solveLevel(file, {});
+        ASSERT_EQ(r.outcome, solver::SolveResult::Outcome::Solved);
+        headless::HeadlessGame game;
+        headless::prepareAgain(game.world, file);
+        ASSERT_TRUE(loop::loadLevel(game.ctx));
+        const Reach reach(game.world);
+        const long total = static_cast<long>(r.inputs.size());
+        for (long i = 0; i < total; ++i) {
+            const auto least = cyclesToWin(reach, game.world);
+            ASSERT_TRUE(least) << file << " cycle " << i;
+            EXPECT_LE(*least, total - i) << file << " cycle " << i;
+            solver::playCycle(game.ctx, r.inputs[static_cast<std::size_t>(i)], i + 1);
+        }
+    }
+}
+
+TEST(Solver, ProvesALevelUnsolvableWithoutSearchingIt) {
+    Rig rig;
+    rig.dir.write("sealed.tur", testing::levelFileText(Level({"########", "#P..C#*#"}, {}, "1")));
+    const solver::SolveResult r = solver::solveLevel("sealed.tur", {});
+    EXPECT_EQ(r.outcome, solver::SolveResult::Outcome::Exhausted);
+    EXPECT_EQ(r.states, 1u);
+}
+
+TEST(Solver, AStopAskedForFromOutsideEndsTheSearch) {
+    Rig rig;
+    rig.dir.write("far.tur", testing::levelFileText(
+                                 Level({"##########", "#P.......#", "#........#", "#.......C#"})));
+    std::atomic<bool> stop{true};
+    solver::SolveLimits limits;
+    limits.stop = &stop;
+    EXPECT_EQ(solver::solveLevel("far.tur", limits).outcome, solver::SolveResult::Outcome::Stopped);
+}
+
+// The solution shown in the game starts from the level's start as the player's game recorded
+// it, leftovers of the level before and the guns' seed included, and wins from there.
+TEST(Demo, PlaysTheSolutionFromTheRecordedStartOfTheLevel) {
+    Rig rig;
+    rig.dir.write("1.tur", testing::levelFileText(Level({"#######", "#P*.C#"}, {}, "1")));
+    session::Live live;
+    rig.world.levelName = "1.tur";
+    rig.world.startMode = StartMode::Again;
+    rig.world.fireDelay = 3;  // left by the level before
+    live.levelStarts(rig.world, 77);
+    const auto start = live.levelStart(rig.world);
+    ASSERT_TRUE(start);
+    EXPECT_EQ(start->seed, 77u);
+    EXPECT_EQ(start->fireDelay, 3);
+    EXPECT_EQ(start->name, "1.tur");
+
+    solver::SolveLimits limits;
+    limits.seed = start->seed;
+    const solver::SolveResult r = solver::solve(*start, limits);
+    ASSERT_EQ(r.outcome, solver::SolveResult::Outcome::Solved);
+
+    // Played as the game window plays a session: the inputs at the first yield of each cycle.
+    auto demo = std::make_unique<solver::Demo>(*start, r.inputs);
+    const long length = demo->length();
+    EXPECT_EQ(demo->levelStarts(rig.world, 5), 77u);
+    EXPECT_FALSE(demo->takesInput());
+    EXPECT_TRUE(demo->escapeEnds());
+    headless::SessionGame game(std::move(demo));
+    game.world.fireDelay = 9;  // what the demo's start replaces
+    EXPECT_EQ(game.play(), loop::GameEnd::LevelDone);
+    EXPECT_FALSE(game.ctx.writesCounterFile);
+    EXPECT_EQ(game.ctx.cycles, length);
+    EXPECT_EQ(game.world.kolLives.caption(), kStartLives);
+
+    // The player's game begins the level again with the seed it had.
+    live.repeatSeed();
+    EXPECT_EQ(live.levelStarts(rig.world, 99), 77u);
+    EXPECT_EQ(live.levelStarts(rig.world, 99), 99u);
+}
+
+}  // namespace
+}  // namespace boltik
