@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <random>
 #include <sstream>
 
@@ -47,6 +48,8 @@ TEST(TurtoolSolve, FindsTheShortestScriptAndItReplays) {
         dir.write("l.tur", levelFileText(s.level));
         const ToolRun solved = turtool({"solve", "l.tur"});
         ASSERT_EQ(solved.code, 0) << solved.err;
+        // A search plays no game: the counter file of the folder is not written.
+        EXPECT_FALSE(std::filesystem::exists(dir.path() / "kilometrach.txt"));
         const std::string head =
             "# the shortest solution: " + std::to_string(s.cycles) + " cycles (";
         EXPECT_EQ(solved.out.rfind(head, 0), 0u) << solved.out;

@@ -155,6 +155,8 @@ bool mayFire(const Snapshot& s) {
 struct LevelGame : boltik::headless::HeadlessGame {
     explicit LevelGame(const Recording& start) : HeadlessGame(start.seed) {
         start.restore(world);
+        // A search is no play: the player's counter file stays as it is.
+        ctx.writesCounterFile = false;
         host.answerAlways(boltik::game::QuestionId::MissingLevel, 2);
     }
 };
