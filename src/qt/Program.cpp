@@ -8,6 +8,7 @@
 
 #include "core/recording/RecordingFile.h"
 #include "core/session/Sessions.h"
+#include "core/solver/Demo.h"
 #include "qt/Redaktor.h"
 #include "qt/Setting.h"
 
@@ -142,6 +143,7 @@ void Program::openEditor() {
     auto* editor = new Redaktor;
     editor_ = editor;
     connect(editor, &Redaktor::testPlayRequested, this, &Program::openTrial);
+    connect(editor, &Redaktor::solutionShowRequested, this, &Program::showSolution);
     // The editor closes the menu as it opens; closed, it brings the menu back.
     if (menu_) menu_->deleteLater();
     connect(editor, &Redaktor::closed, this, [this] {
@@ -160,6 +162,14 @@ sound::Sounds& Program::trialSounds() {
 }
 
 void Program::openTrial() {
+    openTrialWindow(nullptr, 0);
+}
+
+void Program::showSolution(std::vector<solver::SolveInput> inputs, uint32_t seed) {
+    openTrialWindow(&inputs, seed);
+}
+
+void Program::openTrialWindow(const std::vector<solver::SolveInput>* solution, uint32_t seed) {
     auto* editor = qobject_cast<Redaktor*>(editor_.data());
     if (!editor || trial_) return;
     // The game plays level files: the board goes to a file of its own in a fresh temporary
@@ -186,7 +196,12 @@ void Program::openTrial() {
         editor->activateWindow();
     });
     trial_->showFullScreen();
-    trial_->play(std::make_unique<session::Trial>(file.toStdString()));
+    if (solution) {
+        trial_->play(
+            std::make_unique<solver::Demo>(solver::startOf(file.toStdString(), seed), *solution));
+    } else {
+        trial_->play(std::make_unique<session::Trial>(file.toStdString()));
+    }
 }
 
 }  // namespace boltik::qt

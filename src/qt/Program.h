@@ -7,7 +7,9 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
+#include "core/solver/Solver.h"
 #include "qt/FrmMeny.h"
 #include "qt/GameWindow.h"
 #include "sdl/MixerSounds.h"
@@ -37,6 +39,9 @@ public:
     // by a trial in a game window over the editor; closing that window brings the editor back
     // with its board unchanged. One trial at a time.
     void openTrial();
+    // The editor's proof found a solution, to be watched: played the same way as a trial, by
+    // the solution's inputs; Escape or its end brings the editor back.
+    void showSolution(std::vector<solver::SolveInput> inputs, uint32_t seed);
     // boltik --replay FILE: shows a recorded game in the game window at the normal pace, in
     // place of the menu. False, after a message, when the file is not a recording or its level
     // has changed since.
@@ -58,6 +63,8 @@ private:
     // The trial's sounds: the device when it can be opened, silence when not; the editor stays
     // open either way.
     sound::Sounds& trialSounds();
+    // A trial, or with a solution given, the solution shown.
+    void openTrialWindow(const std::vector<solver::SolveInput>* solution, uint32_t seed);
 
     QPointer<FrmMeny> menu_;
     QPointer<QWidget> editor_;

@@ -19,6 +19,7 @@
 #include "qt/GraphicObjects.h"
 #include "qt/KudaSow.h"
 #include "qt/MsgBo.h"
+#include "qt/ProofDialog.h"
 #include "qt/Twips.h"
 
 namespace boltik::qt {
@@ -70,6 +71,12 @@ Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
     mnuTest_->setToolTip(QStringLiteral("Сыграть уровень, не сохраняя его (F5)"));
     addAction(mnuTest_);
     connect(mnuTest_, &QAction::triggered, this, &Redaktor::testPlay);
+    mnuProve_ = menuBar()->addAction(QStringLiteral("&Решаемость"));
+    mnuProve_->setShortcut(Qt::Key_F6);
+    mnuProve_->setToolTip(
+        QStringLiteral("Найти кратчайшее решение или доказать, что его нет (F6)"));
+    addAction(mnuProve_);
+    connect(mnuProve_, &QAction::triggered, this, &Redaktor::prove);
 
     polle_ = new EditorGrid(client);
     polle_->move(px(1320), px(120));
@@ -245,6 +252,15 @@ void Redaktor::testPlay() {
     model_.escape();
     refresh();
     emit testPlayRequested();
+}
+
+void Redaktor::prove() {
+    model_.escape();
+    refresh();
+    auto* dialog = new ProofDialog(model_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ProofDialog::showRequested, this, &Redaktor::solutionShowRequested);
+    dialog->open();
 }
 
 void Redaktor::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "core/editor/Editor.h"
+#include "core/solver/Solver.h"
 
 namespace boltik::qt {
 
@@ -36,11 +37,15 @@ public:
     QAction* saveAction() const { return mnuSave_; }
     QAction* exitAction() const { return cmdExit_; }
     QAction* testPlayAction() const { return mnuTest_; }
+    QAction* proveAction() const { return mnuProve_; }
 
     // Test-play (F5): a teleporter still awaiting its partner is put back, as leaving the
     // editor does, and the board as it stands is offered for play (testPlayRequested); the
     // program plays it in a game window over the editor.
     void testPlay();
+    // F6 or «Решаемость»: the board as it stands is searched for its shortest solution in a
+    // window of its own, which answers and may offer to show it (solutionShowRequested).
+    void prove();
 
     std::optional<int> chooseCrawlerHeading() override;
 
@@ -53,6 +58,8 @@ signals:
     void closed();
     // F5 or «Проверить»: the board of model() is to be played as it stands.
     void testPlayRequested();
+    // The solution found for the board is to be shown: its inputs and the guns' seed.
+    void solutionShowRequested(std::vector<boltik::solver::SolveInput> inputs, uint32_t seed);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,6 +90,7 @@ private:
     QAction* mnuSave_;
     QAction* cmdExit_;
     QAction* mnuTest_;
+    QAction* mnuProve_;
 };
 
 }  // namespace boltik::qt

@@ -11,6 +11,7 @@
 #include "qt/FrmMeny.h"
 #include "qt/GameWindow.h"
 #include "qt/Program.h"
+#include "qt/ProofDialog.h"
 #include "qt/Redaktor.h"
 #include "support/Rig.h"
 
@@ -155,6 +156,79 @@ private slots:
         QVERIFY(!livesShown);
         QVERIFY(boltsShown);
         QVERIFY(!secondStarted);
+    }
+
+    void theProofAnswersAndShowsTheSolution() {
+        testing::TempDir dir;
+        qt::Program program;
+        Redaktor& r = openEditor(program);
+        paintShortLevel(r);
+        const board::Board before = r.model().board();
+        r.proveAction()->trigger();
+        auto* proof = testing::visibleWindow<qt::ProofDialog>();
+        QVERIFY(proof);
+        QTRY_VERIFY_WITH_TIMEOUT(!proof->searching(), 20000);
+        QVERIFY2(proof->answer()->text().startsWith(
+                     QStringLiteral("Решаем: кратчайшее решение — 2 цикла")),
+                 qPrintable(proof->answer()->text()));
+        QVERIFY(proof->showButton()->isVisible());
+        proof->showButton()->click();
+        qt::GameWindow* shown = program.trialWindow();
+        QVERIFY(shown);
+        shown->setNanosPerRound(0);
+        QSignalSpy levels(shown, &qt::GameWindow::levelEnded);
+        // The solution plays to its end, and the window closes by itself.
+        QTRY_VERIFY_WITH_TIMEOUT(program.trialWindow() == nullptr, 20000);
+        QCOMPARE(levels.count(), 1);
+        QCOMPARE(levels.at(0).at(0).toBool(), true);
+        QVERIFY(r.model().board() == before);
+        QString left;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            left += QString::fromStdString(entry.path().filename().string()) + ' ';
+        QVERIFY2(left.isEmpty(), qPrintable(left));
+    }
+
+    void theProofSaysWhenABoardCannotBeWonOrTheSearchWasStopped() {
+        testing::TempDir dir;
+        qt::Program program;
+        Redaktor& r = openEditor(program);
+        // No capsule: nothing to search.
+        put(r, editor::kToolPlayer, 1, 1);
+        put(r, editor::kToolBolt, 2, 1);
+        r.prove();
+        auto* proof = testing::visibleWindow<qt::ProofDialog>();
+        QVERIFY(proof);
+        QTRY_VERIFY_WITH_TIMEOUT(!proof->searching(), 20000);
+        QVERIFY2(proof->answer()->text().startsWith(QStringLiteral("Нерешаем")),
+                 qPrintable(proof->answer()->text()));
+        QVERIFY(!proof->showButton()->isVisible());
+        proof->stopButton()->click();  // «Закрыть»
+        QTRY_VERIFY(testing::visibleWindow<qt::ProofDialog>() == nullptr);
+
+        // Bolts all over an open hall: a long search, stopped at once.
+        const char* hall[] = {"P...........*...*", "....*.......*....", ".........*.......",
+                              ".................", ".*....*..........", ".................",
+                              "......*..*...*...", "................*", "*........*.......",
+                              "..*.............C"};
+        for (int y = 0; y < 10; ++y) {
+            for (int x = 0; x < 17; ++x) {
+                const char c = hall[y][x];
+                if (c == 'P') put(r, editor::kToolPlayer, x + 1, y + 1);
+                if (c == '*') put(r, editor::kToolBolt, x + 1, y + 1);
+                if (c == 'C') put(r, 8, x + 1, y + 1);
+                if (c == '.') put(r, editor::kToolEraser, x + 1, y + 1);
+            }
+        }
+        r.prove();
+        proof = testing::visibleWindow<qt::ProofDialog>();
+        QVERIFY(proof);
+        QVERIFY(proof->searching());
+        QCOMPARE(proof->stopButton()->text(), QStringLiteral("Остановить"));
+        proof->stopButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!proof->searching(), 20000);
+        QVERIFY2(proof->answer()->text().startsWith(QStringLiteral("Поиск остановлен через")),
+                 qPrintable(proof->answer()->text()));
+        QCOMPARE(proof->stopButton()->text(), QStringLiteral("Закрыть"));
     }
 
     void theProgramGoesOnAfterATrial() {

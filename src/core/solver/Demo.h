@@ -25,7 +25,9 @@ public:
     bool takesInput() const override { return false; }
     bool escapeEnds() const override { return true; }
     bool oneLevel() const override { return true; }
+    bool showsLives() const override { return false; }
     std::optional<std::string> caption() const override { return "Решение"; }
+    bool silentAfter() const override { return true; }
 
     // The cycles the solution takes.
     long length() const { return length_; }
