@@ -32,7 +32,11 @@ std::optional<SolveLimits> parseLimits(const std::vector<std::string>& args, std
     SolveLimits limits;
     problem = readOptions(args, 2, [&limits](const std::string& name, const std::string* value) {
         int64_t n = 0;
-        if (!value) return false;
+        if (!value) {
+            if (name != "--any-length") return false;
+            limits.anyLength = true;
+            return true;
+        }
         if (name == "--max-seconds") return parseSeconds(*value, limits.maxSeconds);
         if (name == "--seed") {
             if (!boltik::io::parseInteger(*value, 0, std::numeric_limits<uint32_t>::max(), n)) {
@@ -129,8 +133,9 @@ int solve(const std::vector<std::string>& args, std::ostream& out, std::ostream&
             << " does not win when replayed; the solver is at fault\n";
         return 1;
     }
-    out << "# the shortest solution: " << counted(r.inputs.size(), "cycle") << " ("
-        << counted(r.states, "state") << " searched in " << seconds(r.seconds) << ")";
+    out << (r.shortest ? "# the shortest solution: " : "# a solution, not proven the shortest: ")
+        << counted(r.inputs.size(), "cycle") << " (" << counted(r.states, "state")
+        << " searched in " << seconds(r.seconds) << ")";
     if (limits->seed) out << "; it wins under turtool run --seed " << *limits->seed;
     out << '\n';
     for (const boltik::headless::ScriptEvent& e : events)

@@ -22,8 +22,9 @@ constexpr CommandHelp kCommands[] = {
      "    drives the level editor's rules by a script and prints the board\n"},
     {"settings", "settings FILE", "    prints how the start menu reads a settings file\n"},
     {"replay", "replay FILE", "    plays a recorded game headless and prints how it ended\n"},
-    {"solve", "solve FILE [--max-seconds S] [--max-states N] [--seed S]",
-     "    finds the shortest winning script of a level; a level with guns needs the guns' seed\n"},
+    {"solve", "solve FILE [--max-seconds S] [--max-states N] [--seed S] [--any-length]",
+     "    finds the shortest winning script of a level; a level with guns needs the guns' seed;\n"
+     "    with --any-length, a longer one when the shortest takes too long\n"},
 };
 
 const CommandHelp* find(const std::string& command) {

@@ -168,4 +168,26 @@ std::optional<int> cyclesToWin(const Reach& reach, const World& w) {
     return std::max(0, least - pending);
 }
 
+int cyclesToNextBolt(const Reach& reach, const World& w) {
+    const Board& b = w.board;
+    int least = Reach::kNoWay;
+    if (w.kolBolt.readsZero()) {
+        for (const auto& [x, y] : reach.cells()) {
+            if (b.code(x, y) == code::kCapsule) {
+                least = std::min<int>(least, reach.steps(w.playerX, w.playerY, x, y));
+            }
+        }
+    } else {
+        for (const auto& [x, y] : reach.bolts()) {
+            if (b.code(x, y) == code::kBolt) {
+                least = std::min<int>(least, reach.steps(w.playerX, w.playerY, x, y));
+            }
+        }
+    }
+    int pending = 0;
+    for (Dir d : kAllDirs)
+        pending += w.requests.key[d] != 0;
+    return std::max(0, least - pending);
+}
+
 }  // namespace boltik::solver

@@ -50,4 +50,7 @@ private:
 // was loaded.
 std::optional<int> cyclesToWin(const Reach& reach, const board::World& world);
 
+// The fewest cycles to the next bolt taken, or into the capsule when the counter reads "0".
+int cyclesToNextBolt(const Reach& reach, const board::World& world);
+
 }  // namespace boltik::solver

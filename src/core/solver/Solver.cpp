@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -171,6 +172,15 @@ const Context& loadedLevel(Context& ctx) {
 // known to reach each, and the state the game holds between two expansions. States wait in
 // buckets by the cycles to reach them plus the fewest cycles that can still win from them;
 // a bucket is searched whole before the next, so the first win found is a shortest one.
+// A search that may give a longer solution spends this share of its time on the shortest,
+// and the rest stage by stage.
+constexpr double kExactShare = 0.25;
+// A stage weighs the cycles still to go twice: it finds its goal sooner, not always by the
+// shortest way, which a stage need not be.
+constexpr std::size_t kStageWeight = 2;
+// A stage ends only where the robot can live this many cycles more.
+constexpr int kStageLookahead = 3;
+
 class Search {
 public:
     // With guns the guns' draws are part of each state; without, they stay 0 and cost nothing.
@@ -181,8 +191,31 @@ public:
         cycles_.push_back(0);
         expanded_.push_back(false);
         held_ = codec_.start();
-        if (const auto least = cyclesToWin(reach_, game_.world)) queue(0, *least);
+        if (const int least = bound(game_.world); least >= 0) queue(0, least);
     }
+
+    // Searches anew from the state given, for few cycles to the next bolt taken, key or
+    // ammunition picked up, or the capsule entered: one stage of a solution that need not be the
+    // shortest.
+    void restartStage(const Snapshot& from) {
+        store_ = StateStore{};
+        cycles_.assign(1, 0);
+        expanded_.assign(1, false);
+        buckets_.clear();
+        bucket_ = 0;
+        codec_.pack(from, packed_);
+        store_.add(packed_, StateStore::kNone, 0);
+        codec_.restore(held_, from, game_.ctx);
+        held_ = from;
+        if (guns_) game_.host.rewindTo(from.draws);
+        stage_ = from.bolts;
+        stageKeys_ = boltik::io::leadingNumber(from.keys);
+        stageAmmo_ = boltik::io::leadingNumber(from.ammo);
+        if (const int least = bound(game_.world); least >= 0) queue(0, least);
+    }
+    const Snapshot& startState() const { return codec_.start(); }
+    // The state in which the last stage ended.
+    const Snapshot& stageEnd() const { return stageEnd_; }
 
     std::size_t states() const { return store_.size(); }
     // The next state to expand, from the lowest bucket; nothing when none is left.
@@ -192,7 +225,11 @@ public:
     // Plays every input worth trying from state id and keeps the states reached that are new,
     // or reached in fewer cycles than before, unless they can no longer be won. Returns the
     // input that finished the level, if one did; stops early once maxStates are kept.
-    std::optional<uint8_t> expand(uint32_t id, std::size_t maxStates);
+    struct Found {
+        uint8_t input;
+        bool levelDone;  // otherwise a stage ended, in stageEnd()
+    };
+    std::optional<Found> expand(uint32_t id, std::size_t maxStates);
     // The inputs that lead from the start to state id.
     std::vector<SolveInput> pathTo(uint32_t id) const {
         std::vector<SolveInput> path;
@@ -202,10 +239,42 @@ public:
     }
 
 private:
+    // Whether the state s, which ctx holds, leaves a way to live the given number of cycles
+    // more: a stage must not end where a shot or an enemy is sure to strike. ctx and the
+    // generator are left as they were.
+    bool survives(const Snapshot& s, uint32_t cycle, int cycles) {
+        if (cycles == 0) return true;
+        Context& ctx = game_.ctx;
+        const auto random = game_.host.randomState();
+        Snapshot after;
+        for (const SolveInput& in : kInputs) {
+            if (in.kind == SolveInput::Kind::Shoot) continue;
+            const CycleEnd end = playCycle(ctx, in, cycle + 1);
+            const bool lives = end == CycleEnd::LevelDone ||
+                               (end == CycleEnd::Continue && ctx.world.wreckCountdown == 0 &&
+                                bound(ctx.world) >= 0);
+            codec_.read(ctx, after);
+            after.draws = game_.host.draws();
+            const bool way =
+                lives && (end == CycleEnd::LevelDone || survives(after, cycle + 1, cycles - 1));
+            codec_.restore(after, s, ctx);
+            game_.host.setRandomState(random);
+            if (way) return true;
+        }
+        return false;
+    }
+    // The fewest cycles to the goal, -1 when the level is proven lost.
+    int bound(const World& w) const {
+        const auto least = cyclesToWin(reach_, w);
+        if (!least) return -1;
+        return stage_ ? cyclesToNextBolt(reach_, w) : *least;
+    }
     void queue(uint32_t id, int least) {
-        const std::size_t f = cycles_[id] + static_cast<std::size_t>(least);
+        const std::size_t f =
+            cycles_[id] + static_cast<std::size_t>(least) * (stage_ ? kStageWeight : 1);
         if (f >= buckets_.size()) buckets_.resize(f + 1);
         buckets_[f].push_back(id);
+        bucket_ = std::min(bucket_, f);
     }
 
     LevelGame game_;
@@ -220,6 +289,9 @@ private:
     Snapshot held_;
     Snapshot next_, child_;
     bool guns_;
+    std::optional<std::string> stage_;  // the bolt counter at the stage's start
+    int64_t stageKeys_ = 0, stageAmmo_ = 0;
+    Snapshot stageEnd_;
     // The generator as the parent state left it, put back after each input tried from it.
     boltik::headless::ScriptHost::RandomState parentRandom_;
 };
@@ -238,7 +310,7 @@ std::optional<uint32_t> Search::next() {
     return std::nullopt;
 }
 
-std::optional<uint8_t> Search::expand(uint32_t id, std::size_t maxStates) {
+std::optional<Search::Found> Search::expand(uint32_t id, std::size_t maxStates) {
     Context& ctx = game_.ctx;
     expanded_[id] = true;
     codec_.unpack(store_.bytes(id), next_);
@@ -253,14 +325,24 @@ std::optional<uint8_t> Search::expand(uint32_t id, std::size_t maxStates) {
     for (uint8_t k = 0; k < std::size(kInputs); ++k) {
         if (kInputs[k].kind == SolveInput::Kind::Shoot && !mayFire(parent)) continue;
         const CycleEnd end = playCycle(ctx, kInputs[k], cycles);
-        if (end == CycleEnd::LevelDone) return k;
+        if (end == CycleEnd::LevelDone) return Found{k, true};
         // A wrecked level is no way to the capsule, nor is a state proven lost (-1).
-        const int least = end == CycleEnd::Continue && ctx.world.wreckCountdown == 0
-                              ? cyclesToWin(reach_, ctx.world).value_or(-1)
-                              : -1;
+        const int least =
+            end == CycleEnd::Continue && ctx.world.wreckCountdown == 0 ? bound(ctx.world) : -1;
         codec_.read(ctx, child_);
         if (least >= 0) {
             child_.draws = game_.host.draws();
+            // A stage ends with a bolt taken, or a key or ammunition picked up: each opens
+            // ways on, and ends a stage before it grows too long to search.
+            if (stage_ &&
+                (child_.bolts != *stage_ || boltik::io::leadingNumber(child_.keys) > stageKeys_ ||
+                 boltik::io::leadingNumber(child_.ammo) > stageAmmo_) &&
+                survives(child_, cycles, kStageLookahead)) {
+                stageEnd_ = child_;
+                codec_.restore(child_, parent, ctx);
+                if (guns_) game_.host.setRandomState(parentRandom_);
+                return Found{k, false};
+            }
             codec_.pack(child_, packed_);
             const auto [child, isNew] = store_.add(packed_, id, k);
             if (isNew) {
@@ -294,44 +376,71 @@ SolveResult solveLevel(const std::string& file, const SolveLimits& limits) {
     return solve(startOf(file, limits.seed.value_or(0)), limits);
 }
 
+namespace {
+
+// Runs the search until it finds its goal or a limit ends it; the inputs found are appended.
+SolveResult::Outcome run(Search& search, const SolveLimits& limits, double deadline,
+                         const std::function<double()>& elapsed, SolveResult& result,
+                         bool& levelDone) {
+    for (long expansions = 0;; ++expansions) {
+        const auto id = search.next();
+        // Every state that can still be won was searched.
+        if (!id) return SolveResult::Outcome::Exhausted;
+        result.depth = static_cast<long>(search.bound()) - 1;
+        if (expansions % 256 == 0) {
+            if (limits.stop && limits.stop->load(std::memory_order_relaxed)) {
+                return SolveResult::Outcome::Stopped;
+            }
+            if (elapsed() > deadline) return SolveResult::Outcome::OutOfTime;
+        }
+        if (const auto found = search.expand(*id, limits.maxStates)) {
+            const auto path = search.pathTo(*id);
+            result.inputs.insert(result.inputs.end(), path.begin(), path.end());
+            result.inputs.push_back(kInputs[found->input]);
+            levelDone = found->levelDone;
+            return SolveResult::Outcome::Solved;
+        }
+        if (search.states() >= limits.maxStates) return SolveResult::Outcome::OutOfStates;
+    }
+}
+
+}  // namespace
+
 SolveResult solve(const Recording& start, const SolveLimits& limits) {
     const auto started = std::chrono::steady_clock::now();
-    const auto elapsed = [&] {
+    const std::function<double()> elapsed = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     };
     Search search(start, limits.seed.has_value());
     SolveResult result;
-    for (long expansions = 0;; ++expansions) {
-        const auto id = search.next();
-        // Every state that can still be won was searched.
-        if (!id) {
-            result.outcome = SolveResult::Outcome::Exhausted;
-            break;
-        }
-        result.depth = static_cast<long>(search.bound()) - 1;
-        if (expansions % 256 == 0) {
-            if (limits.stop && limits.stop->load(std::memory_order_relaxed)) {
-                result.outcome = SolveResult::Outcome::Stopped;
-                break;
-            }
-            if (elapsed() > limits.maxSeconds) {
-                result.outcome = SolveResult::Outcome::OutOfTime;
-                break;
-            }
-        }
-        if (const auto won = search.expand(*id, limits.maxStates)) {
-            result.outcome = SolveResult::Outcome::Solved;
-            result.inputs = search.pathTo(*id);
-            result.inputs.push_back(kInputs[*won]);
-            result.depth = static_cast<long>(result.inputs.size());
-            break;
-        }
-        if (search.states() >= limits.maxStates) {
-            result.outcome = SolveResult::Outcome::OutOfStates;
-            break;
-        }
-    }
+    bool levelDone = false;
+    const double exactPart = limits.anyLength ? limits.maxSeconds * kExactShare : limits.maxSeconds;
+    result.outcome = run(search, limits, exactPart, elapsed, result, levelDone);
     result.states = search.states();
+    if (result.outcome == SolveResult::Outcome::Solved) {
+        result.depth = static_cast<long>(result.inputs.size());
+    } else if (limits.anyLength && (result.outcome == SolveResult::Outcome::OutOfTime ||
+                                    result.outcome == SolveResult::Outcome::OutOfStates)) {
+        // The shortest was not found in time: a solution stage by stage, each the shortest
+        // way to one more bolt, and at last into the capsule.
+        SolveResult staged;
+        Snapshot at = search.startState();
+        for (;;) {
+            search.restartStage(at);
+            const auto outcome = run(search, limits, limits.maxSeconds, elapsed, staged, levelDone);
+            staged.states += search.states();
+            if (outcome != SolveResult::Outcome::Solved) break;
+            if (levelDone) {
+                result.outcome = SolveResult::Outcome::Solved;
+                result.inputs = staged.inputs;
+                result.depth = static_cast<long>(result.inputs.size());
+                result.shortest = false;
+                break;
+            }
+            at = search.stageEnd();
+        }
+        result.states += staged.states;
+    }
     result.seconds = elapsed();
     return result;
 }

@@ -32,6 +32,9 @@ struct SolveLimits {
     // The seed of the guns' generator, for a level with guns: with it fixed, the guns fire as
     // they will under turtool run --seed.
     std::optional<uint32_t> seed;
+    // When the shortest solution is not found in a quarter of the time, a longer one may do: the
+    // rest of the time goes to a search stage by stage, pickup by pickup.
+    bool anyLength = false;
     // Set from another thread to end the search early.
     const std::atomic<bool>* stop = nullptr;
 };
@@ -50,6 +53,8 @@ struct SolveResult {
     // When solved, the solution's cycles; otherwise no script of up to this many cycles wins.
     long depth = 0;
     double seconds = 0;
+    // Whether the solution is proven the shortest.
+    bool shortest = true;
 };
 
 // Searches the level from its start as the game recorded it (the world before the level loads

@@ -156,6 +156,27 @@ TEST(Solver, AStopAskedForFromOutsideEndsTheSearch) {
     EXPECT_EQ(solver::solveLevel("far.tur", limits).outcome, solver::SolveResult::Outcome::Stopped);
 }
 
+TEST(Solver, GivesALongerSolutionStageByStageWhenTheShortestIsOutOfReach) {
+    Rig rig;
+    // Bolts all over an open hall: too many orders to try within a few hundred states.
+    rig.dir.write("hall.tur",
+                  testing::levelFileText(
+                      Level({"###################", "#P...........*...*#", "#....*.......*....#",
+                             "#.........*.......#", "#.*....*..........#", "#......*..*...*...#",
+                             "#*........*......C#"},
+                            {}, "11")));
+    solver::SolveLimits limits;
+    limits.maxStates = 300;
+    EXPECT_EQ(solver::solveLevel("hall.tur", limits).outcome,
+              solver::SolveResult::Outcome::OutOfStates);
+    limits.anyLength = true;
+    const solver::SolveResult r = solver::solveLevel("hall.tur", limits);
+    ASSERT_EQ(r.outcome, solver::SolveResult::Outcome::Solved);
+    EXPECT_FALSE(r.shortest);
+    const long length = static_cast<long>(r.inputs.size());
+    EXPECT_EQ(solver::winningCycle("hall.tur", solver::scriptOf(r.inputs), length + 5), length);
+}
+
 // The solution shown in the game starts from the level's start as the player's game recorded
 // it, leftovers of the level before and the guns' seed included, and wins from there.
 TEST(Demo, PlaysTheSolutionFromTheRecordedStartOfTheLevel) {
