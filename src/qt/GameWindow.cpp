@@ -208,6 +208,8 @@ void GameWindow::showSolution() {
     limits.maxSeconds = kSolveSeconds;
     limits.maxStates = kSolveStates;
     limits.seed = demoStart_->seed;
+    // A player wants to see the way, not the shortest way.
+    limits.anyLength = true;
     search_ = std::make_unique<SolutionSearch>(*demoStart_, limits);
     connect(search_.get(), &SolutionSearch::finished, this, &GameWindow::solutionFound);
     demo_ = DemoState::Searching;

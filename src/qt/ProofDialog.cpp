@@ -83,6 +83,7 @@ ProofDialog::ProofDialog(const editor::Editor& model, QWidget* parent)
     limits.maxSeconds = kProofSeconds;
     limits.maxStates = kProofStates;
     if (guns_) limits.seed = kProofSeed;
+    limits.anyLength = true;
     search_ = std::make_unique<SolutionSearch>(
         solver::startOf(file.toStdString(), guns_ ? kProofSeed : 0), limits);
     connect(search_.get(), &SolutionSearch::finished, this, &ProofDialog::finished);
@@ -115,7 +116,9 @@ void ProofDialog::finished(std::optional<solver::SolveResult> result) {
         case Outcome::Solved:
             solution_ = result->inputs;
             answer_->setText(
-                QStringLiteral("Решаем: кратчайшее решение — %1 (%2).%3")
+                (result->shortest ? QStringLiteral("Решаем: кратчайшее решение — %1 (%2).%3")
+                                  : QStringLiteral("Решаем: найдено решение в %1, кратчайшее "
+                                                   "искать дольше (%2).%3"))
                     .arg(cyclesText(static_cast<long>(solution_.size())), seconds(took), shots));
             show_->show();
             show_->setFocus();
