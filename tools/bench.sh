@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds Release with the benchmarks and prints them: the rules core's cycles a second, what
 # the game window adds to a cycle, and, where Xvfb is at hand, the start-up time and the CPU
-# and memory the program uses in its menu and at play.
+# and memory the program uses in its menu and at play; and the solver on every level of the
+# campaign, as turtool solve runs it.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/deps.sh"
-for p in libbenchmark-dev xvfb xdotool x11-utils; do
+for p in libbenchmark-dev xvfb xdotool x11-utils time; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
         missing="${missing:-} $p"
 done
@@ -17,10 +18,44 @@ fi
 build="$root/build/bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBOLTIK_TESTS=OFF \
     -DBOLTIK_BENCHMARKS=ON > /dev/null
-cmake --build "$build" -j "$(nproc)" --target boltik boltik_bench
+cmake --build "$build" -j "$(nproc)" --target boltik boltik_bench turtool
 
 echo "== the rules core and the window host"
 "$build/tools/bench/boltik_bench" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+
+echo "== the solver on the campaign's levels"
+# A level without guns: its shortest solution. A level with guns: a solution under each of the
+# seeds 1 to 20, the shortest where it is found in time, else one found stage by stage.
+levels="$(mktemp -d)"
+cp "$root"/data/*.tur "$levels"/
+solve() {
+    local out
+    out=$(cd "$levels" && /usr/bin/time -f "%e %M" "$build/tools/turtool/turtool" solve "$@" 2>&1)
+    local time memory
+    read -r time memory <<< "$(tail -1 <<< "$out")"
+    echo "$(head -1 <<< "$out" | sed -n 's/^# \(.*\): \([0-9]*\) cycles.*/\2/p') $time $memory"
+}
+for file in $(cd "$levels" && ls -- *.tur | sort -n); do
+    if (cd "$levels" && "$build/tools/turtool/turtool" solve "$file" --max-states 1 2>&1) |
+        grep -q "a gun stands"; then
+        solved=0; longest=0; worst=0; most=0; lengths=""
+        for seed in $(seq 1 20); do
+            read -r cycles time memory <<< "$(solve "$file" --seed "$seed" --max-seconds 10 \
+                --any-length)"
+            [ -n "$cycles" ] && solved=$((solved + 1)) && lengths="$lengths $cycles"
+            worst=$(awk -v a="$worst" -v b="$time" 'BEGIN { print (b > a) ? b : a }')
+            [ "$memory" -gt "$most" ] && most=$memory
+        done
+        range=$(tr ' ' '\n' <<< "$lengths" | sort -n | sed '/^$/d' | sed -n '1p;$p' | paste -sd-)
+        printf "%-7s guns: %2d of 20 seeds solved, %s cycles, at most %s s and %d MiB\n" \
+            "$file" "$solved" "${range:-no}" "$worst" $((most / 1024))
+    else
+        read -r cycles time memory <<< "$(solve "$file" --max-seconds 60)"
+        printf "%-7s shortest solution %s cycles in %s s and %d MiB\n" \
+            "$file" "${cycles:-not found:}" "$time" $((memory / 1024))
+    fi
+done
+rm -rf "$levels"
 
 echo "== the program under Xvfb"
 work="$(mktemp -d)"
