@@ -48,6 +48,12 @@ Filesel::Filesel(QWidget* parent)
 
     connect(fileList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { nameBox_->setText(item->text()); });
+    // Moving the selection with the keyboard copies the name as a click does. Entering the list
+    // only marks its first entry without selecting it, so a name typed before is kept.
+    connect(fileList_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = fileList_->selectedItems();
+        if (!selected.isEmpty()) nameBox_->setText(selected.first()->text());
+    });
     connect(fileList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         nameBox_->setText(item->text());
         confirm();
