@@ -103,6 +103,8 @@ Setting::Setting(QWidget* parent) : QDialog(parent) {
     pass_ = new QLineEdit(QStringLiteral("подтверждение"), frame);
     pass_->setGeometry(twipsRect(240, 1800, 1575, 285));
     for (QLineEdit* box : {pas_, pass_}) {
+        // Once the box is emptied, its designer text still says what belongs in it.
+        box->setPlaceholderText(box->text());
         box->hide();
         box->installEventFilter(this);
     }
@@ -152,9 +154,15 @@ void Setting::showPasswordBoxes() {
 }
 
 bool Setting::eventFilter(QObject* watched, QEvent* event) {
-    // Every press in a password box empties it and masks what is typed next.
-    if ((watched == pas_ || watched == pass_) && event->type() == QEvent::MouseButtonPress) {
-        auto* box = static_cast<QLineEdit*>(watched);
+    if (watched != pas_ && watched != pass_) return QDialog::eventFilter(watched, event);
+    auto* box = static_cast<QLineEdit*>(watched);
+    // Every press in a password box empties it and masks what is typed next. A box reached
+    // first by the keyboard (or any way but a press) is emptied and masked the same way, so
+    // no password is ever shown in clear.
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool firstFocus =
+        event->type() == QEvent::FocusIn && box->echoMode() != QLineEdit::Password;
+    if (press || firstFocus) {
         box->clear();
         box->setEchoMode(QLineEdit::Password);
         problem_->clear();

@@ -1,5 +1,6 @@
 // The start menu and the settings editor: built from settings.ini, the buttons, the editor's
 // password, the failures that lead into the settings editor, and what the editor writes.
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -277,6 +278,35 @@ private slots:
         QVERIFY(hide.passwordBox()->isHidden());
         hide.nextButton()->click();
         QCOMPARE(settings::readSettingsFile().settings.editorAccess, std::string("hide"));
+    }
+
+    void passwordBoxesReachedByTheKeyboardAreMaskedFromTheStart() {
+        TempDir dir;
+        Setting editor;
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.accessOption(0)->setFocus();
+        QTest::keyClick(editor.accessOption(0), Qt::Key_Down);
+        QTest::keyClick(editor.accessOption(1), Qt::Key_Down);
+        QVERIFY(editor.accessOption(2)->isChecked());
+        QVERIFY(editor.passwordBox()->isVisible());
+        for (QLineEdit* box : {editor.passwordBox(), editor.confirmationBox()}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), box);
+            QCOMPARE(box->echoMode(), QLineEdit::Password);
+            QCOMPARE(box->text(), QString());
+            QAccessibleInterface* field = QAccessible::queryAccessibleInterface(box);
+            QCOMPARE(field->role(), QAccessible::EditableText);
+            QVERIFY(field->state().passwordEdit);
+            QTest::keyClicks(box, "pw1");
+            QVERIFY(!box->displayText().contains("pw1"));
+        }
+        // Leaving and coming back keeps what was typed; only a press empties a box again.
+        QTest::keyClick(editor.confirmationBox(), Qt::Key_Backtab);
+        QCOMPARE(editor.passwordBox()->text(), QStringLiteral("pw1"));
+        QTest::keyClick(editor.passwordBox(), Qt::Key_Return);
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+        QCOMPARE(settings::readSettingsFile().settings.editorAccess, std::string("pw1"));
     }
 
     void mismatchedPasswordsAreRefusedAndNothingIsWritten() {
