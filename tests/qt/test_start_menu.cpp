@@ -246,6 +246,54 @@ private slots:
         }
     }
 
+    void theSettingsGearIsReachedByTabAndPressedByKeys() {
+        TempDir dir;
+        writeSettings(dir, defaults());
+        FrmMeny menu;
+        QVERIFY(menu.load());
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QSignalSpy settings(&menu, &FrmMeny::settingsRequested);
+        menu.gameButton()->setFocus();
+        for (QWidget* next :
+             {static_cast<QWidget*>(menu.editorButton()), static_cast<QWidget*>(menu.exitButton()),
+              static_cast<QWidget*>(menu.settingsButton())}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QTest::keyClick(menu.settingsButton(), Qt::Key_Space);
+        QCOMPARE(settings.count(), 1);
+        QTest::keyClick(menu.settingsButton(), Qt::Key_Return);
+        QCOMPARE(settings.count(), 2);
+        // F2 opens the settings from anywhere in the menu; a mouse click still does.
+        QTest::keyClick(menu.gameButton(), Qt::Key_F2);
+        QCOMPARE(settings.count(), 3);
+        QTest::mouseClick(menu.settingsButton(), Qt::LeftButton);
+        QCOMPARE(settings.count(), 4);
+        QAccessibleInterface* gear = QAccessible::queryAccessibleInterface(menu.settingsButton());
+        QCOMPARE(gear->role(), QAccessible::Button);
+        QCOMPARE(gear->text(QAccessible::Name), QStringLiteral("Настройки"));
+        gear->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(settings.count(), 5);
+    }
+
+    void aButtonWithABlankCaptionIsStillNamed() {
+        TempDir dir;
+        settings::Settings s = defaults();
+        s.gameButton = "";
+        s.exitButton = " ";
+        writeSettings(dir, s);
+        FrmMeny menu;
+        QVERIFY(menu.load());
+        const auto name = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(menu.gameButton()), QStringLiteral("Игра"));
+        QCOMPARE(name(menu.editorButton()), QStringLiteral("Редактор"));
+        QCOMPARE(name(menu.exitButton()), QStringLiteral("Выход"));
+        QCOMPARE(menu.gameButton()->text(), QString());  // the caption stays as the file says
+    }
+
     void theSettingsEditorWritesTheDefaultFileUnchanged() {
         TempDir dir;
         Setting editor;
