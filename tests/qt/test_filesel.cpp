@@ -78,8 +78,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&chooser));
         chooser.nameBox()->setFocus();
         chooser.nameBox()->setText("5");
-        // Tabbing into the list only marks its first entry: the typed name stays.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        // Going back into the list only marks its first entry: the typed name stays.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), chooser.fileList());
         QCOMPARE(chooser.nameBox()->text(), QStringLiteral("5"));
         QTest::keyClick(chooser.fileList(), Qt::Key_Down);
@@ -99,6 +99,18 @@ private slots:
         chooser.nameBox()->setText("3");
         QTest::mouseClick(chooser.okButton(), Qt::LeftButton);
         QCOMPARE(chooser.tag(), QStringLiteral("3.tur"));
+    }
+
+    void theOkButtonIsReachedByTabAndPressedBySpace() {
+        Filesel chooser;
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        chooser.nameBox()->setFocus();
+        chooser.nameBox()->setText("4");
+        QTest::keyClick(chooser.nameBox(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), chooser.okButton());
+        QTest::keyClick(chooser.okButton(), Qt::Key_Space);
+        QCOMPARE(chooser.tag(), QStringLiteral("4.tur"));
     }
 
     void closingIsACancellation() {
