@@ -9,6 +9,7 @@
 #include "core/recording/RecordingFile.h"
 #include "core/session/Sessions.h"
 #include "core/solver/Demo.h"
+#include "qt/EditorKeyboard.h"
 #include "qt/Redaktor.h"
 #include "qt/Setting.h"
 
@@ -141,6 +142,7 @@ bool Program::openGame() {
 
 void Program::openEditor() {
     auto* editor = new Redaktor;
+    new EditorKeyboard(*editor);
     editor_ = editor;
     connect(editor, &Redaktor::testPlayRequested, this, &Program::openTrial);
     connect(editor, &Redaktor::solutionShowRequested, this, &Program::showSolution);
