@@ -1,12 +1,19 @@
 // The level editor driven by the keyboard alone: the grid cursor and painting from it, Shift
-// strokes, the palette's keys and Tab order, KudaSow's arrows, teleporter pairs.
+// strokes, the palette's keys and Tab order, KudaSow's arrows, teleporter pairs, the menus'
+// mnemonics on either layout, and a level painted and saved without the mouse.
 #include <QAccessible>
+#include <QMenu>
+#include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "WindowTesting.h"
 #include "core/board/Codes.h"
+#include "core/board/LevelFile.h"
 #include "qt/EditorKeyboard.h"
+#include "qt/Filesel.h"
 #include "qt/KudaSow.h"
+#include "qt/Mnemonics.h"
 #include "qt/Redaktor.h"
 #include "support/Rig.h"
 
@@ -18,9 +25,11 @@ using testing::whenShown;
 
 namespace {
 
-// A key pressed and let go where the keyboard's focus is, as a real keyboard's are.
+// A key pressed and let go where the keyboard's focus is, as a real keyboard's are: the focused
+// widget, or the active window when nothing in it has the focus.
 void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QWidget* target = QApplication::focusWidget();
+    if (!target) target = QApplication::activeWindow();
     QVERIFY(target);
     QTest::keyClick(target, Qt::Key(key), mods);
 }
@@ -219,6 +228,70 @@ private slots:
         QCOMPARE(desk.code(9, 6), board::code::kTeleporter);
         QCOMPARE(desk.window.model().board().at(2, 2, board::layer::kParamA), 9);
         QCOMPARE(desk.window.model().board().at(9, 6, board::layer::kParamA), 2);
+    }
+
+    void cyrillicMnemonicsHaveLatinTwins() {
+        const struct {
+            QChar cyrillic, latin;
+        } cases[] = {
+            {QChar(u'Ф'), QLatin1Char('F')}, {QChar(u'п'), QLatin1Char('P')},
+            {QChar(u'В'), QLatin1Char('V')}, {QChar(u'ё'), QLatin1Char('E')},
+            {QChar(u'Я'), QChar()},          {QChar(u'ж'), QChar()},
+            {QLatin1Char('S'), QChar()},     {QChar(u'ы'), QLatin1Char('Y')},
+        };
+        for (const auto& c : cases) {
+            QCOMPARE(qt::latinFor(c.cyrillic), c.latin);
+        }
+        // Alt+F opens «&Файл» as Alt+Ф does; in it V chooses «&Выход» as В does.
+        Desk desk;
+        QMenuBar* bar = desk.window.menuBar();
+        QMenu* file = bar->actions().first()->menu();
+        QCOMPARE(bar->actions().first()->text(), QStringLiteral("&Файл"));
+        press(Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), file);
+        file->close();
+        desk.reactivate();
+        QSignalSpy trial(&desk.window, &Redaktor::testPlayRequested);
+        press(Qt::Key_P, Qt::AltModifier);  // «&Проверить»
+        QCOMPARE(trial.count(), 1);
+
+        QPointer<Redaktor> leaving = new Redaktor;
+        leaving->show();
+        leaving->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(leaving));
+        QSignalSpy closed(leaving.data(), &Redaktor::closed);
+        press(Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_V);
+        QCOMPARE(closed.count(), 1);
+        QTRY_VERIFY(!leaving);
+    }
+
+    void aLevelIsPaintedAndSavedWithoutTheMouse() {
+        testing::TempDir dir;
+        Desk desk;
+        press(Qt::Key_9);  // the robot
+        desk.goTo(2, 2);
+        press(Qt::Key_Space);
+        press(Qt::Key_6);  // two bolts in a stroke
+        desk.goTo(3, 2);
+        shiftArrows({Qt::Key_Right});
+        press(Qt::Key_8);  // the capsule
+        desk.goTo(6, 2);
+        press(Qt::Key_Return);
+        whenShown<qt::Filesel>([](qt::Filesel* chooser) {
+            QVERIFY(QTest::qWaitForWindowActive(chooser));
+            QCOMPARE(QApplication::focusWidget(), chooser->nameBox());
+            QTest::keyClicks(QApplication::focusWidget(), "kbd");
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_S);  // «&Save(сохранить)»
+        QCOMPARE(QString::fromStdString(desk.window.model().fileName()), QStringLiteral("kbd.tur"));
+        board::Board saved;
+        QVERIFY(board::readLevelFile("kbd.tur", saved).ok);
+        QCOMPARE(testing::boardPicture(saved)[2].substr(0, 8), std::string("#.P**.C."));
     }
 };
 
