@@ -346,6 +346,9 @@ private slots:
             QAccessibleInterface* field = QAccessible::queryAccessibleInterface(box);
             QCOMPARE(field->role(), QAccessible::EditableText);
             QVERIFY(field->state().passwordEdit);
+            QCOMPARE(field->text(QAccessible::Name), box == editor.passwordBox()
+                                                         ? QStringLiteral("Пароль")
+                                                         : QStringLiteral("Подтверждение пароля"));
             QTest::keyClicks(box, "pw1");
             QVERIFY(!box->displayText().contains("pw1"));
         }
@@ -416,6 +419,23 @@ private slots:
         QCOMPARE(editor.valueLabel(1)->text(), QStringLiteral("def"));
         editor.defaultButton(0)->click();
         QCOMPARE(editor.valueLabel(0)->text(), QStringLiteral("def"));
+    }
+
+    void theSettingsEditorsButtonsSayWhatTheySet() {
+        TempDir dir;
+        Setting editor;
+        const auto name = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(editor.chooseButton(1)), QStringLiteral("Выбрать файл: фон заголовка"));
+        QCOMPARE(name(editor.defaultButton(2)), QStringLiteral("По умолчанию: значок меню"));
+        QCOMPARE(name(editor.captionButton(0)), QStringLiteral("надпись на первой кнопке: Игра"));
+        whenShown<QInputDialog>([](QInputDialog* input) {
+            input->setTextValue(QStringLiteral("Играть"));
+            input->accept();
+        });
+        editor.captionButton(0)->click();
+        QCOMPARE(name(editor.captionButton(0)), QStringLiteral("надпись на первой кнопке: Играть"));
     }
 
     void buttonTextsAndCancelledInput() {
