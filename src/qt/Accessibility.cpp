@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 
 #include "qt/DrawnButton.h"
+#include "qt/GameWindow.h"
 
 namespace boltik::qt {
 
@@ -66,6 +67,14 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
 
 }  // namespace
 
+void renewAccessibleInterface(QObject* object) {
+    // Qt keeps the first interface made for an object; one made before the object was marked
+    // is dropped, so the next question makes the marked kind.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(object)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
 void installAccessibleInterfaces() {
     static bool installed = false;
     if (installed) return;
@@ -76,6 +85,19 @@ void installAccessibleInterfaces() {
 void readAsCounter(QLabel* label, const QString& what) {
     installAccessibleInterfaces();
     label->setProperty(kCounterProperty, what);
+    renewAccessibleInterface(label);
+}
+
+void describeGameWindow(GameWindow& window) {
+    const QString counted[] = {QStringLiteral("Жизни"), QStringLiteral("Болты"),
+                               QStringLiteral("Ключи"), QStringLiteral("Патроны")};
+    for (int i = 0; i < 4; ++i)
+        readAsCounter(window.counterLabel(i), counted[i]);
+    window.boardCanvas().setAccessibleName(QStringLiteral("Игровое поле"));
+    DrawnButton::make(window.replayButton(), QStringLiteral("Заново"));
+    // The replay button is now in the Tab order; the keys still go to the window itself when
+    // it opens, not to the first control that takes them.
+    window.setFocus();
 }
 
 }  // namespace boltik::qt

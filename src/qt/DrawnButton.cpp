@@ -56,6 +56,7 @@ DrawnButton* DrawnButton::make(QWidget* picture, const QString& name) {
     picture->setAccessibleName(name);
     picture->setFocusPolicy(Qt::TabFocus);
     picture->installEventFilter(button);
+    renewAccessibleInterface(picture);
     return button;
 }
 

@@ -9,6 +9,7 @@
 #include "core/recording/RecordingFile.h"
 #include "core/session/Sessions.h"
 #include "core/solver/Demo.h"
+#include "qt/Accessibility.h"
 #include "qt/EditorKeyboard.h"
 #include "qt/Redaktor.h"
 #include "qt/Setting.h"
@@ -123,6 +124,7 @@ bool Program::startReplay(const QString& file) {
         return false;
     }
     game_ = std::make_unique<GameWindow>(*sounds_);
+    describeGameWindow(*game_);
     connect(game_.get(), &GameWindow::gameEnded, this, &Program::finished);
     game_->showFullScreen();
     game_->play(std::make_unique<session::Playback>(std::move(*recording)));
@@ -132,6 +134,7 @@ bool Program::startReplay(const QString& file) {
 bool Program::openGame() {
     if (!openSound()) return false;
     game_ = std::make_unique<GameWindow>(*sounds_);
+    describeGameWindow(*game_);
     // The game window closes the menu as it loads; closing the game ends the program.
     if (menu_) menu_->deleteLater();
     connect(game_.get(), &GameWindow::gameEnded, this, &Program::finished);
@@ -188,6 +191,7 @@ void Program::openTrialWindow(const std::vector<solver::SolveInput>* solution, u
         return;
     }
     trial_ = new GameWindow(trialSounds());
+    describeGameWindow(*trial_);
     trial_->setAttribute(Qt::WA_DeleteOnClose);
     trial_->setWindowModality(Qt::ApplicationModal);
     connect(trial_, &GameWindow::gameEnded, this, [this, editor = QPointer<Redaktor>(editor)] {
