@@ -13,6 +13,7 @@
 
 #include "core/board/LevelNames.h"
 #include "core/progress/Progress.h"
+#include "qt/DrawnButton.h"
 #include "qt/GraphicObjects.h"
 
 namespace boltik::qt {
@@ -45,9 +46,19 @@ Filesel::Filesel(QWidget* parent)
     okButton_->setPixmap(QPixmap::fromImage(uiPicture(QStringLiteral("filesel_ok"))));
     okButton_->setCursor(Qt::PointingHandCursor);
     okButton_->installEventFilter(this);
+    setAccessibleName(QStringLiteral("Выбор уровня"));
+    fileList_->setAccessibleName(QStringLiteral("Файлы уровней"));
+    nameBox_->setAccessibleName(QStringLiteral("Имя файла уровня"));
+    DrawnButton::make(okButton_, QStringLiteral("ДАЛЕЕ"));
 
     connect(fileList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { nameBox_->setText(item->text()); });
+    // Moving the selection with the keyboard copies the name as a click does. Entering the list
+    // only marks its first entry without selecting it, so a name typed before is kept.
+    connect(fileList_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = fileList_->selectedItems();
+        if (!selected.isEmpty()) nameBox_->setText(selected.first()->text());
+    });
     connect(fileList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         nameBox_->setText(item->text());
         confirm();

@@ -9,9 +9,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 #include <cstdlib>
 
+#include "qt/DrawnButton.h"
 #include "qt/GraphicObjects.h"
 #include "qt/MsgBo.h"
 #include "qt/Tiling.h"
@@ -28,6 +30,10 @@ constexpr double kCornerEllipse = 75;
 
 QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+void nameIfBlank(QPushButton* button, const QString& name) {
+    button->setAccessibleName(button->text().trimmed().isEmpty() ? name : QString());
 }
 
 }  // namespace
@@ -50,8 +56,12 @@ FrmMeny::FrmMeny(QWidget* parent)
     cmdSettings_->setGeometry(twipsRect(4440, 2880, 240, 240));
     cmdSettings_->setPixmap(QPixmap::fromImage(uiPicture(QStringLiteral("settings_icon"))));
     cmdSettings_->setCursor(Qt::PointingHandCursor);
-    cmdSettings_->setToolTip(QStringLiteral("Настройки"));
+    cmdSettings_->setToolTip(QStringLiteral("Настройки (F2)"));
     cmdSettings_->installEventFilter(this);
+    // The gear comes after the three buttons in the Tab order; F2 opens the settings too.
+    DrawnButton::make(cmdSettings_, QStringLiteral("Настройки"));
+    auto* settingsKey = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(settingsKey, &QShortcut::activated, this, &FrmMeny::settingsRequested);
     header_->setGeometry(twipsRect(0, 0, 915, 480));
     header_->installEventFilter(this);
     connect(cmdGame_, &QPushButton::clicked, this, &FrmMeny::gameRequested);
@@ -94,6 +104,11 @@ bool FrmMeny::load() {
     cmdGame_->setText(fromUtf8(s.gameButton));
     cmdProekt_->setText(fromUtf8(s.editorButton));
     cmdExit_->setText(fromUtf8(s.exitButton));
+    // A button whose caption the file left empty is still named for screen readers, by what
+    // it does.
+    nameIfBlank(cmdGame_, QStringLiteral("Игра"));
+    nameIfBlank(cmdProekt_, QStringLiteral("Редактор"));
+    nameIfBlank(cmdExit_, QStringLiteral("Выход"));
     // Nothing here draws random numbers; the seed is kept as the menu has always set it.
     std::srand(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
     shapeWindow();

@@ -1,4 +1,5 @@
-// KudaSow: the small window in which the crawler's heading is chosen.
+// KudaSow: the small window in which the crawler's heading is chosen, with the mouse or the
+// keyboard.
 #pragma once
 
 #include <QDialog>
@@ -22,11 +23,17 @@ public:
 
     std::optional<int> choice() const { return choice_; }
     QLabel* picture(int i) const { return kudaSowa_[i]; }
+    // What a picture says, for screen readers: «Вверх, стена справа» and the like.
+    static QString choiceName(int i);
 
 protected:
+    // The arrows move the focus between the pictures; Enter or Space on one answers.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    int focusedPicture() const;
+
     std::array<QLabel*, editor::kCrawlerChoiceCount> kudaSowa_{};
     std::optional<int> choice_;
 };

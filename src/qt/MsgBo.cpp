@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "qt/DrawnButton.h"
 #include "qt/GraphicObjects.h"
 #include "qt/Tiling.h"
 
@@ -40,15 +41,19 @@ MsgBo::MsgBo(const QString& text, const QString& caption1, const QString& captio
     addButtonPicture(296);
     caption1_ = addCaption(caption1, 48);
     caption2_ = addCaption(caption2, 296);
-    clickArea1_ = addClickArea(40);
-    clickArea2_ = addClickArea(288);
+    clickArea1_ = addClickArea(40, caption1);
+    clickArea2_ = addClickArea(288, caption2);
+    // A screen reader reads the question as the window's name, then the focused answer.
+    setAccessibleName(text);
     select(selected == 1 ? 1 : 2);
 }
 
 void MsgBo::select(int button) {
-    // The keyboard's highlight looks as the pointer's does: a blue caption.
+    // The keyboard's highlight looks as the pointer's does: a blue caption. The highlighted
+    // answer holds the focus, so a screen reader announces it.
     selected_ = button;
     pointerInUse_ = false;
+    clickArea(button)->setFocus(Qt::OtherFocusReason);
     setCaptionColour(caption1_, button == 1 ? kBlue : kWhite);
     setCaptionColour(caption2_, button == 2 ? kBlue : kWhite);
 }
@@ -125,13 +130,16 @@ QLabel* MsgBo::addCaption(const QString& text, int left) {
     return label;
 }
 
-QWidget* MsgBo::addClickArea(int left) {
+QWidget* MsgBo::addClickArea(int left, const QString& caption) {
     auto* area = new QWidget(this);
     area->setGeometry(left, 88, 137, 33);
     area->setCursor(Qt::PointingHandCursor);
     area->setMouseTracking(true);
     area->installEventFilter(this);
     area->raise();
+    // Space, Return and Enter on the focused answer click it, which answers as the keyboard's
+    // highlight always has: the focus and the highlight are the same button.
+    DrawnButton::make(area, caption);
     return area;
 }
 
@@ -165,6 +173,10 @@ bool MsgBo::eventFilter(QObject* watched, QEvent* event) {
         pointerTakesOver();
         setCaptionColour(caption(button), kBlue);
         selected_ = button;
+        clickArea(button)->setFocus(Qt::MouseFocusReason);
+    } else if (event->type() == QEvent::FocusIn && selected_ != button) {
+        // The focus given from outside (a screen reader) moves the highlight with it.
+        select(button);
     } else if (event->type() == QEvent::MouseButtonRelease) {
         answer_ = button;
         chosen_ = true;

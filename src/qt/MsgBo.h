@@ -38,7 +38,7 @@ protected:
 private:
     void addButtonPicture(int left);
     QLabel* addCaption(const QString& text, int left);
-    QWidget* addClickArea(int left);
+    QWidget* addClickArea(int left, const QString& caption);
     void setCaptionColour(QLabel* label, const QColor& colour);
     void select(int button);
     void pointerTakesOver();

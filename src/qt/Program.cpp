@@ -9,6 +9,8 @@
 #include "core/recording/RecordingFile.h"
 #include "core/session/Sessions.h"
 #include "core/solver/Demo.h"
+#include "qt/Accessibility.h"
+#include "qt/EditorKeyboard.h"
 #include "qt/Redaktor.h"
 #include "qt/Setting.h"
 
@@ -122,6 +124,7 @@ bool Program::startReplay(const QString& file) {
         return false;
     }
     game_ = std::make_unique<GameWindow>(*sounds_);
+    describeGameWindow(*game_);
     connect(game_.get(), &GameWindow::gameEnded, this, &Program::finished);
     game_->showFullScreen();
     game_->play(std::make_unique<session::Playback>(std::move(*recording)));
@@ -131,6 +134,7 @@ bool Program::startReplay(const QString& file) {
 bool Program::openGame() {
     if (!openSound()) return false;
     game_ = std::make_unique<GameWindow>(*sounds_);
+    describeGameWindow(*game_);
     // The game window closes the menu as it loads; closing the game ends the program.
     if (menu_) menu_->deleteLater();
     connect(game_.get(), &GameWindow::gameEnded, this, &Program::finished);
@@ -141,6 +145,7 @@ bool Program::openGame() {
 
 void Program::openEditor() {
     auto* editor = new Redaktor;
+    new EditorKeyboard(*editor);
     editor_ = editor;
     connect(editor, &Redaktor::testPlayRequested, this, &Program::openTrial);
     connect(editor, &Redaktor::solutionShowRequested, this, &Program::showSolution);
@@ -186,6 +191,7 @@ void Program::openTrialWindow(const std::vector<solver::SolveInput>* solution, u
         return;
     }
     trial_ = new GameWindow(trialSounds());
+    describeGameWindow(*trial_);
     trial_->setAttribute(Qt::WA_DeleteOnClose);
     trial_->setWindowModality(Qt::ApplicationModal);
     connect(trial_, &GameWindow::gameEnded, this, [this, editor = QPointer<Redaktor>(editor)] {

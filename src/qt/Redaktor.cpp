@@ -18,6 +18,7 @@
 #include "qt/Filesel.h"
 #include "qt/GraphicObjects.h"
 #include "qt/KudaSow.h"
+#include "qt/Mnemonics.h"
 #include "qt/MsgBo.h"
 #include "qt/ProofDialog.h"
 #include "qt/Twips.h"
@@ -77,6 +78,7 @@ Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
         QStringLiteral("Найти кратчайшее решение или доказать, что его нет (F6)"));
     addAction(mnuProve_);
     connect(mnuProve_, &QAction::triggered, this, &Redaktor::prove);
+    addLatinMnemonics(menuBar());
 
     polle_ = new EditorGrid(client);
     polle_->move(px(1320), px(120));

@@ -57,6 +57,7 @@ QPushButton* button(const QString& text, QWidget* parent, QRect place) {
 
 struct PictureRow {
     const char* heading;
+    const char* what;  // the row's short name, for screen readers
     int top;
     const char* filter;
     bool tiled;
@@ -64,11 +65,14 @@ struct PictureRow {
 
 // Background, header and icon: the heading's place, the file filter, how it is previewed.
 const PictureRow kRows[] = {
-    {"задний фон меню *", 360, "Файлы картинок (*.BMP *.gif)", true},
-    {"фон заголовка *", 1080, "Файлы картинок (*.BMP)", true},
-    {"значок меню путь с расширением(*.ico) или def - по умолчанию", 1800, "Файлы картинок (*.ICO)",
-     false},
+    {"задний фон меню *", "задний фон меню", 360, "Файлы картинок (*.BMP *.gif)", true},
+    {"фон заголовка *", "фон заголовка", 1080, "Файлы картинок (*.BMP)", true},
+    {"значок меню путь с расширением(*.ico) или def - по умолчанию", "значок меню", 1800,
+     "Файлы картинок (*.ICO)", false},
 };
+
+const char* const kCaptionPrompts[] = {"надпись на первой кнопке", "надпись на второй кнопке",
+                                       "надпись на третьей кнопке"};
 
 }  // namespace
 
@@ -100,9 +104,13 @@ Setting::Setting(QWidget* parent) : QDialog(parent) {
     mnu_[0]->setChecked(true);
     pas_ = new QLineEdit(QStringLiteral("пароль"), frame);
     pas_->setGeometry(twipsRect(240, 1440, 1575, 285));
+    pas_->setAccessibleName(QStringLiteral("Пароль"));
     pass_ = new QLineEdit(QStringLiteral("подтверждение"), frame);
     pass_->setGeometry(twipsRect(240, 1800, 1575, 285));
+    pass_->setAccessibleName(QStringLiteral("Подтверждение пароля"));
     for (QLineEdit* box : {pas_, pass_}) {
+        // Once the box is emptied, its designer text still says what belongs in it.
+        box->setPlaceholderText(box->text());
         box->hide();
         box->installEventFilter(this);
     }
@@ -119,6 +127,9 @@ Setting::Setting(QWidget* parent) : QDialog(parent) {
         choose_[row] = button(QStringLiteral("..."), frame, twipsRect(4080, top + 240, 375, 255));
         values_[row] = label(QStringLiteral("def"), frame, 4800, top + 240);
         values_[row]->setMinimumWidth(px(3400));
+        const QString what = QString::fromUtf8(kRows[row].what);
+        defaults_[row]->setAccessibleName(QStringLiteral("По умолчанию: ") + what);
+        choose_[row]->setAccessibleName(QStringLiteral("Выбрать файл: ") + what);
         connect(defaults_[row], &QPushButton::clicked, this,
                 [this, row] { values_[row]->setText(QStringLiteral("def")); });
         connect(choose_[row], &QPushButton::clicked, this, [this, row] { choosePicture(row); });
@@ -128,6 +139,7 @@ Setting::Setting(QWidget* parent) : QDialog(parent) {
                             twipsRect(4920, 2520, 2055, 375)};
     for (int i = 0; i < 3; ++i) {
         captions_[i] = button(QString::fromUtf8(captions[i]), frame, places[i]);
+        nameCaptionButton(i);
         connect(captions_[i], &QPushButton::clicked, this, [this, i] { askCaption(i); });
     }
     auto* note = new QLabel(QStringLiteral("def - по умолчанию"), frame);
@@ -152,9 +164,15 @@ void Setting::showPasswordBoxes() {
 }
 
 bool Setting::eventFilter(QObject* watched, QEvent* event) {
-    // Every press in a password box empties it and masks what is typed next.
-    if ((watched == pas_ || watched == pass_) && event->type() == QEvent::MouseButtonPress) {
-        auto* box = static_cast<QLineEdit*>(watched);
+    if (watched != pas_ && watched != pass_) return QDialog::eventFilter(watched, event);
+    auto* box = static_cast<QLineEdit*>(watched);
+    // Every press in a password box empties it and masks what is typed next. A box reached
+    // first by the keyboard (or any way but a press) is emptied and masked the same way, so
+    // no password is ever shown in clear.
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool firstFocus =
+        event->type() == QEvent::FocusIn && box->echoMode() != QLineEdit::Password;
+    if (press || firstFocus) {
         box->clear();
         box->setEchoMode(QLineEdit::Password);
         problem_->clear();
@@ -172,14 +190,19 @@ void Setting::choosePicture(int row) {
 }
 
 void Setting::askCaption(int button) {
-    const char* prompts[] = {"надпись на первой кнопке", "надпись на второй кнопке",
-                             "надпись на третьей кнопке"};
     QInputDialog input(this);
     input.setWindowTitle(QString());
-    input.setLabelText(QString::fromUtf8(prompts[button]));
+    input.setLabelText(QString::fromUtf8(kCaptionPrompts[button]));
     input.setTextValue(captions_[button]->text());
     // A cancelled input leaves the caption as it was.
     if (input.exec() == QDialog::Accepted) captions_[button]->setText(input.textValue());
+    nameCaptionButton(button);
+}
+
+void Setting::nameCaptionButton(int button) {
+    // Read as what the button sets and the caption it holds, an empty one included.
+    captions_[button]->setAccessibleName(QString::fromUtf8(kCaptionPrompts[button]) +
+                                         QStringLiteral(": ") + captions_[button]->text());
 }
 
 settings::Settings Setting::values() const {

@@ -44,6 +44,7 @@ private:
     void showPasswordBoxes();
     void choosePicture(int row);
     void askCaption(int button);
+    void nameCaptionButton(int button);
     void save();
 
     std::array<QRadioButton*, 3> mnu_;

@@ -69,12 +69,48 @@ private slots:
         QCOMPARE(chooser.tag(), QStringLiteral("7.tur"));
     }
 
+    void arrowsInTheListCopyTheNameAsAClickDoes() {
+        boltik::testing::TempDir dir;
+        for (const char* name : {"1.tur", "10.tur", "11.tur", "2.tur"})
+            dir.write(name, "");
+        Filesel chooser;
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        chooser.nameBox()->setFocus();
+        chooser.nameBox()->setText("5");
+        // Going back into the list only marks its first entry: the typed name stays.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), chooser.fileList());
+        QCOMPARE(chooser.nameBox()->text(), QStringLiteral("5"));
+        QTest::keyClick(chooser.fileList(), Qt::Key_Down);
+        QCOMPARE(chooser.nameBox()->text(), QStringLiteral("10.tur"));
+        QTest::keyClick(chooser.fileList(), Qt::Key_Down);
+        QCOMPARE(chooser.nameBox()->text(), QStringLiteral("11.tur"));
+        QTest::keyClick(chooser.fileList(), Qt::Key_Return);
+        QCOMPARE(chooser.tag(), QStringLiteral("11.tur"));
+        // Up, and Home, go back the same way.
+        QTest::keyClick(chooser.fileList(), Qt::Key_Home);
+        QCOMPARE(chooser.nameBox()->text(), QStringLiteral("1.tur"));
+    }
+
     void okButtonConfirms() {
         Filesel chooser;
         chooser.show();
         chooser.nameBox()->setText("3");
         QTest::mouseClick(chooser.okButton(), Qt::LeftButton);
         QCOMPARE(chooser.tag(), QStringLiteral("3.tur"));
+    }
+
+    void theOkButtonIsReachedByTabAndPressedBySpace() {
+        Filesel chooser;
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        chooser.nameBox()->setFocus();
+        chooser.nameBox()->setText("4");
+        QTest::keyClick(chooser.nameBox(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), chooser.okButton());
+        QTest::keyClick(chooser.okButton(), Qt::Key_Space);
+        QCOMPARE(chooser.tag(), QStringLiteral("4.tur"));
     }
 
     void closingIsACancellation() {

@@ -1,4 +1,5 @@
 // The two-button question: answers and the captions' colours under the pointer.
+#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 
@@ -83,6 +84,38 @@ private slots:
             QTest::mouseClick(box->clickArea(2), Qt::LeftButton);
         });
         QCOMPARE(AskUser("?", "Да", "Нет"), 2);
+    }
+
+    void theHighlightedAnswerIsTheFocusedButton() {
+        // Keys go to whatever has the focus, as a real keyboard's do.
+        whenAsked([](MsgBo* box) {
+            QCOMPARE(QApplication::focusWidget(), box->clickArea(2));
+            QAccessibleInterface* focused =
+                QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            QCOMPARE(focused->role(), QAccessible::Button);
+            QCOMPARE(focused->text(QAccessible::Name), QStringLiteral("Нет"));
+            QVERIFY(focused->state().focused);
+            QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
+                     QStringLiteral("Вы уверены, что хотите выйти ?"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+            QCOMPARE(QApplication::focusWidget(), box->clickArea(1));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        });
+        QCOMPARE(AskUser("Вы уверены, что хотите выйти ?", "Да", "Нет"), 1);
+        // A screen reader's press answers as a click; the pointer moves the focus with the
+        // highlight, so Return answers what the pointer lit up.
+        whenAsked([](MsgBo* box) {
+            QAccessible::queryAccessibleInterface(box->clickArea(1))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+        });
+        QCOMPARE(AskUser("?", "Да", "Нет"), 1);
+        whenAsked([](MsgBo* box) {
+            QTest::mouseMove(box->clickArea(1), QPoint(10, 10));
+            QTRY_COMPARE(QApplication::focusWidget(), box->clickArea(1));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QCOMPARE(AskUser("?", "Да", "Нет"), 1);
     }
 
     void captionsLightUpUnderThePointer() {

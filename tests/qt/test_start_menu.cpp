@@ -1,5 +1,6 @@
 // The start menu and the settings editor: built from settings.ini, the buttons, the editor's
 // password, the failures that lead into the settings editor, and what the editor writes.
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -245,6 +246,54 @@ private slots:
         }
     }
 
+    void theSettingsGearIsReachedByTabAndPressedByKeys() {
+        TempDir dir;
+        writeSettings(dir, defaults());
+        FrmMeny menu;
+        QVERIFY(menu.load());
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QSignalSpy settings(&menu, &FrmMeny::settingsRequested);
+        menu.gameButton()->setFocus();
+        for (QWidget* next :
+             {static_cast<QWidget*>(menu.editorButton()), static_cast<QWidget*>(menu.exitButton()),
+              static_cast<QWidget*>(menu.settingsButton())}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QTest::keyClick(menu.settingsButton(), Qt::Key_Space);
+        QCOMPARE(settings.count(), 1);
+        QTest::keyClick(menu.settingsButton(), Qt::Key_Return);
+        QCOMPARE(settings.count(), 2);
+        // F2 opens the settings from anywhere in the menu; a mouse click still does.
+        QTest::keyClick(menu.gameButton(), Qt::Key_F2);
+        QCOMPARE(settings.count(), 3);
+        QTest::mouseClick(menu.settingsButton(), Qt::LeftButton);
+        QCOMPARE(settings.count(), 4);
+        QAccessibleInterface* gear = QAccessible::queryAccessibleInterface(menu.settingsButton());
+        QCOMPARE(gear->role(), QAccessible::Button);
+        QCOMPARE(gear->text(QAccessible::Name), QStringLiteral("Настройки"));
+        gear->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(settings.count(), 5);
+    }
+
+    void aButtonWithABlankCaptionIsStillNamed() {
+        TempDir dir;
+        settings::Settings s = defaults();
+        s.gameButton = "";
+        s.exitButton = " ";
+        writeSettings(dir, s);
+        FrmMeny menu;
+        QVERIFY(menu.load());
+        const auto name = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(menu.gameButton()), QStringLiteral("Игра"));
+        QCOMPARE(name(menu.editorButton()), QStringLiteral("Редактор"));
+        QCOMPARE(name(menu.exitButton()), QStringLiteral("Выход"));
+        QCOMPARE(menu.gameButton()->text(), QString());  // the caption stays as the file says
+    }
+
     void theSettingsEditorWritesTheDefaultFileUnchanged() {
         TempDir dir;
         Setting editor;
@@ -277,6 +326,38 @@ private slots:
         QVERIFY(hide.passwordBox()->isHidden());
         hide.nextButton()->click();
         QCOMPARE(settings::readSettingsFile().settings.editorAccess, std::string("hide"));
+    }
+
+    void passwordBoxesReachedByTheKeyboardAreMaskedFromTheStart() {
+        TempDir dir;
+        Setting editor;
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.accessOption(0)->setFocus();
+        QTest::keyClick(editor.accessOption(0), Qt::Key_Down);
+        QTest::keyClick(editor.accessOption(1), Qt::Key_Down);
+        QVERIFY(editor.accessOption(2)->isChecked());
+        QVERIFY(editor.passwordBox()->isVisible());
+        for (QLineEdit* box : {editor.passwordBox(), editor.confirmationBox()}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), box);
+            QCOMPARE(box->echoMode(), QLineEdit::Password);
+            QCOMPARE(box->text(), QString());
+            QAccessibleInterface* field = QAccessible::queryAccessibleInterface(box);
+            QCOMPARE(field->role(), QAccessible::EditableText);
+            QVERIFY(field->state().passwordEdit);
+            QCOMPARE(field->text(QAccessible::Name), box == editor.passwordBox()
+                                                         ? QStringLiteral("Пароль")
+                                                         : QStringLiteral("Подтверждение пароля"));
+            QTest::keyClicks(box, "pw1");
+            QVERIFY(!box->displayText().contains("pw1"));
+        }
+        // Leaving and coming back keeps what was typed; only a press empties a box again.
+        QTest::keyClick(editor.confirmationBox(), Qt::Key_Backtab);
+        QCOMPARE(editor.passwordBox()->text(), QStringLiteral("pw1"));
+        QTest::keyClick(editor.passwordBox(), Qt::Key_Return);
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+        QCOMPARE(settings::readSettingsFile().settings.editorAccess, std::string("pw1"));
     }
 
     void mismatchedPasswordsAreRefusedAndNothingIsWritten() {
@@ -338,6 +419,23 @@ private slots:
         QCOMPARE(editor.valueLabel(1)->text(), QStringLiteral("def"));
         editor.defaultButton(0)->click();
         QCOMPARE(editor.valueLabel(0)->text(), QStringLiteral("def"));
+    }
+
+    void theSettingsEditorsButtonsSayWhatTheySet() {
+        TempDir dir;
+        Setting editor;
+        const auto name = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(editor.chooseButton(1)), QStringLiteral("Выбрать файл: фон заголовка"));
+        QCOMPARE(name(editor.defaultButton(2)), QStringLiteral("По умолчанию: значок меню"));
+        QCOMPARE(name(editor.captionButton(0)), QStringLiteral("надпись на первой кнопке: Игра"));
+        whenShown<QInputDialog>([](QInputDialog* input) {
+            input->setTextValue(QStringLiteral("Играть"));
+            input->accept();
+        });
+        editor.captionButton(0)->click();
+        QCOMPARE(name(editor.captionButton(0)), QStringLiteral("надпись на первой кнопке: Играть"));
     }
 
     void buttonTextsAndCancelledInput() {
