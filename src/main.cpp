@@ -27,8 +27,9 @@ int main(int argc, char* argv[]) {
 
     if (!boltik::qt::enterPlayDirectory()) return 1;
     boltik::qt::Program program;
-    QObject::connect(&program, &boltik::qt::Program::finished, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(
+        &program, &boltik::qt::Program::finished, &app,
+        [&app, &program] { app.exit(program.exitCode()); }, Qt::QueuedConnection);
     // boltik --replay FILE shows a recorded game; without arguments the menu opens.
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == QStringLiteral("--replay")) {

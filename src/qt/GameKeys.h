@@ -2,6 +2,7 @@
 // Escape.
 #pragma once
 
+#include <QKeyEvent>
 #include <Qt>
 
 #include "core/board/Directions.h"
@@ -17,6 +18,14 @@ struct GameKey {
 };
 
 GameKey gameKey(int qtKey);
+
+// The Latin letter key that sits where the key pressed sits, whatever the keyboard layout: the
+// P of pause is the key that types З on a Russian layout. Told by the key's native scan code
+// where the platform gives the common one (X11 and Wayland), else by the Russian layout's
+// letters; any other key is returned as it is.
+int keyByPlace(const QKeyEvent& event);
+// keyByPlace for a key code alone (a Cyrillic letter of the Russian layout, or any other key).
+int keyByPlace(int qtKey);
 
 // An arrow asks for a shot when Shift alone is held: Shift with Ctrl or Alt asks for a move.
 bool asksForShot(Qt::KeyboardModifiers modifiers);

@@ -2,6 +2,7 @@
 #include "qt/GameWindow.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -175,6 +176,17 @@ void GameWindow::applicationStateChanged(Qt::ApplicationState state) {
 }
 
 void GameWindow::callEnded(bool finished) {
+    if (auto* live = dynamic_cast<session::Live*>(&host_.session()); live && finished) {
+        // A play folder that cannot be written keeps no result: said once a game.
+        const std::string failure = live->takeWriteFailure();
+        if (!failure.empty() && !writeFailureTold_) {
+            writeFailureTold_ = true;
+            showNote(QStringLiteral("Результат не записан в папку %1: %2")
+                         .arg(QDir::toNativeSeparators(QDir::currentPath()),
+                              QString::fromStdString(failure)),
+                     8000);
+        }
+    }
     emit levelEnded(finished);
 }
 
@@ -362,11 +374,13 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
         }
         return;
     }
-    if (event->key() == Qt::Key_P || event->key() == Qt::Key_Pause) {
+    // The letters by their place on the keyboard: P and M are where they are on any layout.
+    const int placed = keyByPlace(*event);
+    if (placed == Qt::Key_P || event->key() == Qt::Key_Pause) {
         if (!event->isAutoRepeat()) setPaused(!paused_);
         return;
     }
-    if (event->key() == Qt::Key_M) {
+    if (placed == Qt::Key_M) {
         if (event->isAutoRepeat()) return;
         setMuted(!muted_);
         QSettings().setValue(QStringLiteral("sound/muted"), muted_);

@@ -150,6 +150,7 @@ private:
     QLabel* lostPlate_;
     std::unique_ptr<solver::Reach> reach_;  // of the level in play, from its first cycle
     long checkedCycle_ = 0;
+    bool writeFailureTold_ = false;
 };
 
 }  // namespace boltik::qt

@@ -93,6 +93,8 @@ bool Program::openSound() {
     QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(message),
                     QMessageBox::Ok);
     box.exec();
+    // The program ends as it must without its sounds, and says so to whoever started it.
+    exitCode_ = 1;
     emit finished();
     return false;
 }

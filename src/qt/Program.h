@@ -51,6 +51,9 @@ public:
     GameWindow* gameWindow() const { return game_.get(); }
     GameWindow* trialWindow() const { return trial_; }
     QWidget* editor() const { return editor_; }
+    // The program's exit status once finished: 1 when it ended for a failure (its sounds could
+    // not be set up), 0 otherwise.
+    int exitCode() const { return exitCode_; }
 
 signals:
     // The program is to end.
@@ -73,6 +76,7 @@ private:
     std::unique_ptr<GameWindow> game_;
     QPointer<GameWindow> trial_;
     std::unique_ptr<QTemporaryDir> trialDir_;
+    int exitCode_ = 0;
 };
 
 }  // namespace boltik::qt

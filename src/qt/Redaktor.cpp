@@ -12,10 +12,12 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "qt/EditorFrame.h"
 #include "qt/EditorGrid.h"
 #include "qt/Filesel.h"
+#include "qt/GameKeys.h"
 #include "qt/GraphicObjects.h"
 #include "qt/KudaSow.h"
 #include "qt/Mnemonics.h"
@@ -62,6 +64,8 @@ Redaktor::Redaktor(QWidget* parent) : QMainWindow(parent) {
     mnuNew_ = file->addAction(QStringLiteral("&New(Новый)"));
     mnuLoad_ = file->addAction(QStringLiteral("&Load(загрузить)"));
     mnuSave_ = file->addAction(QStringLiteral("&Save(сохранить)"));
+    // Ctrl+S; on a layout whose letters are not Latin the key in its place saves too.
+    mnuSave_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     cmdExit_ = file->addAction(QStringLiteral("&Выход"));
     connect(mnuNew_, &QAction::triggered, this, &Redaktor::newLevel);
     connect(mnuLoad_, &QAction::triggered, this, &Redaktor::loadLevel);
@@ -191,10 +195,15 @@ bool Redaktor::eventFilter(QObject* watched, QEvent* event) {
 void Redaktor::keyPressEvent(QKeyEvent* event) {
     const auto mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
                                             Qt::AltModifier | Qt::MetaModifier);
-    const bool undo = event->key() == Qt::Key_Z && mods == Qt::ControlModifier;
-    const bool redo =
-        (event->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)) ||
-        (event->key() == Qt::Key_Y && mods == Qt::ControlModifier);
+    // The letters by their place on the keyboard: Ctrl+Z is the same key on a Russian layout.
+    const int key = keyByPlace(*event);
+    const bool undo = key == Qt::Key_Z && mods == Qt::ControlModifier;
+    const bool redo = (key == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)) ||
+                      (key == Qt::Key_Y && mods == Qt::ControlModifier);
+    if (key == Qt::Key_S && mods == Qt::ControlModifier) {
+        saveLevel();
+        return;
+    }
     if (event->key() == Qt::Key_Escape) {
         model_.escape();
     } else if (undo) {
@@ -244,10 +253,27 @@ void Redaktor::loadLevel() {
 bool Redaktor::saveLevel() {
     const QString name = Filesel::choose(this);
     if (name.isEmpty()) return false;
+    if (!mayReplace(name)) return false;
     const editor::FileResult saved = model_.save(name.toStdString());
     refresh();
     if (!saved) QMessageBox::warning(this, QString(), QString::fromStdString(saved.message));
     return static_cast<bool>(saved);
+}
+
+bool Redaktor::mayReplace(const QString& name) {
+    // Writing over the level being edited is what Save is for; writing over another level,
+    // a default of the campaign among them, loses it for good unless the author agrees.
+    namespace fs = std::filesystem;
+    const fs::path path(name.toStdString());
+    std::error_code error;
+    if (!fs::exists(path, error)) return true;
+    if (!model_.fileName().empty() && fs::equivalent(path, fs::path(model_.fileName()), error)) {
+        return true;
+    }
+    MsgBo box(QStringLiteral("Файл %1 уже есть. Заменить ?").arg(name), QStringLiteral("Да"),
+              QStringLiteral("Нет"), this, 2);
+    box.exec();
+    return box.chosen() && box.answer() == 1;
 }
 
 void Redaktor::testPlay() {

@@ -46,6 +46,10 @@ public:
     // F6 or «Решаемость»: the board as it stands is searched for its shortest solution in a
     // window of its own, which answers and may offer to show it (solutionShowRequested).
     void prove();
+    // Whether the level may be saved as name: yes for a new file or the file being edited;
+    // for another existing file, when the author answers «Да» to «Файл N.tur уже есть.
+    // Заменить ?» (the harmless answer «Нет»).
+    bool mayReplace(const QString& name);
 
     std::optional<int> chooseCrawlerHeading() override;
 

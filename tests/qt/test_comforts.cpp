@@ -15,6 +15,7 @@
 #include "core/progress/Progress.h"
 #include "core/session/Sessions.h"
 #include "qt/Filesel.h"
+#include "qt/GameKeys.h"
 #include "qt/GameWindow.h"
 #include "qt/MsgBo.h"
 #include "support/Rig.h"
@@ -203,6 +204,32 @@ private slots:
         QTest::keyClick(&again, Qt::Key_M);
         QCOMPARE(QSettings().value(QStringLiteral("sound/muted")).toBool(), false);
         QVERIFY(std::filesystem::exists(config_.toStdString() + "/boltik/boltik.conf"));
+    }
+
+    void pauseAndMuteAreKeysByTheirPlaceOnARussianLayout() {
+        testing::TempDir dir;
+        QSettings().remove(QStringLiteral("sound/muted"));
+        MutingSounds sounds;
+        GameWindow game(sounds);
+        // The keys that type З and Ь on a Russian layout are where P and M are; X11 gives their
+        // scan codes too, the offscreen platform only the letters.
+        const auto press = [&game](Qt::Key key, quint32 scanCode, const QString& text) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, scanCode, 0, 0, text);
+            QApplication::sendEvent(&game, &event);
+        };
+        press(Qt::Key(u'З'), 33, QStringLiteral("з"));
+        QVERIFY(game.paused());
+        press(Qt::Key(u'З'), 33, QStringLiteral("з"));
+        QVERIFY(!game.paused());
+        press(Qt::Key(u'Ь'), 58, QStringLiteral("ь"));
+        QVERIFY(game.muted());
+        press(Qt::Key(u'Ь'), 58, QStringLiteral("ь"));
+        QVERIFY(!game.muted());
+        // The letters by place, as the editor's Ctrl+Z and Ctrl+S take them too.
+        QCOMPARE(qt::keyByPlace(u'Я'), int(Qt::Key_Z));
+        QCOMPARE(qt::keyByPlace(u'Ы'), int(Qt::Key_S));
+        QCOMPARE(qt::keyByPlace(u'Н'), int(Qt::Key_Y));
+        QCOMPARE(qt::keyByPlace(Qt::Key_F1), int(Qt::Key_F1));
     }
 
     void theChooserMarksFinishedLevels() {

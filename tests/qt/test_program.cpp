@@ -48,6 +48,7 @@ private slots:
         QVERIFY(!program.openGame());
         QCOMPARE(text, QStringLiteral("Невозможно найти файл zerk.wav"));
         QVERIFY(program.gameWindow() == nullptr);
+        QCOMPARE(program.exitCode(), 1);  // a failure, for whoever started the program
     }
 
     void thePlayDirectoryIsSeededAndEntered() {

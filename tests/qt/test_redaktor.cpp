@@ -222,6 +222,47 @@ private slots:
         QCOMPARE(code(r, 5, 5), board::code::kBox);
     }
 
+    void savingOverAnotherLevelAsksFirst() {
+        testing::TempDir dir;
+        dir.write("1.tur", testing::levelFileText({{"#P.C#"}}));
+        const std::string before = dir.read("1.tur");
+        Redaktor r;
+        r.show();
+        tool(r, editor::kToolBolt);
+        click(r, 3, 3);
+        answerChooser(QStringLiteral("mine"));
+        r.saveAction()->trigger();
+        QVERIFY(std::filesystem::exists("mine.tur"));
+        const std::string mine = dir.read("mine.tur");
+        // Over another existing level: the question, and «Нет» keeps both files.
+        click(r, 4, 3);
+        QString asked;
+        testing::whenShown<qt::MsgBo>([&](qt::MsgBo* box) {
+            for (const QLabel* label : box->findChildren<QLabel*>())
+                asked += label->text() + '|';
+            QTest::mouseClick(box->clickArea(2), Qt::LeftButton);
+        });
+        answerChooser(QStringLiteral("1"));
+        r.saveAction()->trigger();
+        QVERIFY2(asked.contains(QStringLiteral("Файл 1.tur уже есть. Заменить ?")),
+                 qPrintable(asked));
+        QCOMPARE(dir.read("1.tur"), before);
+        QCOMPARE(dir.read("mine.tur"), mine);
+        // Over the level being edited, and with Ctrl+S: no question.
+        bool askedAgain = false;
+        QTimer::singleShot(1500, [&askedAgain] {
+            if (auto* box = qobject_cast<qt::MsgBo*>(QApplication::activeModalWidget())) {
+                askedAgain = true;
+                box->reject();
+            }
+        });
+        answerChooser(QStringLiteral("mine"));
+        QTest::keyClick(&r, Qt::Key_S, Qt::ControlModifier);
+        QTest::qWait(1600);
+        QVERIFY(!askedAgain);
+        QVERIFY(dir.read("mine.tur") != mine);
+    }
+
     void undoAndRedoFromTheKeyboard() {
         Redaktor r;
         r.show();

@@ -58,7 +58,7 @@ std::string Recorder::end(bool finished, const board::World& world, long cycles)
     trackedLevel_.clear();
     progress::Progress progress = progress::Progress::load();
     progress.record(world.levelName, cycles, lost > 0 ? lost : 0);
-    progress.save();
+    if (const io::WriteResult saved = progress.save(); !saved) failure_ = saved.reason;
 
     const auto checksum = checksumOfFile(world.levelName);
     if (!checksum) return {};
@@ -68,7 +68,11 @@ std::string Recorder::end(bool finished, const board::World& world, long cycles)
     std::error_code error;
     fs::create_directories(folder_, error);
     const fs::path path = replayPath(folder_, r.level);
-    if (!io::writeFileAtomically(path.string(), recordingText(r))) return {};
+    if (const io::WriteResult written = io::writeFileAtomically(path.string(), recordingText(r));
+        !written) {
+        failure_ = written.reason;
+        return {};
+    }
     return path.string();
 }
 

@@ -6,6 +6,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/recording/Recording.h"
 
@@ -28,10 +29,14 @@ public:
     // The call has ended. A finished level's recording is written and its result recorded in the
     // progress file; the path of the recording is returned ("" when none was written).
     std::string end(bool finished, const board::World& world, long cycles);
+    // Why the progress mark or the recording of a finished level could not be written, since
+    // this was last asked; "" when nothing failed.
+    std::string takeFailure() { return std::exchange(failure_, {}); }
 
 private:
     std::string folder_;
     std::optional<Recording> current_;
+    std::string failure_;
     // Lives lost count from the level's first start, through its wrecks, to its finish.
     std::string trackedLevel_;
     int64_t livesAtFirstStart_ = 0;

@@ -31,6 +31,9 @@ public:
     // The next level start draws the guns' seed of the last one again, not a fresh one: the
     // level begins once more as it began.
     void repeatSeed() { repeatSeed_ = true; }
+    // Why a finished level's progress mark or recording could not be written, since this was
+    // last asked; "" when nothing failed.
+    std::string takeWriteFailure() { return recorder_.takeFailure(); }
 
 private:
     recording::Recorder recorder_;

@@ -3,6 +3,8 @@
 // result).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cstdint>
 #include <sstream>
 
@@ -269,6 +271,26 @@ TEST(WonLevel, LeavesARecordingOfItsLevelAndNoneForAWreck) {
     EXPECT_EQ(recorded->lives, "9");
     EXPECT_EQ(recorded->events, (std::vector<Event>{{31, Kind::Press, Dir::Right}}));
     EXPECT_EQ(recorded->cycles, 4);
+}
+
+TEST(WonLevel, SaysWhyItsResultCouldNotBeWritten) {
+    testing::TempDir dir;
+    dir.write("7.tur", testing::levelFileText({{"#P*C#"}, {}, "1"}));
+    // The progress file and the recordings' folder are in the way: files cannot go there.
+    std::filesystem::create_directory(progress::kProgressFile);
+    dir.write("games", "not a folder");
+    Recorder recorder("games");
+    World world;
+    world.levelName = "7.tur";
+    recorder.begin(world, 5);
+    EXPECT_EQ(recorder.end(true, world, 4), "");
+    const std::string failure = recorder.takeFailure();
+    EXPECT_NE(failure, "");
+    EXPECT_EQ(recorder.takeFailure(), "");  // told once
+    // A wreck writes nothing, and nothing fails.
+    recorder.begin(world, 5);
+    EXPECT_EQ(recorder.end(false, world, 4), "");
+    EXPECT_EQ(recorder.takeFailure(), "");
 }
 
 }  // namespace
