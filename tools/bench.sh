@@ -36,8 +36,9 @@ solve() {
     echo "$(head -1 <<< "$out" | sed -n 's/^# \(.*\): \([0-9]*\) cycles.*/\2/p') $time $memory"
 }
 for file in $(cd "$levels" && ls -- *.tur | sort -n); do
-    if (cd "$levels" && "$build/tools/turtool/turtool" solve "$file" --max-states 1 2>&1) |
-        grep -q "a gun stands"; then
+    refusal=$(cd "$levels" && "$build/tools/turtool/turtool" solve "$file" --max-states 1 2>&1 ||
+        true)
+    if grep -q "a gun stands" <<< "$refusal"; then
         solved=0; longest=0; worst=0; most=0; lengths=""
         for seed in $(seq 1 20); do
             read -r cycles time memory <<< "$(solve "$file" --seed "$seed" --max-seconds 10 \

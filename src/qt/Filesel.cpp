@@ -10,11 +10,13 @@
 #include <QPainterPath>
 #include <QRegion>
 #include <QScreen>
+#include <algorithm>
 
 #include "core/board/LevelNames.h"
 #include "core/progress/Progress.h"
 #include "qt/DrawnButton.h"
 #include "qt/GraphicObjects.h"
+#include "qt/Words.h"
 
 namespace boltik::qt {
 
@@ -24,7 +26,34 @@ const QColor kBlue(62, 90, 253);
 const QString kWhiteOnBlue = QStringLiteral(
     "color: white; background: rgb(62, 90, 253); border: 1px solid rgb(120, 140, 255);");
 
+// The number a level file is named by ("10" of 10.tur), without its leading zeros; empty when
+// the name is not a number.
+QString numberOf(const QString& file) {
+    QString base = file;
+    if (base.endsWith(QStringLiteral(".tur"), Qt::CaseInsensitive)) base.chop(4);
+    if (base.isEmpty()) return {};
+    for (const QChar c : base) {
+        if (c < u'0' || c > u'9') return {};
+    }
+    while (base.size() > 1 && base.front() == u'0')
+        base.remove(0, 1);
+    return base;
+}
+
 }  // namespace
+
+QStringList inLevelOrder(QStringList files) {
+    std::stable_sort(files.begin(), files.end(), [](const QString& a, const QString& b) {
+        const QString na = numberOf(a), nb = numberOf(b);
+        if (na.isEmpty() != nb.isEmpty()) return nb.isEmpty();  // numbers first
+        if (na.isEmpty()) return a < b;
+        // Numbers of any length, compared as numbers: the shorter is the smaller.
+        if (na.size() != nb.size()) return na.size() < nb.size();
+        if (na != nb) return na < nb;
+        return a < b;
+    });
+    return files;
+}
 
 Filesel::Filesel(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -37,8 +66,8 @@ Filesel::Filesel(QWidget* parent)
     fileList_->setGeometry(8, 8, 161, 212);
     fileList_->setFont(arial);
     fileList_->setStyleSheet(kWhiteOnBlue);
-    fileList_->addItems(
-        QDir::current().entryList({QStringLiteral("*.tur")}, QDir::Files, QDir::Name));
+    fileList_->addItems(inLevelOrder(
+        QDir::current().entryList({QStringLiteral("*.tur")}, QDir::Files, QDir::Name)));
     markFinishedLevels();
     nameBox_->setGeometry(8, 224, 161, 19);
     nameBox_->setStyleSheet(kWhiteOnBlue);
@@ -87,8 +116,8 @@ void Filesel::markFinishedLevels() {
         const auto best = progress.best(item->text().toStdString());
         if (!best) continue;
         item->setIcon(tick);
-        item->setToolTip(QStringLiteral("Пройден. Лучший результат: %1 циклов, потеряно жизней: %2")
-                             .arg(best->cycles)
+        item->setToolTip(QStringLiteral("Пройден. Лучший результат: %1, потеряно жизней: %2")
+                             .arg(cyclesText(best->cycles))
                              .arg(best->livesLost));
     }
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStringList>
 #include <QWidget>
 
 namespace boltik::qt {
@@ -44,5 +45,9 @@ private:
     QLabel* okButton_;
     QString tag_;
 };
+
+// The level files in the chooser's order: those named by a number (1.tur, 2.tur, 10.tur) in
+// number order, then the rest by name.
+QStringList inLevelOrder(QStringList files);
 
 }  // namespace boltik::qt

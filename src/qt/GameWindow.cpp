@@ -40,6 +40,17 @@ int screenWidth() {
 
 }  // namespace
 
+// What «Тур» names a level by: its number for a file named by a small number (7.tur, 007.tur),
+// else its file name without ".tur".
+QString levelTitle(const std::string& levelName) {
+    QString base = QFileInfo(QString::fromStdString(levelName)).fileName();
+    if (base.endsWith(QStringLiteral(".tur"), Qt::CaseInsensitive)) base.chop(4);
+    bool small = !base.isEmpty() && base.size() <= 6;
+    for (const QChar c : base)
+        small = small && c >= u'0' && c <= u'9';
+    return small ? QString::number(io::leadingNumber(base.toStdString())) : base;
+}
+
 GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
     : QWidget(parent),
       graphics_(screenWidth(), this),
@@ -83,8 +94,8 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
     showCounters();
     layoutControls();
 
-    pausePlate_->move((boardCanvas_->width() - pausePlate_->width()) / 2,
-                      (boardCanvas_->height() - pausePlate_->height()) / 2);
+    // Over the wall ring at the top of the board, where it hides least of the play.
+    pausePlate_->move((boardCanvas_->width() - pausePlate_->width()) / 2, 6);
     // Another window or another desktop taking the focus pauses a level in play.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             &GameWindow::applicationStateChanged);
@@ -127,6 +138,8 @@ void GameWindow::layoutControls() {
     }
     replayButton_->setGeometry(left + boardCanvas_->width() - 112, kCounterTop - 7, 112, 46);
     levelCaption_->move(left + 4 * 170, kCounterTop);
+    captionRoom_ = replayButton_->x() - levelCaption_->x() - 8;
+    shownLevel_.clear();  // cut again to the new room
     if (graphics_.narrow()) {
         // On a narrow screen the bolts, keys and ammunition move to the bottom edge; the level
         // stays at the top beside the lives.
@@ -169,6 +182,14 @@ void GameWindow::setPaused(bool paused) {
 void GameWindow::setMuted(bool muted) {
     muted_ = muted;
     sounds_.setMuted(muted);
+}
+
+void GameWindow::toggleMuted() {
+    setMuted(!muted_);
+    QSettings().setValue(QStringLiteral("sound/muted"), muted_);
+    if (demo_ == DemoState::None) {
+        showNote(muted_ ? QStringLiteral("Звук выключен") : QStringLiteral("Звук включён"), 1500);
+    }
 }
 
 void GameWindow::applicationStateChanged(Qt::ApplicationState state) {
@@ -313,16 +334,17 @@ void GameWindow::checkLost() {
 void GameWindow::showCounters() {
     checkLost();
     if (shownLevel_ != world_.levelName) {
-        // The leading number of the level's file name; the whole name when it has none.
         shownLevel_ = world_.levelName;
-        const QString file = QFileInfo(QString::fromStdString(shownLevel_)).fileName();
-        const bool numbered = !file.isEmpty() && file[0].isDigit();
         const auto caption = host_.session().caption();
-        levelCaption_->setText(
-            caption
-                ? QString::fromStdString(*caption)
-                : QStringLiteral("Тур %1").arg(
-                      numbered ? QString::number(io::leadingNumber(file.toStdString())) : file));
+        const QString text = caption ? QString::fromStdString(*caption)
+                                     : QStringLiteral("Тур %1").arg(levelTitle(shownLevel_));
+        // A long name is cut with an ellipsis to its place, before «Заново».
+        const QFontMetrics metrics = levelCaption_->fontMetrics();
+        // A window too small to lay out (one not yet shown) leaves the caption whole.
+        const int room = captionRoom_ >= 60 ? captionRoom_ : 1000;
+        levelCaption_->setText(metrics.elidedText(text, Qt::ElideRight, room));
+        levelCaption_->resize(metrics.horizontalAdvance(levelCaption_->text()) + 4, 32);
+        levelCaption_->setToolTip(text);
     }
     // Runs at every yield: only a caption that changed is converted and shown.
     const board::Counter* values[] = {&world_.kolLives, &world_.kolBolt, &world_.kolKeys,
@@ -381,9 +403,7 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (placed == Qt::Key_M) {
-        if (event->isAutoRepeat()) return;
-        setMuted(!muted_);
-        QSettings().setValue(QStringLiteral("sound/muted"), muted_);
+        if (!event->isAutoRepeat()) toggleMuted();
         return;
     }
     const GameKey key = gameKey(event->key());

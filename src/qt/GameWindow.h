@@ -59,6 +59,8 @@ public:
     // M silences every sound; the choice is kept for the next runs.
     bool muted() const { return muted_; }
     void setMuted(bool muted);
+    // M: the sound off or on, kept for the next runs, and a short note saying which.
+    void toggleMuted();
     // The program lost or regained the focus (another window, another desktop).
     void applicationStateChanged(Qt::ApplicationState state);
 
@@ -151,6 +153,11 @@ private:
     std::unique_ptr<solver::Reach> reach_;  // of the level in play, from its first cycle
     long checkedCycle_ = 0;
     bool writeFailureTold_ = false;
+    int captionRoom_ = 150;  // the width the level's caption may take before «Заново»
 };
+
+// What «Тур» names a level by: its number for a file named by a small number (7.tur, 007.tur),
+// else its file name without ".tur".
+QString levelTitle(const std::string& levelName);
 
 }  // namespace boltik::qt

@@ -64,7 +64,7 @@ QString HelpPlate::keysText() {
     return QStringLiteral(
         "Стрелки — ход; в ящик, бомбу или капсулу — толкнуть\n"
         "Shift + стрелка — выстрел (нужны патроны, не чаще раза в десять циклов)\n"
-        "Esc — выйти из игры или начать тур заново\n"
+        "Esc — выйти из игры или начать тур заново (жизнь теряется)\n"
         "«Заново» — начать тур заново (жизнь теряется)\n"
         "P — пауза и продолжение\n"
         "M — звук выключить и включить\n"
@@ -133,16 +133,16 @@ QLabel* makeNotePlate(QWidget* board) {
 }
 
 QLabel* makePausePlate(QWidget* board) {
-    auto* plate = new QLabel(QStringLiteral("Пауза"), board);
+    auto* plate = new QLabel(QStringLiteral("Пауза\nP — продолжить"), board);
     QFont font(QStringLiteral("Arial"));
-    font.setPointSize(28);
+    font.setPointSize(18);
     font.setBold(true);
     plate->setFont(font);
     plate->setAlignment(Qt::AlignCenter);
     plate->setStyleSheet(QStringLiteral(
         "color: white; background: rgba(20, 20, 60, 200); border: 2px solid rgb(255, 230, 120);"
         "border-radius: 12px;"));
-    plate->resize(240, 90);
+    plate->resize(240, 76);
     plate->hide();
     return plate;
 }

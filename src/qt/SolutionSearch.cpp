@@ -51,17 +51,4 @@ SolutionSearch::~SolutionSearch() {
     thread_.join();
 }
 
-QString cyclesText(long n) {
-    const long tens = n % 100;
-    const long ones = n % 10;
-    const char* word = "циклов";
-    if (tens < 11 || tens > 14) {
-        if (ones == 1)
-            word = "цикл";
-        else if (ones >= 2 && ones <= 4)
-            word = "цикла";
-    }
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
-}
-
 }  // namespace boltik::qt

@@ -10,6 +10,7 @@
 
 #include "core/recording/Recording.h"
 #include "core/solver/Solver.h"
+#include "qt/Words.h"
 
 namespace boltik::qt {
 
@@ -37,8 +38,5 @@ private:
     QElapsedTimer clock_;
     std::thread thread_;
 };
-
-// "1 цикл", "2 цикла", "5 циклов": the word for a number of cycles.
-QString cyclesText(long n);
 
 }  // namespace boltik::qt

@@ -106,8 +106,9 @@ private slots:
                     return false;
                 case 1:
                     if (!game.paused()) return false;
-                    plateShown = game.pausePlate()->isVisible() &&
-                                 game.pausePlate()->text() == QStringLiteral("Пауза");
+                    plateShown =
+                        game.pausePlate()->isVisible() &&
+                        game.pausePlate()->text() == QStringLiteral("Пауза\nP — продолжить");
                     cyclesAtPause = cycles;
                     cpu = cpuMilliseconds();
                     clock.start();

@@ -5,6 +5,7 @@
 
 #include "WindowTesting.h"
 #include "qt/Filesel.h"
+#include "qt/Words.h"
 #include "support/Rig.h"
 
 using boltik::qt::Filesel;
@@ -23,9 +24,31 @@ private slots:
         for (int i = 0; i < chooser.fileList()->count(); ++i) {
             names << chooser.fileList()->item(i)->text();
         }
-        QCOMPARE(names, (QStringList{"10.tur", "2.tur"}));
+        // In number order.
+        QCOMPARE(names, (QStringList{"2.tur", "10.tur"}));
         QCOMPARE(chooser.nameBox()->text(), QStringLiteral("1"));
         QVERIFY(chooser.tag().isEmpty());
+    }
+
+    void numberedLevelsComeFirstInNumberOrderThenTheRestByName() {
+        const QString huge = QString(300, u'9') + QStringLiteral(".tur");
+        QCOMPARE(boltik::qt::inLevelOrder({"b.tur", "10.tur", "-1.tur", huge, "2.tur", "007.tur",
+                                           "1.tur", "a.tur", "99999.tur", "19.tur"}),
+                 (QStringList{"1.tur", "2.tur", "007.tur", "10.tur", "19.tur", "99999.tur", huge,
+                              "-1.tur", "a.tur", "b.tur"}));
+    }
+
+    void countsSpeakRussian() {
+        using boltik::qt::cyclesText;
+        QCOMPARE(cyclesText(1), QStringLiteral("1 цикл"));
+        QCOMPARE(cyclesText(2), QStringLiteral("2 цикла"));
+        QCOMPARE(cyclesText(5), QStringLiteral("5 циклов"));
+        QCOMPARE(cyclesText(11), QStringLiteral("11 циклов"));
+        QCOMPARE(cyclesText(14), QStringLiteral("14 циклов"));
+        QCOMPARE(cyclesText(21), QStringLiteral("21 цикл"));
+        QCOMPARE(cyclesText(784), QStringLiteral("784 цикла"));
+        QCOMPARE(cyclesText(112), QStringLiteral("112 циклов"));
+        QCOMPARE(cyclesText(0), QStringLiteral("0 циклов"));
     }
 
     void enterConfirmsTheTypedName_data() {
@@ -83,11 +106,11 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), chooser.fileList());
         QCOMPARE(chooser.nameBox()->text(), QStringLiteral("5"));
         QTest::keyClick(chooser.fileList(), Qt::Key_Down);
-        QCOMPARE(chooser.nameBox()->text(), QStringLiteral("10.tur"));
+        QCOMPARE(chooser.nameBox()->text(), QStringLiteral("2.tur"));
         QTest::keyClick(chooser.fileList(), Qt::Key_Down);
-        QCOMPARE(chooser.nameBox()->text(), QStringLiteral("11.tur"));
+        QCOMPARE(chooser.nameBox()->text(), QStringLiteral("10.tur"));
         QTest::keyClick(chooser.fileList(), Qt::Key_Return);
-        QCOMPARE(chooser.tag(), QStringLiteral("11.tur"));
+        QCOMPARE(chooser.tag(), QStringLiteral("10.tur"));
         // Up, and Home, go back the same way.
         QTest::keyClick(chooser.fileList(), Qt::Key_Home);
         QCOMPARE(chooser.nameBox()->text(), QStringLiteral("1.tur"));
