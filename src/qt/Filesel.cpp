@@ -116,8 +116,9 @@ void Filesel::markFinishedLevels() {
         const auto best = progress.best(item->text().toStdString());
         if (!best) continue;
         item->setIcon(tick);
-        item->setToolTip(QStringLiteral("Пройден. Лучший результат: %1, потеряно жизней: %2")
-                             .arg(cyclesText(best->cycles))
+        item->setToolTip(QStringLiteral("Пройден. Лучший результат: %1%2, потеряно жизней: %3")
+                             .arg(cyclesText(best->cycles),
+                                  best->rewound ? QStringLiteral(" (с перемоткой)") : QString())
                              .arg(best->livesLost));
     }
 }

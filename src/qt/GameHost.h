@@ -30,6 +30,8 @@ public:
     virtual void callEnded(bool finished) = 0;
     // The level in play is to be left at the next yield, without a wreck (LeaveLevel).
     virtual bool leavingLevel() const { return false; }
+    // Between two cycles of the level in play: the moment to take it back.
+    virtual void betweenCycles() {}
 };
 
 // Thrown from a yield when the view leaves the level in play: the main loop unwinds to the
@@ -43,6 +45,7 @@ public:
     void setNanosPerRound(long nanos) { nanosPerRound_ = nanos; }
     void pace(int rounds) override;
     void onLevelEnd(bool finished) override;
+    void betweenCycles() override { view_.betweenCycles(); }
 
 private:
     void yieldToPlayer() override;

@@ -8,9 +8,11 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QSettings>
+#include <utility>
 
 #include "core/board/Geometry.h"
 #include "core/board/LevelFile.h"
+#include "core/headless/HeadlessGame.h"
 #include "core/io/Text.h"
 #include "core/loop/MainLoop.h"
 #include "core/player/Keyboard.h"
@@ -32,6 +34,9 @@ constexpr int kCounterTop = 20;
 // every level of the campaign is solved in a few seconds and a few tens of megabytes.
 constexpr double kSolveSeconds = 30;
 constexpr std::size_t kSolveStates = 4'000'000;
+
+// One press of Backspace takes the level back this many cycles: three seconds.
+constexpr long kRewindCycles = 30;
 
 int screenWidth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -63,7 +68,8 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
       helpPlate_(new HelpPlate(graphics_, this)),
       levelCaption_(new QLabel(this)),
       notePlate_(makeNotePlate(boardCanvas_)),
-      lostPlate_(makeNotePlate(boardCanvas_)) {
+      lostPlate_(makeNotePlate(boardCanvas_)),
+      dimmer_(new QWidget(boardCanvas_)) {
     // The load sequence: counter file, window over the whole screen, sprites, board size.
     world_.bigCycles = board::readCounterFile();
     setWindowTitle(QStringLiteral("Болтик"));
@@ -103,6 +109,8 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
 
     starter_.setInterval(1);
     connect(&starter_, &QTimer::timeout, this, &GameWindow::starterTick);
+    dimmer_->setStyleSheet(QStringLiteral("background: rgba(0, 0, 0, 110);"));
+    dimmer_->hide();
     noteTimer_.setSingleShot(true);
     connect(&noteTimer_, &QTimer::timeout, notePlate_, &QWidget::hide);
     lostPlate_->setText(QStringLiteral("Тур не пройти — нажмите «Заново»"));
@@ -226,7 +234,16 @@ void GameWindow::starterTick() {
     } catch (const game::GameQuit&) {
         close();
     } catch (const LeaveLevel&) {
-        playDemo();
+        if (restartLevel_) {
+            // Taken back to the start: the level loads again as it began, its guns' seed too.
+            restartLevel_ = false;
+            if (auto* live = dynamic_cast<session::Live*>(&host_.session())) {
+                if (const auto start = live->levelStart(world_)) start->restore(world_);
+                live->repeatSeed();
+            }
+        } else {
+            playDemo();
+        }
     }
     inTick_ = false;
     if (!closed_) starter_.start();
@@ -297,6 +314,87 @@ void GameWindow::playDemo() {
     shownLevel_.clear();
     notePlate_->hide();
     if (quit) close();
+}
+
+void GameWindow::rewind() {
+    auto* live = dynamic_cast<session::Live*>(&host_.session());
+    if (!live || !inTick_ || closed_ || demo_ != DemoState::None || ctx_->cycles == 0 ||
+        world_.wreckCountdown != 0 || world_.levelDone != 0) {
+        return;
+    }
+    rewindBy_ += kRewindCycles;
+}
+
+void GameWindow::betweenCycles() {
+    if (rewindBy_ == 0) return;
+    const long back = std::exchange(rewindBy_, 0);
+    if (world_.wreckCountdown != 0) return;
+    takeBack(back);
+}
+
+void GameWindow::takeBack(long back) {
+    auto* live = dynamic_cast<session::Live*>(&host_.session());
+    if (!live) return;
+    const long target = ctx_->cycles - back;
+    showNote(QStringLiteral("Перемотка: −%1 с").arg(back / 10), 1200);
+    dimmer_->setGeometry(boardCanvas_->rect());
+    dimmer_->show();
+    dimmer_->raise();
+    QTimer::singleShot(250, dimmer_, &QWidget::hide);
+    if (target <= 0) {
+        restartLevel_ = true;
+        return;
+    }
+    const auto played = live->played(world_);
+    if (!played) return;
+    const auto state = headless::stateAfter(*played, target);
+    if (!state) return;
+    // The rules' layers of every cell; the pixel places stay the window's own.
+    board::Board& b = world_.board;
+    for (int x = 0; x < board::kBoardSize; ++x) {
+        for (int y = 0; y < board::kBoardSize; ++y) {
+            for (int l = 0; l < board::kLayerCount; ++l) {
+                if (l >= board::layer::kLeft && l <= board::layer::kWidth) continue;
+                b.set(x, y, l, state->world.board.at(x, y, l));
+            }
+        }
+    }
+    const board::World& then = state->world;
+    world_.kolBolt.setCaption(then.kolBolt.caption());
+    world_.kolKeys.setCaption(then.kolKeys.caption());
+    world_.kolWeapon.setCaption(then.kolWeapon.caption());
+    world_.playerX = then.playerX;
+    world_.playerY = then.playerY;
+    world_.requests = then.requests;
+    world_.fireDelay = then.fireDelay;
+    world_.levelDone = then.levelDone;
+    world_.wreckCountdown = then.wreckCountdown;
+    // The cell steps counted are those of the timeline kept, as its recording counts them.
+    world_.bigCycles = then.bigCycles;
+    ctx_->capsuleTicks = state->capsuleTicks;
+    ctx_->flashState = state->flashState;
+    ctx_->cycles = state->cycles;
+    host_.moveToYield(state->yieldPoint);
+    host_.setRandom(played->seed, state->draws);
+    live->rewoundTo(state->yieldPoint);
+    checkedCycle_ = state->cycles;
+    lostPlate_->hide();
+    repaintBoard();
+    showCounters();
+}
+
+void GameWindow::repaintBoard() {
+    for (int x = 0; x <= world_.lastCol; ++x) {
+        for (int y = 0; y <= world_.lastRow; ++y) {
+            board::resumeNext([&] {
+                if (world_.board.code(x, y) == board::code::kPlayer) {
+                    ctx_->draw.paintRobot(sprites::RobotView::Down, x, y);
+                } else {
+                    ctx_->draw.DrawZeml(x, y);
+                }
+            });
+        }
+    }
 }
 
 void GameWindow::showNote(const QString& text, int millis) {
@@ -379,6 +477,10 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_F1) {
         showHelp();
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace) {
+        if (!event->isAutoRepeat() && !paused_) rewind();
         return;
     }
     if (event->key() == Qt::Key_F2) {

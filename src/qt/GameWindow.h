@@ -68,6 +68,10 @@ public:
     // window's thread, and shows it at the normal pace. Escape or the end of the showing puts the
     // player back at the level's start; no life is lost and nothing is recorded or written.
     void showSolution();
+    // Backspace in the player's game: takes the level back three seconds (30 cycles) a press,
+    // to its start at most, exactly as it was then. Not during a wreck or the curtain; no life
+    // is lost; the recording keeps only what was finally played.
+    void rewind();
     // Whether a solution is being searched for or shown.
     bool showingSolution() const { return demo_ != DemoState::None; }
     // The line over the board that tells of the search and the showing.
@@ -103,8 +107,10 @@ private:
     QWidget* dialogParent() override { return this; }
     void callEnded(bool finished) override;
     bool leavingLevel() const override {
-        return demo_ == DemoState::Leaving || (demo_ == DemoState::Playing && demoEnds_);
+        return restartLevel_ || demo_ == DemoState::Leaving ||
+               (demo_ == DemoState::Playing && demoEnds_);
     }
+    void betweenCycles() override;
 
     void solutionFound(std::optional<solver::SolveResult> result);
     // Plays the solution found, once the level in play has been left, and then puts the
@@ -113,6 +119,11 @@ private:
     void showNote(const QString& text, int millis = 0);
     // Once a cycle: whether the level in play can still be won.
     void checkLost();
+    // Puts the level in play into the state it had `cycles` cycles ago, as its recording
+    // played headless from the start gives it.
+    void takeBack(long cycles);
+    // Repaints every cell of the board from the world.
+    void repaintBoard();
     void starterTick();
     void layoutControls();
     void addCounter(int index, const QString& icon);
@@ -153,7 +164,10 @@ private:
     std::unique_ptr<solver::Reach> reach_;  // of the level in play, from its first cycle
     long checkedCycle_ = 0;
     bool writeFailureTold_ = false;
-    int captionRoom_ = 150;  // the width the level's caption may take before «Заново»
+    long rewindBy_ = 0;          // cycles asked for by Backspace, done between two cycles
+    bool restartLevel_ = false;  // rewound to the start: the level loads again as it began
+    QWidget* dimmer_;            // darkens the board for a moment after a rewind
+    int captionRoom_ = 150;      // the width the level's caption may take before «Заново»
 };
 
 // What «Тур» names a level by: its number for a file named by a small number (7.tur, 007.tur),

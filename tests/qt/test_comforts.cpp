@@ -256,6 +256,88 @@ private slots:
 
     // A level with guns played through the window; turtool replays the recording it wrote to
     // the same end, and the window plays it back to the same end too.
+    void rewindTakesTheLevelBackAndTheRecordingKeepsWhatWasPlayed() {
+        testing::TempDir dir;
+        // The guns draw at every step: a rewind must put their generator back too.
+        const testing::Level guns{{"#########", "#.v.v.v.#", "#.......#", "#.......#", "#########",
+                                   "#P..*..C#", "#########"},
+                                  {},
+                                  "1"};
+        dir.write("7.tur", levelFileText(guns));
+        sound::SilentSounds sounds;
+        std::string live;
+        int rewinds = 0;
+        bool wentBack = false;
+        {
+            GameWindow game(sounds);
+            game.setNanosPerRound(qt::kDefaultNanosPerRound /
+                                  3);  // thirty cycles a second: each is seen
+            QObject::connect(&game, &GameWindow::levelEnded, [&](bool finished) {
+                if (finished) live = dump(game, "done");
+            });
+            choose(QStringLiteral("7"));
+            enum { Walk, Rewound, WalkOn, RewoundAgain, Finish } phase = Walk;
+            long last = 0;
+            poll([&] {
+                if (auto* box = testing::visibleWindow<qt::MsgBo>()) {  // 8.tur is missing
+                    QTest::mouseClick(box->clickArea(2), Qt::LeftButton);
+                    return true;
+                }
+                if (game.world().levelName != "7.tur") return false;
+                const long cycles = game.context().cycles;
+                const int x = game.world().playerX;
+                switch (phase) {
+                    case Walk:  // two steps, then back
+                        if (cycles >= 20 && x == 1) tap(&game, Qt::Key_Right);
+                        if (cycles >= 40 && x == 2) tap(&game, Qt::Key_Right);
+                        if (cycles >= 60 && x == 3) {
+                            tap(&game, Qt::Key_Backspace);
+                            ++rewinds;
+                            last = cycles;
+                            phase = Rewound;
+                        }
+                        break;
+                    case Rewound:  // thirty cycles back, one step back
+                        if (cycles < last) {
+                            wentBack = x == 2;
+                            phase = WalkOn;
+                        }
+                        break;
+                    case WalkOn:
+                        if (cycles >= 55) {
+                            tap(&game, Qt::Key_Backspace);
+                            ++rewinds;
+                            last = cycles;
+                            phase = RewoundAgain;
+                        }
+                        break;
+                    case RewoundAgain:
+                        if (cycles < last) phase = Finish;
+                        break;
+                    case Finish:  // on to the bolt and the capsule
+                        if (cycles % 5 == 0) tap(&game, Qt::Key_Right);
+                        break;
+                }
+                return false;
+            });
+            game.show();
+            game.start();
+            QTRY_VERIFY_WITH_TIMEOUT(!live.empty() && !game.isVisible(), 20000);
+            QCOMPARE(game.world().kolLives.caption(), std::string("10"));
+        }
+        QCOMPARE(rewinds, 2);
+        QVERIFY(wentBack);
+        const QStringList replays = QDir(QStringLiteral("replays")).entryList(QDir::Files);
+        QCOMPARE(replays.size(), 1);
+        std::ostringstream out, err;
+        QCOMPARE(
+            turtool::runCommand({"replay", "replays/" + replays.first().toStdString()}, out, err),
+            0);
+        QCOMPARE(QString::fromStdString(out.str()), QString::fromStdString(live));
+        // The best result says it was played with rewind.
+        QVERIFY(progress::Progress::load().best("7.tur")->rewound);
+    }
+
     void aWonLevelIsRecordedAndPlaysBackExactly() {
         testing::TempDir dir;
         const testing::Level guns{{"#########", "#.v.v.v.#", "#.......#", "#.......#", "#########",

@@ -142,7 +142,12 @@ private slots:
 
     void escapeDuringTheSearchCancelsIt() {
         boltik::testing::TempDir dir;
-        dir.write("1.tur", levelFileText(Level({"#####", "#P.C#"})));
+        // Bolts all over an open hall: a search of some seconds.
+        dir.write("1.tur", levelFileText(Level(
+                               {"###################", "#P...........*...*#", "#....*.......*....#",
+                                "#.........*.......#", "#.*....*..........#", "#......*..*...*...#",
+                                "#*........*.......#", "#..*.............C#"},
+                               {}, "13")));
         Game game;
         bool searching = false, waited = false, told = false;
         poll([&] {
@@ -161,6 +166,9 @@ private slots:
             return true;
         });
         game.runToEnd();
+        // Stopped, not answered: no note is left, nor a plate of a lost level.
+        QVERIFY(game.window.notePlate()->isHidden());
+        QVERIFY(game.window.lostPlate()->isHidden());
         QVERIFY(waited);
         QVERIFY(told);
         QCOMPARE(game.levels.count(), 0);  // nothing was shown

@@ -40,6 +40,9 @@ public:
     }
     virtual void onLevelStart() {}
     virtual void onLevelEnd(bool /*finished*/) {}
+    // A cycle of the running level is about to start: the one moment between two cycles, when
+    // the host may put the game into another state of the same level (a rewind).
+    virtual void betweenCycles() {}
     // Waits in proportion to a number of pacing rounds (2001 a cycle column, 8001 a reveal
     // column, 10001 a curtain column). Sleeps; never spins.
     virtual void pace(int rounds) = 0;
@@ -53,6 +56,8 @@ public:
 protected:
     // No yield is needed before this cycle; 0 (the start) asks for every one.
     void quietUntil(long cycle) { quietUntil_ = cycle; }
+    // The yields so far, for a host that has put the game into another state of its level.
+    void setYieldPoint(long point) { yieldPoint_ = point; }
 
 private:
     long quietUntil_ = 0;

@@ -33,4 +33,23 @@ Playback playRecording(HeadlessGame& game, const recording::Recording& r, long c
     return played;
 }
 
+std::optional<LevelState> stateAfter(const recording::Recording& recording, long cycles) {
+    if (cycles < 1) return std::nullopt;
+    HeadlessGame game(recording.seed);
+    try {
+        const Playback played = playRecording(game, recording, cycles);
+        if (!played.stopped() || game.ctx.cycles != cycles) return std::nullopt;
+    } catch (const ScriptStop&) {
+        return std::nullopt;
+    }
+    LevelState state;
+    state.world = game.world;
+    state.capsuleTicks = game.ctx.capsuleTicks;
+    state.flashState = game.ctx.flashState;
+    state.cycles = game.ctx.cycles;
+    state.yieldPoint = game.host.yieldPoint();
+    state.draws = game.host.draws();
+    return state;
+}
+
 }  // namespace boltik::headless

@@ -58,4 +58,20 @@ struct Playback {
 // question that was not recorded.
 Playback playRecording(HeadlessGame& game, const recording::Recording& recording, long cycleLimit);
 
+// A recorded level as it stands between two cycles: what a game in play takes over to go back
+// to that moment (a rewind).
+struct LevelState {
+    board::World world;
+    int capsuleTicks = 0;
+    game::FlashState flashState = game::FlashState::BoltsRemain;
+    long cycles = 0;
+    long yieldPoint = 0;  // the main loop's yields so far
+    uint32_t draws = 0;   // the numbers the guns have drawn from the level's seed
+};
+
+// The level of the recording after `cycles` of its cycles (1 or more), played headless from its
+// start with its inputs; nothing when it did not get that far (it ended, or asked a question
+// that was not recorded).
+std::optional<LevelState> stateAfter(const recording::Recording& recording, long cycles);
+
 }  // namespace boltik::headless

@@ -156,6 +156,7 @@ bool loadLevel(Context& ctx) {
 
 CycleEnd runCycle(Context& ctx) {
     World& w = ctx.world;
+    ctx.host.betweenCycles();
     ++ctx.cycles;
     if (countdownOver(w)) return CycleEnd::Wrecked;
     if (w.fireDelay < std::numeric_limits<int16_t>::max()) ++w.fireDelay;

@@ -38,6 +38,9 @@ Progress Progress::load(const std::string& path) {
         std::getline(words >> std::ws, name);
         int64_t c = 0;
         int64_t l = 0;
+        // A best result played with rewind is marked so: "784* 0 7.tur".
+        const bool rewound = !cycles.empty() && cycles.back() == '*';
+        if (rewound) cycles.pop_back();
         // A level's file name holds no control character: such a line is damaged.
         const bool control = std::any_of(name.begin(), name.end(), [](char ch) {
             return static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F;
@@ -46,7 +49,7 @@ Progress Progress::load(const std::string& path) {
             c < 0 || l < 0) {
             continue;
         }
-        progress.record(name, static_cast<long>(c), static_cast<long>(l));
+        progress.record(name, static_cast<long>(c), static_cast<long>(l), rewound);
     }
     return progress;
 }
@@ -57,21 +60,26 @@ std::optional<Best> Progress::best(const std::string& level) const {
     return it->second;
 }
 
-void Progress::record(const std::string& level, long cycles, long livesLost) {
+void Progress::record(const std::string& level, long cycles, long livesLost, bool rewound) {
     const auto it = levels_.find(level);
     if (it == levels_.end()) {
-        levels_[level] = Best{cycles, livesLost};
+        levels_[level] = Best{cycles, livesLost, rewound};
         return;
     }
-    it->second.cycles = std::min(it->second.cycles, cycles);
-    it->second.livesLost = std::min(it->second.livesLost, livesLost);
+    Best& best = it->second;
+    // The fewest cycles, and of equal ones, one played without rewind.
+    if (cycles < best.cycles || (cycles == best.cycles && !rewound)) {
+        best.rewound = rewound && !(cycles == best.cycles && !best.rewound);
+        best.cycles = cycles;
+    }
+    best.livesLost = std::min(best.livesLost, livesLost);
 }
 
 io::WriteResult Progress::save(const std::string& path) const {
     std::string text;
     for (const auto& [name, best] : levels_)
-        text +=
-            std::to_string(best.cycles) + " " + std::to_string(best.livesLost) + " " + name + "\n";
+        text += std::to_string(best.cycles) + (best.rewound ? "* " : " ") +
+                std::to_string(best.livesLost) + " " + name + "\n";
     return io::writeFileAtomically(path, text);
 }
 

@@ -17,6 +17,8 @@ inline constexpr const char* kProgressFile = ".boltik-progress";
 struct Best {
     long cycles = 0;
     long livesLost = 0;
+    // Whether the level was taken back (rewound) on the way to that fewest cycles.
+    bool rewound = false;
     bool operator==(const Best&) const = default;
 };
 
@@ -28,7 +30,7 @@ public:
 
     std::optional<Best> best(const std::string& level) const;
     // Records a finish; each best only ever gets better.
-    void record(const std::string& level, long cycles, long livesLost);
+    void record(const std::string& level, long cycles, long livesLost, bool rewound = false);
     // Writes the whole file through a temporary file, so a failure keeps the old one.
     io::WriteResult save(const std::string& path = kProgressFile) const;
 

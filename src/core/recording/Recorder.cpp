@@ -31,6 +31,7 @@ fs::path replayPath(const std::string& folder, const std::string& level) {
 
 void Recorder::begin(const board::World& world, uint32_t seed) {
     current_ = Recording::begin(world, seed);
+    rewound_ = false;
 }
 
 void Recorder::chosen(const std::string& name) {
@@ -39,6 +40,13 @@ void Recorder::chosen(const std::string& name) {
 
 void Recorder::answered(game::QuestionId id, int answer) {
     if (current_) current_->answers.push_back({id, answer});
+}
+
+void Recorder::forgetAfter(long point) {
+    if (!current_) return;
+    auto& events = current_->events;
+    std::erase_if(events, [point](const Event& e) { return e.point > point; });
+    rewound_ = true;
 }
 
 void Recorder::input(long point, Event::Kind kind, board::Dir dir) {
@@ -57,7 +65,7 @@ std::string Recorder::end(bool finished, const board::World& world, long cycles)
     const int64_t lost = livesAtFirstStart_ - world.kolLives.value();
     trackedLevel_.clear();
     progress::Progress progress = progress::Progress::load();
-    progress.record(world.levelName, cycles, lost > 0 ? lost : 0);
+    progress.record(world.levelName, cycles, lost > 0 ? lost : 0, rewound_);
     if (const io::WriteResult saved = progress.save(); !saved) failure_ = saved.reason;
 
     const auto checksum = checksumOfFile(world.levelName);

@@ -29,6 +29,9 @@ public:
     // The call has ended. A finished level's recording is written and its result recorded in the
     // progress file; the path of the recording is returned ("" when none was written).
     std::string end(bool finished, const board::World& world, long cycles);
+    // The level goes back to the state after the given yield: what was played later is no
+    // longer part of its timeline.
+    void forgetAfter(long point);
     // Why the progress mark or the recording of a finished level could not be written, since
     // this was last asked; "" when nothing failed.
     std::string takeFailure() { return std::exchange(failure_, {}); }
@@ -37,6 +40,7 @@ private:
     std::string folder_;
     std::optional<Recording> current_;
     std::string failure_;
+    bool rewound_ = false;  // the level in play was taken back at least once
     // Lives lost count from the level's first start, through its wrecks, to its finish.
     std::string trackedLevel_;
     int64_t livesAtFirstStart_ = 0;

@@ -29,6 +29,13 @@ void SessionHost::onLevelStart() {
     generator_.seed(session_->levelStarts(ctx_->world, seeds_()));
 }
 
+void SessionHost::setRandom(uint32_t seed, uint32_t draws) {
+    generator_.seed(seed);
+    uniform_.reset();
+    for (uint32_t i = 0; i < draws; ++i)
+        uniform_(generator_);
+}
+
 void SessionHost::onLevelEnd(bool finished) {
     session_->levelEnds(finished, ctx_->world, ctx_->cycles);
 }

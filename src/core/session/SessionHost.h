@@ -34,6 +34,10 @@ public:
     std::optional<std::string> chooseLevel() final;
     double random() final { return uniform_(generator_); }
     void onLevelStart() final;
+    // The guns' generator as it stands after that many numbers from the seed.
+    void setRandom(uint32_t seed, uint32_t draws);
+    // The yields so far, after the game was put into another state of its level.
+    void moveToYield(long point) { setYieldPoint(point); }
     void onLevelEnd(bool finished) override;
 
 protected:

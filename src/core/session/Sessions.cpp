@@ -12,6 +12,14 @@ uint32_t Live::levelStarts(const board::World& world, uint32_t fresh) {
     return seed_;
 }
 
+std::optional<recording::Recording> Live::played(const board::World& world) const {
+    if (!recorder_.current()) return std::nullopt;
+    recording::Recording r = *recorder_.current();
+    r.start = board::StartMode::Again;
+    r.name = world.levelName;
+    return r;
+}
+
 std::optional<recording::Recording> Live::levelStart(const board::World& world) const {
     if (!recorder_.current()) return std::nullopt;
     recording::Recording start = *recorder_.current();

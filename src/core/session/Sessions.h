@@ -31,6 +31,10 @@ public:
     // The next level start draws the guns' seed of the last one again, not a fresh one: the
     // level begins once more as it began.
     void repeatSeed() { repeatSeed_ = true; }
+    // The level in play as recorded so far: its start (as levelStart gives it) and its inputs.
+    std::optional<recording::Recording> played(const board::World& world) const;
+    // The level was taken back to the state after the given yield.
+    void rewoundTo(long point) { recorder_.forgetAfter(point); }
     // Why a finished level's progress mark or recording could not be written, since this was
     // last asked; "" when nothing failed.
     std::string takeWriteFailure() { return recorder_.takeFailure(); }

@@ -35,6 +35,27 @@ TEST(ProgressFile, EachBestOnlyEverGetsBetterAndApart) {
     EXPECT_EQ(p.best("7.tur"), (Best{40, 0}));
 }
 
+TEST(ProgressFile, ABestPlayedWithRewindSaysSo) {
+    testing::TempDir dir;
+    Progress progress;
+    progress.record("7.tur", 80, 0, true);
+    progress.record("8.tur", 90, 1);
+    ASSERT_TRUE(progress.save());
+    EXPECT_EQ(dir.read(kProgressFile), "80* 0 7.tur\n90 1 8.tur\n");
+    Progress read = Progress::load();
+    EXPECT_EQ(read.best("7.tur"), (Best{80, 0, true}));
+    EXPECT_EQ(read.best("8.tur"), (Best{90, 1, false}));
+    // The same cycles without rewind take its place; more cycles without it do not.
+    read.record("7.tur", 85, 0, false);
+    EXPECT_EQ(read.best("7.tur"), (Best{80, 0, true}));
+    read.record("7.tur", 80, 0, false);
+    EXPECT_EQ(read.best("7.tur"), (Best{80, 0, false}));
+    read.record("7.tur", 80, 0, true);
+    EXPECT_EQ(read.best("7.tur"), (Best{80, 0, false}));
+    read.record("7.tur", 70, 0, true);
+    EXPECT_EQ(read.best("7.tur"), (Best{70, 0, true}));
+}
+
 TEST(ProgressFile, ADamagedLineIsSkippedAndTheRestKept) {
     struct Line {
         const char* text;
