@@ -69,7 +69,9 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
       levelCaption_(new QLabel(this)),
       notePlate_(makeNotePlate(boardCanvas_)),
       lostPlate_(makeNotePlate(boardCanvas_)),
-      dimmer_(new QWidget(boardCanvas_)) {
+      dimmer_(new QWidget(boardCanvas_)),
+      marks_(new BoardMarks(boardCanvas_)),
+      shotReady_(new QLabel(QStringLiteral("●"), this)) {
     // The load sequence: counter file, window over the whole screen, sprites, board size.
     world_.bigCycles = board::readCounterFile();
     setWindowTitle(QStringLiteral("Болтик"));
@@ -110,6 +112,12 @@ GameWindow::GameWindow(sound::Sounds& sounds, QWidget* parent)
     starter_.setInterval(1);
     connect(&starter_, &QTimer::timeout, this, &GameWindow::starterTick);
     dimmer_->setStyleSheet(QStringLiteral("background: rgba(0, 0, 0, 110);"));
+    marks_->setGeometry(boardCanvas_->rect());
+    shotReady_->setStyleSheet(QStringLiteral("color: rgb(120, 230, 120); font-size: 14pt;"));
+    shotReady_->setToolTip(QStringLiteral("Выстрел готов"));
+    shotReady_->setAccessibleName(QStringLiteral("Выстрел готов"));
+    shotReady_->resize(20, 32);
+    shotReady_->hide();
     dimmer_->hide();
     noteTimer_.setSingleShot(true);
     connect(&noteTimer_, &QTimer::timeout, notePlate_, &QWidget::hide);
@@ -145,6 +153,8 @@ void GameWindow::layoutControls() {
         counters_[i]->move(left + i * 170 + 40, kCounterTop);
     }
     replayButton_->setGeometry(left + boardCanvas_->width() - 112, kCounterTop - 7, 112, 46);
+    // After the ammunition's count, which holds a few digits at most.
+    shotReady_->move(counters_[3]->x() + 64, counters_[3]->y());
     levelCaption_->move(left + 4 * 170, kCounterTop);
     captionRoom_ = replayButton_->x() - levelCaption_->x() - 8;
     shownLevel_.clear();  // cut again to the new room
@@ -431,6 +441,20 @@ void GameWindow::checkLost() {
 
 void GameWindow::showCounters() {
     checkLost();
+    // The cell that struck the robot, framed for as long as its wreck runs.
+    std::optional<QRect> struck;
+    if (world_.wreckCountdown != 0 && ctx_->struckFrom) {
+        const auto [x, y] = *ctx_->struckFrom;
+        if (board::Board::inside(x, y)) {
+            const int cell = static_cast<int>(graphics_.store().cellSize() * world_.scale);
+            struck = QRect(world_.board.at(x, y, board::layer::kLeft),
+                           world_.board.at(x, y, board::layer::kTop), cell, cell);
+        }
+    }
+    marks_->markStruck(struck);
+    // The robot fires at its next turn when it has ammunition and the fire delay is over.
+    shotReady_->setVisible(world_.kolWeapon.value() > 0 && world_.wreckCountdown == 0 &&
+                           world_.fireDelay + 1 >= board::kFireInterval && ctx_->cycles > 0);
     if (shownLevel_ != world_.levelName) {
         shownLevel_ = world_.levelName;
         const auto caption = host_.session().caption();
@@ -483,6 +507,15 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
         if (!event->isAutoRepeat() && !paused_) rewind();
         return;
     }
+    if (keyByPlace(*event) == Qt::Key_T) {
+        // Held: the halves of each teleporter pair joined by a line.
+        if (!event->isAutoRepeat()) {
+            marks_->showPairs(&world_.board,
+                              static_cast<int>(graphics_.store().cellSize() * world_.scale),
+                              world_.lastCol, world_.lastRow);
+        }
+        return;
+    }
     if (event->key() == Qt::Key_F2) {
         if (!event->isAutoRepeat()) showSolution();
         return;
@@ -528,6 +561,10 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void GameWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (keyByPlace(*event) == Qt::Key_T && !event->isAutoRepeat()) {
+        marks_->showPairs(nullptr, 0, 0, 0);
+        return;
+    }
     // X11 auto-repeat sends release and press pairs while a key is held: those releases
     // must not clear the request.
     const GameKey key = gameKey(event->key());

@@ -20,6 +20,7 @@
 #include "core/solver/Solver.h"
 #include "core/sound/Sounds.h"
 #include "qt/BoardCanvas.h"
+#include "qt/BoardMarks.h"
 #include "qt/GameHost.h"
 #include "qt/GraphicObjects.h"
 
@@ -78,6 +79,11 @@ public:
     QLabel* notePlate() const { return notePlate_; }
     // «Тур не пройти — нажмите «Заново»», once the level in play is certainly lost.
     QLabel* lostPlate() const { return lostPlate_; }
+    // The frame of the cell that struck the robot (during its wreck) and the teleporter pairs
+    // (while T is held).
+    BoardMarks* boardMarks() const { return marks_; }
+    // The sign beside the ammunition counter: shown when the robot's next shot is ready.
+    QLabel* shotReadySign() const { return shotReady_; }
 
     board::World& world() { return world_; }
     game::Context& context() { return *ctx_; }
@@ -167,7 +173,9 @@ private:
     long rewindBy_ = 0;          // cycles asked for by Backspace, done between two cycles
     bool restartLevel_ = false;  // rewound to the start: the level loads again as it began
     QWidget* dimmer_;            // darkens the board for a moment after a rewind
-    int captionRoom_ = 150;      // the width the level's caption may take before «Заново»
+    BoardMarks* marks_;
+    QLabel* shotReady_;
+    int captionRoom_ = 150;  // the width the level's caption may take before «Заново»
 };
 
 // What «Тур» names a level by: its number for a file named by a small number (7.tur, 007.tur),

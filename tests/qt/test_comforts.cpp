@@ -233,6 +233,79 @@ private slots:
         QCOMPARE(qt::keyByPlace(Qt::Key_F1), int(Qt::Key_F1));
     }
 
+    void theBoardShowsWhatStruckTheRobotTheTeleporterPairsAndAReadyShot() {
+        testing::TempDir dir;
+        // The ammunition lies next to the robot; a magnet at (6, 2) faces the row below, and a
+        // teleporter pair waits further down.
+        const testing::Level level{{"########", "#Pa....#", "#.....M#", "#.T..T.#", "#......#"},
+                                   {{6, 2, board::layer::kParamB, board::Dir::Left},
+                                    {2, 3, board::layer::kParamA, 5},
+                                    {2, 3, board::layer::kParamB, 3},
+                                    {5, 3, board::layer::kParamA, 2},
+                                    {5, 3, board::layer::kParamB, 3}}};
+        dir.write("1.tur", levelFileText(level));
+        sound::SilentSounds sounds;
+        GameWindow game(sounds);
+        game.setNanosPerRound(qt::kDefaultNanosPerRound / 3);
+        choose(QStringLiteral("1"));
+        bool pairsShown = false, pairsGone = false, readyShown = false;
+        std::optional<QRect> struck;
+        enum { Start, Pairs, Ammo, Loaded, Ready, Wreck } phase = Start;
+        long loadedAt = 0;
+        poll([&] {
+            const long cycles = game.context().cycles;
+            switch (phase) {
+                case Start:
+                    if (cycles < 3) return false;
+                    // Held T: one line for the pair; released, none. The key that types Е
+                    // on a Russian layout is where T is.
+                    post(&game, QEvent::KeyPress, Qt::Key(u'Е'));
+                    phase = Pairs;
+                    return false;
+                case Pairs:
+                    pairsShown = game.boardMarks()->pairs().size() == 1;
+                    post(&game, QEvent::KeyRelease, Qt::Key_T);
+                    phase = Ammo;
+                    return false;
+                case Ammo:
+                    pairsGone = !game.boardMarks()->showsPairs();
+                    tap(&game, Qt::Key_Right);  // the ammunition
+                    loadedAt = cycles;
+                    phase = Loaded;
+                    return false;
+                case Loaded:
+                    // The shot is ready ten cycles after the start; then down into the
+                    // magnet's line of fire.
+                    readyShown = readyShown || game.shotReadySign()->isVisible();
+                    if (readyShown || cycles > loadedAt + 40) {
+                        tap(&game, Qt::Key_Down);
+                        phase = Ready;
+                    }
+                    return false;
+                case Ready:
+                    if (game.world().wreckCountdown != 0) {
+                        struck = game.boardMarks()->struck();
+                        phase = Wreck;
+                    }
+                    return false;
+                case Wreck:
+                    game.close();
+                    return true;
+            }
+            return true;
+        });
+        game.show();
+        game.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!game.isVisible(), 20000);
+        QVERIFY(pairsShown);
+        QVERIFY(pairsGone);
+        QVERIFY(readyShown);
+        QVERIFY(struck);
+        const board::Board& b = game.world().board;
+        QCOMPARE(struck->topLeft(),
+                 QPoint(b.at(6, 2, board::layer::kLeft), b.at(6, 2, board::layer::kTop)));
+    }
+
     void theChooserMarksFinishedLevels() {
         testing::TempDir dir;
         dir.write("1.tur", levelFileText(kBatRoom));

@@ -53,6 +53,7 @@ void Bombowzr(Context& ctx, int a, int b) {
         const int c = board.code(x, y);
         if (c == code::kWall || c == code::kFuse) continue;
         if (c == code::kPlayer) {
+            ctx.struckFrom = {a, b};
             Destroy(ctx);
         } else if (c == code::kBomb) {
             board.setCode(x, y, code::kFuse);

@@ -1,6 +1,9 @@
 // Everything one running game works with: the world, the sprites and the three seams.
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include "core/board/World.h"
 #include "core/game/Host.h"
 #include "core/sound/Sounds.h"
@@ -41,6 +44,10 @@ struct Context {
     long cycleLimit = -1;
     // Every level load rewrites the counter file; a trial of a level from the editor does not.
     bool writesCounterFile = true;
+    // The cell whose object struck the robot in the running call (a shot, a gun, a crawler, a
+    // bat, a bomb's blast, a magnet), for the window to show it during the wreck. No rule
+    // reads it.
+    std::optional<std::pair<int, int>> struckFrom;
 };
 
 }  // namespace boltik::game

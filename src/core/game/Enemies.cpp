@@ -49,13 +49,19 @@ void crawlerMove(Context& ctx, int x, int y) {
 
 void crawlerStep(Context& ctx, int x, int y) {
     if (ctx.board.at(x, y, layer::kMoved) == 0) crawlerMove(ctx, x, y);
-    if (playerNextTo(ctx.board, x, y)) Destroy(ctx);
+    if (playerNextTo(ctx.board, x, y)) {
+        ctx.struckFrom = {x, y};
+        Destroy(ctx);
+    }
 }
 
 void batStep(Context& ctx, int x, int y) {
     Board& b = ctx.board;
     if (b.at(x, y, layer::kMoved) != 0) return;
-    if (ctx.world.wreckCountdown == 0 && playerNextTo(b, x, y)) Destroy(ctx);
+    if (ctx.world.wreckCountdown == 0 && playerNextTo(b, x, y)) {
+        ctx.struckFrom = {x, y};
+        Destroy(ctx);
+    }
     const auto heading = dirFromLayer(b.at(x, y, layer::kParamA));
     if (!heading) return;
     const Dir d = *heading;

@@ -17,7 +17,10 @@ bool passableForward(int c) {
 
 // The shot at (sx, sy) hits target (tx, ty), a shootable object or the player.
 void hit(Context& ctx, int sx, int sy, int tx, int ty) {
-    if (ctx.board.code(tx, ty) == code::kPlayer) Destroy(ctx);
+    if (ctx.board.code(tx, ty) == code::kPlayer) {
+        ctx.struckFrom = {sx, sy};
+        Destroy(ctx);
+    }
     if (ctx.board.code(tx, ty) == code::kBomb) BombowzrResumingNext(ctx, tx, ty);
     ctx.draw.paintObject(code::kEmpty, sx, sy);
     ctx.board.setCode(sx, sy, code::kEmpty);
@@ -80,7 +83,10 @@ void gunStep(Context& ctx, int x, int y) {
     if (static_cast<int>(ctx.host.random() * kGunOdds) != 1) return;
     const bool down = ctx.board.code(x, y) == code::kGunDown;
     const int ty = down ? y + 1 : y - 1;
-    if (ctx.board.code(x, ty) == code::kPlayer) Destroy(ctx);
+    if (ctx.board.code(x, ty) == code::kPlayer) {
+        ctx.struckFrom = {x, y};
+        Destroy(ctx);
+    }
     const int t = ctx.board.code(x, ty);
     if (info(t).shootable) {
         if (t == code::kBomb) BombowzrResumingNext(ctx, x, ty);

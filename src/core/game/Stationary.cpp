@@ -40,6 +40,7 @@ void magnetStep(Context& ctx, int x, int y) {
     for (int c = w.playerX + 1; c < x; ++c) {
         if (ctx.board.code(c, y) != code::kEmpty) return;
     }
+    ctx.struckFrom = {x, y};
     Destroy(ctx);
 }
 

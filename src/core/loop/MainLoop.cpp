@@ -143,6 +143,7 @@ bool loadLevel(Context& ctx) {
     ctx.flashState = FlashState::BoltsRemain;
     ctx.capsuleTicks = 0;
     ctx.cycles = 0;
+    ctx.struckFrom.reset();
     prepareGeometry(ctx);
     w.playerX = 1;
     w.playerY = 1;
