@@ -144,7 +144,14 @@ QWidget* MsgBo::addClickArea(int left, const QString& caption) {
 }
 
 void MsgBo::setCaptionColour(QLabel* label, const QColor& colour) {
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    // The highlighted caption keeps its blue, on a pale ground that reads at least as well as
+    // white on the dark button does.
+    const bool highlighted = colour != kWhite;
+    label->setStyleSheet(
+        highlighted ? QStringLiteral("color: %1; background: rgba(255, 255, 255, 235);"
+                                     "border-radius: 6px;")
+                          .arg(colour.name())
+                    : QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
 }
 
 void MsgBo::paintEvent(QPaintEvent*) {

@@ -1,7 +1,11 @@
 // The two-button question: answers and the captions' colours under the pointer.
 #include <QAccessible>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "WindowTesting.h"
 #include "qt/MsgBo.h"
@@ -116,6 +120,40 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         QCOMPARE(AskUser("?", "Да", "Нет"), 1);
+    }
+
+    void theHighlightedAnswerReadsAtLeastAsWellAsThePlainOne() {
+        // The contrast of each caption's text against the ground it is drawn on, measured on
+        // the window as it is painted: the median of the caption's box is its ground.
+        const auto luminance = [](QColor c) {
+            const auto channel = [](double v) {
+                v /= 255.0;
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) +
+                   0.0722 * channel(c.blue());
+        };
+        MsgBo box("Вы уверены, что хотите выйти ?", "Да", "Нет");
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTest::mouseMove(box.clickArea(2), QPoint(10, 10));
+        QTRY_VERIFY(isBlue(box.caption(2)));
+        const QImage shown = box.grab().toImage();
+        const auto contrast = [&](QLabel* caption, QColor text) {
+            std::vector<double> ground;
+            const QRect r = caption->geometry();
+            for (int x = r.left(); x <= r.right(); ++x)
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    ground.push_back(luminance(shown.pixelColor(x, y)));
+            std::nth_element(ground.begin(), ground.begin() + ground.size() / 2, ground.end());
+            const double a = luminance(text), b = ground[ground.size() / 2];
+            return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+        };
+        const double plain = contrast(box.caption(1), Qt::white);
+        const double highlighted = contrast(box.caption(2), QColor(0, 0, 255));
+        QTest::mouseMove(&box, QPoint(5, 5));  // off the answers again, for the next test
+        QVERIFY2(highlighted >= plain,
+                 qPrintable(QStringLiteral("%1 < %2").arg(highlighted).arg(plain)));
     }
 
     void captionsLightUpUnderThePointer() {
