@@ -40,9 +40,12 @@ std::optional<editor::Cell> EditorGrid::cellAt(QPoint pixel) {
 }
 
 void EditorGrid::start(QSize size) {
-    picture_ = QImage(size * ratio_, QImage::Format_RGB32);
+    // Beyond the last whole square the grid is clear: the editor's own background shows there,
+    // not a strip of white.
+    picture_ = QImage(size * ratio_, QImage::Format_ARGB32_Premultiplied);
     picture_.setDevicePixelRatio(ratio_);
-    picture_.fill(Qt::white);
+    picture_.fill(Qt::transparent);
+    setAttribute(Qt::WA_TranslucentBackground);
     resize(size);
 }
 
@@ -60,13 +63,16 @@ void EditorGrid::outlineCell(editor::Cell c) {
 void EditorGrid::drawGridLines() {
     QPainter painter(&picture_);
     painter.setPen(Qt::black);
+    // The lines of the whole squares only.
     const QSize size = picture_.deviceIndependentSize().toSize();
-    for (int i = 0; i <= size.width() / kSquare + 1; ++i) {
-        const QRectF line = outlineOf(i * kSquare, 0, 0, size.height());
+    const int columns = size.width() / kSquare;
+    const int rows = size.height() / kSquare;
+    for (int i = 0; i <= columns; ++i) {
+        const QRectF line = outlineOf(i * kSquare, 0, 0, rows * kSquare);
         painter.drawLine(line.topLeft(), line.bottomRight());
     }
-    for (int j = 0; j <= size.height() / kSquare + 1; ++j) {
-        const QRectF line = outlineOf(0, j * kSquare, size.width(), 0);
+    for (int j = 0; j <= rows; ++j) {
+        const QRectF line = outlineOf(0, j * kSquare, columns * kSquare, 0);
         painter.drawLine(line.topLeft(), line.bottomRight());
     }
     update();

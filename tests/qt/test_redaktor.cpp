@@ -88,6 +88,9 @@ private slots:
         r.show();
         QCOMPARE(r.grid()->size(), QSize(614, 390));
         QCOMPARE(r.gridPicture().pixelColor(32 * 5, 32 * 5 + 10), QColor(Qt::black));
+        // Past the last whole square, right and below, the grid is clear: no white strip.
+        QCOMPARE(r.gridPicture().pixelColor(611, 100).alpha(), 0);
+        QCOMPARE(r.gridPicture().pixelColor(100, 388).alpha(), 0);
         QCOMPARE(code(r, 0, 0), board::code::kWall);
         QCOMPARE(r.boltCounter()->text(), QStringLiteral("0"));
     }
