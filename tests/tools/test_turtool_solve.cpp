@@ -165,6 +165,27 @@ TEST(TurtoolSolve, SaysWhyNoSolutionWasFound) {
         << time.out;
 }
 
+TEST(TurtoolStats, SaysHowHardALevelIsAndHowOftenARouteLoses) {
+    TempDir dir;
+    dir.write("jam.tur", levelFileText({{"######", "#PB.C#"}}));
+    const ToolRun jam = turtool({"stats", "jam.tur"});
+    EXPECT_EQ(jam.code, 0) << jam.err;
+    EXPECT_EQ(jam.out,
+              "level: jam.tur\nstates: 4 (every reachable state)\nlost: 4 (100.0 %)\n"
+              "shortest: none found\nearliest loss: after 0 cycles ()\n");
+    // A gun: the states need a seed; a route is tried under every seed.
+    dir.write("g.tur", levelFileText({{"#####", "#.v.#", "#...#", "#P.C#"}}));
+    dir.write("r.txt", "1 press right\n1 release right\n2 press right\n2 release right\n");
+    const ToolRun route = turtool({"stats", "g.tur", "--route", "r.txt", "--seeds", "50"});
+    EXPECT_EQ(route.code, 0) << route.err;
+    EXPECT_NE(route.out.find("states: not searched: a gun stands at (2, 1)"), std::string::npos)
+        << route.out;
+    EXPECT_NE(route.out.find("route lost: "), std::string::npos) << route.out;
+    EXPECT_NE(route.out.find(" of 50 seeds ("), std::string::npos) << route.out;
+    EXPECT_EQ(turtool({"stats", "g.tur", "--route", "missing.txt"}).code, 1);
+    EXPECT_EQ(turtool({"stats", "g.tur", "--seeds", "0"}).code, 2);
+}
+
 TEST(TurtoolSolve, BadArgumentsAndFiles) {
     TempDir dir;
     dir.write("l.tur", levelFileText({{"#PC#"}}));

@@ -278,6 +278,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     if (command == "edit") return edit(args, out, err);
     if (command == "solve") return solve(args, out, err);
+    if (command == "stats") return stats(args, out, err);
     if (args.size() < 2) return usageError(err, command, "FILE is missing");
     if (command == "run") {
         std::string problem;

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <iomanip>
 #include <limits>
 #include <sstream>
@@ -140,6 +141,119 @@ int solve(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     out << '\n';
     for (const boltik::headless::ScriptEvent& e : events)
         out << boltik::headless::scriptLine(e) << '\n';
+    return 0;
+}
+
+namespace {
+
+std::string inputWords(const std::vector<SolveInput>& inputs) {
+    std::string words;
+    for (const SolveInput& in : inputs) {
+        if (!words.empty()) words += ' ';
+        if (in.kind == SolveInput::Kind::Wait) {
+            words += "wait";
+        } else {
+            words +=
+                std::string(in.kind == SolveInput::Kind::Shoot ? "shoot-" : "") + dirName(in.dir);
+        }
+    }
+    return words;
+}
+
+std::string percent(std::size_t part, std::size_t whole) {
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(1) << (whole ? 100.0 * part / whole : 0.0) << " %";
+    return text.str();
+}
+
+}  // namespace
+
+int stats(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() < 2) return usageError(err, "stats", "FILE is missing");
+    SolveLimits limits;
+    limits.maxStates = 2'000'000;
+    std::string route;
+    int64_t seeds = 1000;
+    const std::string problem =
+        readOptions(args, 2, [&](const std::string& name, const std::string* value) {
+            int64_t n = 0;
+            if (!value) return false;
+            if (name == "--route") {
+                route = *value;
+                return true;
+            }
+            if (name == "--seeds") return boltik::io::parseInteger(*value, 1, 100000, seeds);
+            if (name == "--seed" &&
+                boltik::io::parseInteger(*value, 0, std::numeric_limits<uint32_t>::max(), n)) {
+                limits.seed = static_cast<uint32_t>(n);
+                return true;
+            }
+            if (name == "--max-states" &&
+                boltik::io::parseInteger(*value, 1, std::numeric_limits<uint32_t>::max() - 1, n)) {
+                limits.maxStates = static_cast<std::size_t>(n);
+                return true;
+            }
+            return false;
+        });
+    if (!problem.empty()) return usageError(err, "stats", problem);
+    const std::string& file = args[1];
+    Board board;
+    if (!openLevel(file, board, err)) return 1;
+    std::vector<boltik::headless::ScriptEvent> events;
+    if (!route.empty()) {
+        std::ifstream in(route);
+        std::string error;
+        const auto parsed = boltik::headless::parseScript(in, error);
+        if (!in && !in.eof()) {
+            err << "turtool: " << route << ": cannot be read\n";
+            return 1;
+        }
+        if (!parsed) {
+            err << "turtool: " << route << ": " << error << '\n';
+            return 1;
+        }
+        events = *parsed;
+    }
+    const auto gun = firstGun(board);
+    out << "level: " << file << '\n';
+    if (gun && !limits.seed) {
+        out << "states: not searched: a gun stands at (" << gun->first << ", " << gun->second
+            << "); give --seed S for the shots of one seed\n";
+    } else {
+        LevelStats s;
+        try {
+            s = levelStats(startOf(file, limits.seed.value_or(0)), limits);
+        } catch (const boltik::game::GameQuit&) {
+            err << "turtool: " << file << ": the level could not be loaded\n";
+            return 1;
+        }
+        out << "states: " << s.states
+            << (s.complete ? " (every reachable state)"
+                           : " (the bound was reached: the share lost is a lower bound)")
+            << '\n';
+        out << "lost: " << s.lost << " (" << percent(s.lost, s.states) << ")\n";
+        out << "shortest: "
+            << (s.shortest ? counted(static_cast<std::size_t>(*s.shortest), "cycle")
+                           : std::string("none found"))
+            << '\n';
+        out << "earliest loss: ";
+        if (s.earliestLoss) {
+            out << "after " << counted(static_cast<std::size_t>(*s.earliestLoss), "cycle") << " ("
+                << inputWords(s.lossPath) << ")\n";
+        } else {
+            out << "none\n";
+        }
+    }
+    if (!route.empty()) {
+        long lostSeeds = 0;
+        const long limit = events.empty() ? 1000 : events.back().cycle + 1000;
+        for (int64_t seed = 1; seed <= seeds; ++seed) {
+            if (!winningCycle(file, events, limit, static_cast<uint32_t>(seed))) ++lostSeeds;
+        }
+        out << "route lost: " << lostSeeds << " of " << seeds << " seeds ("
+            << percent(static_cast<std::size_t>(lostSeeds), static_cast<std::size_t>(seeds))
+            << ")\n";
+    }
     return 0;
 }
 

@@ -38,5 +38,8 @@ const char* resultName(boltik::loop::GameEnd end, long cycles);
 // solve FILE [--max-seconds S] [--max-states N]: the shortest winning script; see
 // SolveCommand.cpp.
 int solve(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// stats FILE [--max-states N] [--seed S] [--route SCRIPT [--seeds N]]: how hard a level is;
+// see SolveCommand.cpp.
+int stats(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace turtool

@@ -22,6 +22,10 @@ constexpr CommandHelp kCommands[] = {
      "    drives the level editor's rules by a script and prints the board\n"},
     {"settings", "settings FILE", "    prints how the start menu reads a settings file\n"},
     {"replay", "replay FILE", "    plays a recorded game headless and prints how it ended\n"},
+    {"stats", "stats FILE [--max-states N] [--seed S] [--route SCRIPT [--seeds N]]",
+     "    how hard a level is: its reachable states, the share from which it cannot be won,\n"
+     "    the shortest solution, the earliest move that loses it; with --route, the share of\n"
+     "    the seeds 1..N (1000 by default) under which that script does not win\n"},
     {"solve", "solve FILE [--max-seconds S] [--max-states N] [--seed S] [--any-length]",
      "    finds the shortest winning script of a level; a level with guns needs the guns' seed;\n"
      "    with --any-length, a longer one when the shortest takes too long\n"},

@@ -1,6 +1,7 @@
 // The solver's breadth-first search over the inputs of each cycle.
 #include "core/solver/Solver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <functional>
@@ -443,6 +444,91 @@ SolveResult solve(const Recording& start, const SolveLimits& limits) {
     }
     result.seconds = elapsed();
     return result;
+}
+
+LevelStats levelStats(const Recording& start, const SolveLimits& limits) {
+    const auto started = std::chrono::steady_clock::now();
+    const bool guns = limits.seed.has_value();
+    LevelGame game(start);
+    Context& ctx = game.ctx;
+    const StateCodec codec(loadedLevel(ctx), guns);
+    StateStore store;
+    std::vector<uint8_t> packed;
+    codec.pack(codec.start(), packed);
+    store.add(packed, StateStore::kNone, 0);
+    std::vector<uint32_t> depth{0};
+    std::vector<bool> wins{false};
+    // Every move between two states, child first, for the search back from the wins.
+    std::vector<std::pair<uint32_t, uint32_t>> moves;
+    Snapshot held = codec.start(), next, child;
+    LevelStats stats;
+    std::size_t expanded = 0;
+    for (uint32_t id = 0; id < store.size(); ++id, ++expanded) {
+        if (store.size() >= limits.maxStates ||
+            (limits.stop && limits.stop->load(std::memory_order_relaxed))) {
+            break;
+        }
+        codec.unpack(store.bytes(id), next);
+        codec.restore(held, next, ctx);
+        std::swap(held, next);
+        if (guns) game.host.rewindTo(held.draws);
+        const auto random = game.host.randomState();
+        for (uint8_t k = 0; k < std::size(kInputs); ++k) {
+            if (kInputs[k].kind == SolveInput::Kind::Shoot && !mayFire(held)) continue;
+            const CycleEnd end = playCycle(ctx, kInputs[k], static_cast<long>(depth[id]) + 1);
+            codec.read(ctx, child);
+            if (end == CycleEnd::LevelDone) {
+                wins[id] = true;
+                if (!stats.shortest) stats.shortest = static_cast<long>(depth[id]) + 1;
+            } else if (end == CycleEnd::Continue && ctx.world.wreckCountdown == 0) {
+                child.draws = game.host.draws();
+                codec.pack(child, packed);
+                const auto [c, isNew] = store.add(packed, id, k);
+                if (isNew) {
+                    depth.push_back(depth[id] + 1);
+                    wins.push_back(false);
+                }
+                moves.emplace_back(c, id);
+            }
+            codec.restore(child, held, ctx);
+            if (guns) game.host.setRandomState(random);
+        }
+    }
+    stats.states = store.size();
+    stats.complete = expanded == store.size();
+    // Back from every state with a winning input, along the moves: the states that can win.
+    // States never expanded are given the benefit of the doubt.
+    std::vector<bool> winnable(store.size(), false);
+    std::vector<uint32_t> queue;
+    for (uint32_t id = 0; id < store.size(); ++id) {
+        if (wins[id] || id >= expanded) {
+            winnable[id] = true;
+            queue.push_back(id);
+        }
+    }
+    std::sort(moves.begin(), moves.end());
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const uint32_t c = queue[head];
+        auto it = std::lower_bound(moves.begin(), moves.end(), std::pair{c, uint32_t{0}});
+        for (; it != moves.end() && it->first == c; ++it) {
+            if (winnable[it->second]) continue;
+            winnable[it->second] = true;
+            queue.push_back(it->second);
+        }
+    }
+    for (uint32_t id = 0; id < store.size(); ++id) {
+        if (winnable[id]) continue;
+        ++stats.lost;
+        // States are numbered breadth first: the first lost one is among the earliest.
+        if (!stats.earliestLoss) {
+            stats.earliestLoss = depth[id];
+            for (uint32_t at = id; store.parent(at) != StateStore::kNone; at = store.parent(at))
+                stats.lossPath.insert(stats.lossPath.begin(), kInputs[store.input(at)]);
+        }
+    }
+    stats.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    return stats;
 }
 
 CycleEnd playCycle(Context& ctx, SolveInput in, long cycle) {

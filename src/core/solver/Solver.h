@@ -64,6 +64,24 @@ struct SolveResult {
 // states are told apart by what decides their future, the guns' draws among it.
 SolveResult solve(const boltik::recording::Recording& start, const SolveLimits& limits);
 
+// How hard a level is, from every state reachable from its start (one tap or shot a cycle).
+struct LevelStats {
+    std::size_t states = 0;        // reachable states searched (wrecks are no state)
+    std::size_t lost = 0;          // of them, those from which no sequence of inputs wins
+    bool complete = false;         // every reachable state was searched, within the bound
+    std::optional<long> shortest;  // cycles of the shortest solution
+    // The first cycle after which the level can be lost: the fewest inputs that lead to a state
+    // from which it cannot be won any more, and those inputs.
+    std::optional<long> earliestLoss;
+    std::vector<SolveInput> lossPath;
+    double seconds = 0;
+};
+
+// Searches every state reachable from the start (up to limits.maxStates), breadth first and
+// without pruning, and tells which of them can still be won. A state not searched because the
+// bound was reached counts as one that can be won: lost is then a lower bound.
+LevelStats levelStats(const boltik::recording::Recording& start, const SolveLimits& limits);
+
 // The start turtool run gives a level file: loaded afresh by its name, with this seed.
 boltik::recording::Recording startOf(const std::string& file, uint32_t seed);
 // Searches the level file from startOf it, with the seed of limits.

@@ -198,6 +198,34 @@ TEST(Solver, GivesALongerSolutionStageByStageWhenTheShortestIsOutOfReach) {
     EXPECT_EQ(solver::winningCycle("hall.tur", solver::scriptOf(r.inputs), length + 5), length);
 }
 
+TEST(LevelStats, CountTheStatesFromWhichALevelIsLost) {
+    Rig rig;
+    // The only move pushes the box onto the capsule's doorstep for good: lost from the start.
+    rig.dir.write("jam.tur", testing::levelFileText(Level({"######", "#PB.C#"})));
+    const solver::LevelStats jam = solver::levelStats(solver::startOf("jam.tur", 0), {});
+    EXPECT_TRUE(jam.complete);
+    EXPECT_GE(jam.states, 2u);
+    EXPECT_EQ(jam.lost, jam.states);
+    EXPECT_EQ(jam.shortest, std::nullopt);
+    EXPECT_EQ(jam.earliestLoss, 0);
+    // Nothing can go wrong on a clear way.
+    rig.dir.write("way.tur", testing::levelFileText(Level({"#######", "#P.*.C#"}, {}, "1")));
+    const solver::LevelStats way = solver::levelStats(solver::startOf("way.tur", 0), {});
+    EXPECT_TRUE(way.complete);
+    EXPECT_EQ(way.lost, 0u);
+    EXPECT_EQ(way.shortest, 4);
+    EXPECT_EQ(way.earliestLoss, std::nullopt);
+    // The campaign's level 2: the most natural push loses it seven moves in.
+    const solver::LevelStats two =
+        solver::levelStats(solver::startOf(std::string(BOLTIK_DATA_DIR) + "/2.tur", 0), {});
+    EXPECT_TRUE(two.complete);
+    EXPECT_EQ(two.shortest, 11);
+    EXPECT_EQ(two.earliestLoss, 7);
+    EXPECT_EQ(two.lossPath.size(), 7u);
+    EXPECT_GT(two.lost, 0u);
+    EXPECT_LT(two.lost, two.states);
+}
+
 // The solution shown in the game starts from the level's start as the player's game recorded
 // it, leftovers of the level before and the guns' seed included, and wins from there.
 TEST(Demo, PlaysTheSolutionFromTheRecordedStartOfTheLevel) {
