@@ -14,7 +14,8 @@ foreach(file bin/boltik bin/turtool share/boltik/data/settings.ini share/boltik/
         share/boltik/data/1.tur share/applications/org.boltik.Boltik.desktop
         share/metainfo/org.boltik.Boltik.metainfo.xml
         share/icons/hicolor/scalable/apps/org.boltik.Boltik.svg
-        share/icons/hicolor/256x256/apps/org.boltik.Boltik.png)
+        share/icons/hicolor/256x256/apps/org.boltik.Boltik.png share/doc/boltik/copyright
+        share/doc/boltik/changelog.gz)
     if(NOT EXISTS "${PREFIX}/${file}")
         message(FATAL_ERROR "not installed: ${file}")
     endif()
