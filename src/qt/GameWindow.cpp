@@ -489,6 +489,8 @@ void GameWindow::input(recording::Event::Kind kind, board::Dir dir) {
 
 void GameWindow::showHelp() {
     setPaused(true);
+    // The help covers the board; the pause plate comes back when it closes.
+    pausePlate_->hide();
     helpPlate_->show();
     helpPlate_->raise();
 }
@@ -497,6 +499,7 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
     if (helpPlate_->isVisible()) {
         // Any key closes the help; the game stays paused until P.
         helpPlate_->hide();
+        pausePlate_->setVisible(paused_);
         return;
     }
     if (event->key() == Qt::Key_F1) {

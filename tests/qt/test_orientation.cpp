@@ -120,7 +120,8 @@ private slots:
                     return false;
                 case 1:
                     if (!game.helpPlate()->isVisible()) return false;
-                    helpShownAndPaused = game.paused();
+                    // The help alone over the board: the pause plate waits behind it.
+                    helpShownAndPaused = game.paused() && !game.pausePlate()->isVisible();
                     cycles = game.context().cycles;
                     QCoreApplication::postEvent(
                         &game, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier));
@@ -128,7 +129,8 @@ private slots:
                     return false;
                 case 2:
                     if (game.helpPlate()->isVisible()) return false;
-                    closedByAKeyStillPaused = game.paused() && game.context().cycles == cycles;
+                    closedByAKeyStillPaused = game.paused() && game.context().cycles == cycles &&
+                                              game.pausePlate()->isVisible();
                     tap(&game, Qt::Key_P);
                     ++step;
                     return false;
