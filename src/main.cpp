@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "qt/GamePad.h"
 #include "qt/PlayDirectory.h"
 #include "qt/Program.h"
 
@@ -30,6 +31,8 @@ int main(int argc, char* argv[]) {
     QObject::connect(
         &program, &boltik::qt::Program::finished, &app,
         [&app, &program] { app.exit(program.exitCode()); }, Qt::QueuedConnection);
+    // A game controller, when one is plugged in, plays as the keys of the game window.
+    const std::unique_ptr<boltik::qt::GamePad> pad = boltik::qt::GamePad::open();
     // boltik --replay FILE shows a recorded game; without arguments the menu opens.
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == QStringLiteral("--replay")) {
