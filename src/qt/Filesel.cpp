@@ -16,6 +16,7 @@
 #include "core/progress/Progress.h"
 #include "qt/DrawnButton.h"
 #include "qt/GraphicObjects.h"
+#include "qt/RoundedWindow.h"
 #include "qt/Words.h"
 
 namespace boltik::qt {
@@ -23,6 +24,7 @@ namespace boltik::qt {
 namespace {
 
 const QColor kBlue(62, 90, 253);
+const QSizeF kCornerEllipse(15, 15);
 const QString kWhiteOnBlue = QStringLiteral(
     "color: white; background: rgb(62, 90, 253); border: 1px solid rgb(120, 140, 255);");
 
@@ -56,11 +58,13 @@ QStringList inLevelOrder(QStringList files) {
 }
 
 Filesel::Filesel(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint),
       fileList_(new QListWidget(this)),
       nameBox_(new QLineEdit(QStringLiteral("1"), this)),
-      okButton_(new QLabel(this)) {
+      okButton_(new QLabel(this)),
+      outline_(currentOutline()) {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    prepareOutline(*this, outline_);
     setFixedSize(178, 282);
     QFont arial(QStringLiteral("Arial"));
     fileList_->setGeometry(8, 8, 161, 212);
@@ -96,9 +100,9 @@ Filesel::Filesel(QWidget* parent)
     fileList_->installEventFilter(this);
     nameBox_->installEventFilter(this);
 
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0, 0, width(), height()), 7.5, 7.5);
-    setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    if (outline_ == Outline::Mask) {
+        setMask(QRegion(roundedOutline(size(), kCornerEllipse).toFillPolygon().toPolygon()));
+    }
     // The caller waits for this window: closing the caller's window ends the wait too.
     if (parent) parent->installEventFilter(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -165,7 +169,13 @@ void Filesel::closeEvent(QCloseEvent* event) {
 }
 
 void Filesel::paintEvent(QPaintEvent*) {
-    QPainter(this).fillRect(rect(), kBlue);
+    if (outline_ == Outline::Mask) {
+        QPainter(this).fillRect(rect(), kBlue);
+        return;
+    }
+    QImage blue(size(), QImage::Format_RGB32);
+    blue.fill(kBlue);
+    paintInsideOutline(*this, blue, roundedOutline(size(), kCornerEllipse));
 }
 
 QString Filesel::choose(QWidget* parent) {
@@ -178,6 +188,9 @@ QString Filesel::choose(QWidget* parent) {
     chooser.nameBox_->setFocus();
     chooser.nameBox_->selectAll();
     wait.exec();
+    // The caller's window takes the keyboard back: the game's arrows work at once.
+    chooser.hide();
+    takeKeyboardBack(parent);
     return chooser.tag();
 }
 

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "qt/RoundedWindow.h"
+
 namespace boltik::qt {
 
 class Filesel : public QWidget {
@@ -44,6 +46,7 @@ private:
     QLineEdit* nameBox_;
     QLabel* okButton_;
     QString tag_;
+    Outline outline_;
 };
 
 // The level files in the chooser's order: those named by a number (1.tur, 2.tur, 10.tur) in

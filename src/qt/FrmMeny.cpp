@@ -16,6 +16,7 @@
 #include "qt/DrawnButton.h"
 #include "qt/GraphicObjects.h"
 #include "qt/MsgBo.h"
+#include "qt/RoundedWindow.h"
 #include "qt/Tiling.h"
 #include "qt/Twips.h"
 
@@ -46,8 +47,10 @@ FrmMeny::FrmMeny(QWidget* parent)
       cmdSettings_(new QLabel(this)),
       header_(new QWidget(this)),
       iz_(uiPicture(QStringLiteral("menu_tile"))),
-      izo_(uiPicture(QStringLiteral("menu_header"))) {
+      izo_(uiPicture(QStringLiteral("menu_header"))),
+      outline_(currentOutline()) {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    prepareOutline(*this, outline_);
     setWindowTitle(QStringLiteral("Меню"));
     resize(kClientWidth, kClientHeight);
     cmdGame_->setGeometry(twipsRect(1000, 960, 3000, 500));
@@ -117,13 +120,18 @@ bool FrmMeny::load() {
 }
 
 void FrmMeny::shapeWindow() {
-    // The rounded shape is cut from the window at its designed size; only then does the
-    // window grow, so the visible shape keeps the designed size.
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(0, 0, kClientWidth, kClientHeight), kCornerEllipse / 2,
-                           kCornerEllipse / 2);
-    setMask(QRegion(outline.toFillPolygon().toPolygon()));
-    resize(kClientWidth + kGrowth, kClientHeight + kGrowth);
+    const QPainterPath outline =
+        roundedOutline(QSizeF(kClientWidth, kClientHeight), QSizeF(kCornerEllipse, kCornerEllipse));
+    if (outline_ == Outline::Painted) {
+        // The window is the shape: nothing beyond it would be seen, and it would take the
+        // mouse.
+        resize(kClientWidth, kClientHeight);
+    } else {
+        // The rounded shape is cut from the window at its designed size; only then does the
+        // window grow, so the visible shape keeps the designed size.
+        setMask(QRegion(outline.toFillPolygon().toPolygon()));
+        resize(kClientWidth + kGrowth, kClientHeight + kGrowth);
+    }
     header_->resize(width(), header_->height());
     update();
 }
@@ -133,7 +141,12 @@ void FrmMeny::paintEvent(QPaintEvent*) {
     surface.fill(palette().color(QPalette::Window));
     if (tiled_) TileForm(surface, iz_, 1);
     if (headerShown_) TileHeader(surface, izo_, 1);
-    QPainter(this).drawImage(0, 0, surface);
+    if (outline_ == Outline::Painted) {
+        paintInsideOutline(*this, surface,
+                           roundedOutline(size(), QSizeF(kCornerEllipse, kCornerEllipse)));
+    } else {
+        QPainter(this).drawImage(0, 0, surface);
+    }
 }
 
 bool FrmMeny::eventFilter(QObject* watched, QEvent* event) {
@@ -148,8 +161,8 @@ bool FrmMeny::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
             // Where windows may not place themselves (Wayland), the desktop moves it.
-            if (QGuiApplication::platformName() == QStringLiteral("wayland") && windowHandle()) {
-                windowHandle()->startSystemMove();
+            if (QGuiApplication::platformName() == QStringLiteral("wayland") && windowHandle() &&
+                windowHandle()->startSystemMove()) {
                 return true;
             }
             dragging_ = true;

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "core/settings/Settings.h"
+#include "qt/RoundedWindow.h"
 
 namespace boltik::qt {
 
@@ -30,6 +31,8 @@ public:
     QPushButton* exitButton() const { return cmdExit_; }
     QLabel* settingsButton() const { return cmdSettings_; }
     QWidget* dragHandle() const { return header_; }
+    // A mask on X11; a translucent window painting its rounded shape on Wayland.
+    Outline outline() const { return outline_; }
 
 signals:
     void gameRequested();
@@ -61,6 +64,7 @@ private:
     bool headerShown_ = true;
     QString editorTag_;
     QString failure_;
+    Outline outline_;
     bool dragging_ = false;
     QPoint grab_;
 };

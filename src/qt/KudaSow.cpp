@@ -48,7 +48,9 @@ QString KudaSow::choiceName(int i) {
     return headingWord(choice.heading) + QStringLiteral(", стена ") + sideWord(choice.hand);
 }
 
-KudaSow::KudaSow(QWidget* parent) : QDialog(parent) {
+KudaSow::KudaSow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Форма1"));
     setAccessibleName(QStringLiteral("Направление ползуна"));
     setFixedSize(px(4005), px(2265));

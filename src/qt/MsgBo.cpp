@@ -18,12 +18,16 @@ namespace {
 const QColor kWhite(255, 255, 255);
 const QColor kBlue(0, 0, 255);
 
+// A title bar with a close button only: a question is neither minimised nor maximised.
+constexpr Qt::WindowFlags kQuestionFlags = Qt::Dialog | Qt::CustomizeWindowHint |
+                                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                           Qt::MSWindowsFixedSizeDialogHint;
+
 }  // namespace
 
 MsgBo::MsgBo(const QString& text, const QString& caption1, const QString& caption2, QWidget* parent,
              int selected)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      tile_(uiPicture(QStringLiteral("msg_fon"))) {
+    : QDialog(parent, kQuestionFlags), tile_(uiPicture(QStringLiteral("msg_fon"))) {
     setFixedSize(466, 128);
     setWindowTitle(QString());
     setModal(true);
