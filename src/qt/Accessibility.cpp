@@ -3,9 +3,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QShortcut>
+
+#include "core/board/Surroundings.h"
 
 #include "qt/DrawnButton.h"
 #include "qt/GameWindow.h"
+#include "qt/SpokenLine.h"
 
 namespace boltik::qt {
 
@@ -95,6 +99,12 @@ void describeGameWindow(GameWindow& window) {
         readAsCounter(window.counterLabel(i), counted[i]);
     window.boardCanvas().setAccessibleName(QStringLiteral("Игровое поле"));
     DrawnButton::make(window.replayButton(), QStringLiteral("Заново"));
+    // F3 reads the robot's surroundings and the counters aloud, between two steps of the game.
+    auto* line = new SpokenLine(&window.boardCanvas());
+    auto* readKey = new QShortcut(QKeySequence(Qt::Key_F3), &window);
+    QObject::connect(readKey, &QShortcut::activated, line, [&window, line] {
+        line->say(QString::fromStdString(board::describeRobot(window.world())));
+    });
     // The replay button is now in the Tab order; the keys still go to the window itself when
     // it opens, not to the first control that takes them.
     window.setFocus();

@@ -21,7 +21,8 @@ void renewAccessibleInterface(QObject* object);
 void readAsCounter(QLabel* label, const QString& what);
 
 // Names the game window's counters, board and replay button, and makes the replay button a
-// drawn button, pressed by Space or Enter once Tab has reached it.
+// drawn button, pressed by Space or Enter once Tab has reached it. F3 then reads the robot's
+// surroundings and the counters aloud, on a line under the board.
 void describeGameWindow(GameWindow& window);
 
 }  // namespace boltik::qt

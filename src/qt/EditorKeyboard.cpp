@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "core/board/Codes.h"
+#include "core/board/Surroundings.h"
 #include "qt/DrawnButton.h"
 #include "qt/Redaktor.h"
+#include "qt/SpokenLine.h"
 
 namespace boltik::qt {
 
@@ -115,6 +117,18 @@ EditorKeyboard::EditorKeyboard(Redaktor& editor)
     QWidget::setTabOrder(previous, grid_);
     grid_->setFocus();
     placeFrame();
+    // The cell under the cursor in words: the grid's description follows the cursor, and F3
+    // reads it aloud on a line under the grid.
+    spoken_ = new SpokenLine(grid_);
+    auto* readKey = new QShortcut(QKeySequence(Qt::Key_F3), &editor);
+    connect(readKey, &QShortcut::activated, this, [this] { spoken_->say(cellText()); });
+    grid_->setAccessibleDescription(cellText());
+}
+
+QString EditorKeyboard::cellText() const {
+    const editor::Editor& model = editor_.model();
+    return QString::fromStdString(
+        board::describeEditorCell(model.board(), cursor_.x, cursor_.y, model.boltCaption()));
 }
 
 void EditorKeyboard::placeFrame() {
@@ -174,6 +188,7 @@ void EditorKeyboard::moveCursor(board::Dir dir, bool painting) {
     if (stroke_ || !model.painting()) model.mouseMove(cursor_, editor_);
     editor_.refresh();
     placeFrame();
+    grid_->setAccessibleDescription(cellText());
     emit cursorMoved(cursor_);
 }
 
@@ -183,6 +198,7 @@ void EditorKeyboard::paintAtCursor() {
     model.mouseDown(cursor_, editor_);
     model.mouseUp();
     editor_.refresh();
+    grid_->setAccessibleDescription(cellText());
 }
 
 void EditorKeyboard::endStroke() {

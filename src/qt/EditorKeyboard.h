@@ -15,6 +15,7 @@
 namespace boltik::qt {
 
 class Redaktor;
+class SpokenLine;
 
 class EditorKeyboard : public QObject {
     Q_OBJECT
@@ -31,6 +32,11 @@ public:
     // digits 0 to 9 choose the tools 0 to 9, Ctrl with 0 to 3 the tools 10 to 13.
     static QString toolName(int tool);
     static QKeySequence toolKey(int tool);
+
+    // The cell under the cursor in words, «Курсор: столбец 5, ряд 7, болт. …»: the grid's
+    // description for screen readers, told at each move and paint of the cursor, and read
+    // aloud by F3.
+    QString cellText() const;
 
 signals:
     void cursorMoved(editor::Cell cell);
@@ -49,6 +55,7 @@ private:
     Redaktor& editor_;
     QWidget* grid_;
     QWidget* frame_;
+    SpokenLine* spoken_ = nullptr;
     editor::Cell cursor_{0, 0};
     bool stroke_ = false;
 };
