@@ -360,24 +360,25 @@ private slots:
                 const long cycles = game.context().cycles;
                 const int x = game.world().playerX;
                 switch (phase) {
-                    case Walk:  // two steps, then back
+                    case Walk:  // two steps, then back to before the second
                         if (cycles >= 20 && x == 1) tap(&game, Qt::Key_Right);
-                        if (cycles >= 40 && x == 2) tap(&game, Qt::Key_Right);
-                        if (cycles >= 60 && x == 3) {
+                        if (cycles >= 60 && x == 2) tap(&game, Qt::Key_Right);
+                        if (x == 3) {
+                            // Thirty cycles back from just after the second step.
                             tap(&game, Qt::Key_Backspace);
                             ++rewinds;
                             last = cycles;
                             phase = Rewound;
                         }
                         break;
-                    case Rewound:  // thirty cycles back, one step back
+                    case Rewound:  // the second step undone
                         if (cycles < last) {
-                            wentBack = x == 2;
+                            wentBack = x < 3;
                             phase = WalkOn;
                         }
                         break;
                     case WalkOn:
-                        if (cycles >= 55) {
+                        if (cycles >= last + 10) {
                             tap(&game, Qt::Key_Backspace);
                             ++rewinds;
                             last = cycles;
