@@ -1,12 +1,16 @@
 # Plays one level headless through turtool and fails unless the robot enters the capsule.
 #
 #   cmake -DTURTOOL=<turtool> -DLEVEL=<N.tur> -DSCRIPT=<N.script> -DWORK=<dir>
-#         [-DSEEDS=<seed;seed;...>] [-DCYCLES=<limit>] -P replay.cmake
+#         [-DSEEDS=<seed;seed;...>] [-DSEED_COUNT=<n>] [-DCYCLES=<limit>] -P replay.cmake
 #
 # First the level must pass `turtool check` without a warning (wall ring, one robot, bolt count
 # equal to the bolt cells, teleporters in pairs). Then the script is replayed once per seed, each
 # time in a fresh, empty working directory (turtool writes kilometrach.txt there), and every run
 # must end with "result: done". SEEDS defaults to 1, CYCLES to 1000.
+#
+# With SEED_COUNT the script is replayed instead under every seed 1..SEED_COUNT in one process,
+# `turtool stats --route`, which must lose none of them (a process per seed would take minutes
+# for a thousand seeds; the level itself runs in well under a millisecond).
 
 foreach(required TURTOOL LEVEL SCRIPT WORK)
     if(NOT DEFINED ${required} OR "${${required}}" STREQUAL "")
@@ -61,3 +65,18 @@ foreach(seed IN LISTS SEEDS)
                             "the robot did not enter the capsule")
     endif()
 endforeach()
+
+if(DEFINED SEED_COUNT)
+    fresh_work_dir(seeds dir)
+    execute_process(
+        COMMAND "${TURTOOL}" stats "${LEVEL}" --route "${SCRIPT}" --seeds ${SEED_COUNT}
+        WORKING_DIRECTORY "${dir}"
+        RESULT_VARIABLE rc
+        OUTPUT_VARIABLE out
+        ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0 OR NOT out MATCHES "(^|\n)route lost: 0 of ${SEED_COUNT} seeds ")
+        message(NOTICE "${out}${err}")
+        message(FATAL_ERROR "${LEVEL} replayed with ${SCRIPT} under seeds 1 to ${SEED_COUNT} "
+                            "(exit ${rc}): the robot did not enter the capsule under every seed")
+    endif()
+endif()

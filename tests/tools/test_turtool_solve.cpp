@@ -182,6 +182,16 @@ TEST(TurtoolStats, SaysHowHardALevelIsAndHowOftenARouteLoses) {
         << route.out;
     EXPECT_NE(route.out.find("route lost: "), std::string::npos) << route.out;
     EXPECT_NE(route.out.find(" of 50 seeds ("), std::string::npos) << route.out;
+    // A route that never wins names the first seeds it loses, to be replayed with run.
+    dir.write("stay.txt", "1 press left\n1 release left\n");
+    const ToolRun stay = turtool({"stats", "g.tur", "--route", "stay.txt", "--seeds", "12"});
+    EXPECT_NE(stay.out.find("route lost: 12 of 12 seeds (100.0 %)\n"
+                            "first seeds lost: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10\n"),
+              std::string::npos)
+        << stay.out;
+    const ToolRun few = turtool({"stats", "g.tur", "--route", "stay.txt", "--seeds", "2"});
+    EXPECT_NE(few.out.find("seeds lost: 1, 2\n"), std::string::npos) << few.out;
+    EXPECT_EQ(few.out.find("first seeds"), std::string::npos) << few.out;
     EXPECT_EQ(turtool({"stats", "g.tur", "--route", "missing.txt"}).code, 1);
     EXPECT_EQ(turtool({"stats", "g.tur", "--seeds", "0"}).code, 2);
 }

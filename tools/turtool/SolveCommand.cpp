@@ -246,13 +246,19 @@ int stats(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     }
     if (!route.empty()) {
         long lostSeeds = 0;
+        std::string firstLost;  // the first few seeds lost, to replay one with turtool run
         const long limit = events.empty() ? 1000 : events.back().cycle + 1000;
         for (int64_t seed = 1; seed <= seeds; ++seed) {
-            if (!winningCycle(file, events, limit, static_cast<uint32_t>(seed))) ++lostSeeds;
+            if (winningCycle(file, events, limit, static_cast<uint32_t>(seed))) continue;
+            if (++lostSeeds <= 10)
+                firstLost += (firstLost.empty() ? "" : ", ") + std::to_string(seed);
         }
         out << "route lost: " << lostSeeds << " of " << seeds << " seeds ("
             << percent(static_cast<std::size_t>(lostSeeds), static_cast<std::size_t>(seeds))
             << ")\n";
+        if (lostSeeds > 0) {
+            out << (lostSeeds > 10 ? "first seeds lost: " : "seeds lost: ") << firstLost << '\n';
+        }
     }
     return 0;
 }

@@ -25,7 +25,8 @@ constexpr CommandHelp kCommands[] = {
     {"stats", "stats FILE [--max-states N] [--seed S] [--route SCRIPT [--seeds N]]",
      "    how hard a level is: its reachable states, the share from which it cannot be won,\n"
      "    the shortest solution, the earliest move that loses it; with --route, the share of\n"
-     "    the seeds 1..N (1000 by default) under which that script does not win\n"},
+     "    the seeds 1..N (1000 by default) under which that script does not win, and the\n"
+     "    first of them\n"},
     {"solve", "solve FILE [--max-seconds S] [--max-states N] [--seed S] [--any-length]",
      "    finds the shortest winning script of a level; a level with guns needs the guns' seed;\n"
      "    with --any-length, a longer one when the shortest takes too long\n"},
