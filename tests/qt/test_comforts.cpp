@@ -56,6 +56,12 @@ void choose(const QString& name) {
     });
 }
 
+// Three guns over a wall, drawing numbers at every step, and a robot safe below them.
+const testing::Level kGunRoom{
+    {"#########", "#.v.v.v.#", "#.......#", "#.......#", "#########", "#P..*..C#", "#########"},
+    {},
+    "1"};
+
 // A room with a bat shuttling forever, so cycles always change something.
 const testing::Level kBatRoom{{"#######", "#.b...#", "#######", "#P.*C.#", "#######"},
                               {{2, 1, board::layer::kParamA, board::Dir::Right}},
@@ -327,16 +333,11 @@ private slots:
                  QStringLiteral("Пройден. Лучший результат: 40 циклов, потеряно жизней: 0"));
     }
 
-    // A level with guns played through the window; turtool replays the recording it wrote to
-    // the same end, and the window plays it back to the same end too.
+    // Backspace twice, then the level won: the recording holds the timeline finally played.
     void rewindTakesTheLevelBackAndTheRecordingKeepsWhatWasPlayed() {
         testing::TempDir dir;
         // The guns draw at every step: a rewind must put their generator back too.
-        const testing::Level guns{{"#########", "#.v.v.v.#", "#.......#", "#.......#", "#########",
-                                   "#P..*..C#", "#########"},
-                                  {},
-                                  "1"};
-        dir.write("7.tur", levelFileText(guns));
+        dir.write("7.tur", levelFileText(kGunRoom));
         sound::SilentSounds sounds;
         std::string live;
         int rewinds = 0;
@@ -412,13 +413,11 @@ private slots:
         QVERIFY(progress::Progress::load().best("7.tur")->rewound);
     }
 
+    // A level with guns played through the window; turtool replays the recording it wrote to
+    // the same end, and the window plays it back to the same end too.
     void aWonLevelIsRecordedAndPlaysBackExactly() {
         testing::TempDir dir;
-        const testing::Level guns{{"#########", "#.v.v.v.#", "#.......#", "#.......#", "#########",
-                                   "#P..*..C#", "#########"},
-                                  {},
-                                  "1"};
-        dir.write("7.tur", levelFileText(guns));
+        dir.write("7.tur", levelFileText(kGunRoom));
         sound::SilentSounds sounds;
         std::string live;
         {

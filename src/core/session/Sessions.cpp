@@ -21,12 +21,11 @@ std::optional<recording::Recording> Live::played(const board::World& world) cons
 }
 
 std::optional<recording::Recording> Live::levelStart(const board::World& world) const {
-    if (!recorder_.current()) return std::nullopt;
-    recording::Recording start = *recorder_.current();
-    start.start = board::StartMode::Again;
-    start.name = world.levelName;
-    start.answers.clear();
-    start.events.clear();
+    auto start = played(world);
+    if (start) {
+        start->answers.clear();
+        start->events.clear();
+    }
     return start;
 }
 
