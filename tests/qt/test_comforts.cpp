@@ -230,8 +230,12 @@ private slots:
         QVERIFY(!game.paused());
         press(Qt::Key(u'Ь'), 58, QStringLiteral("ь"));
         QVERIFY(game.muted());
+        // A short note says which.
+        QVERIFY(game.notePlate()->isVisibleTo(&game));
+        QCOMPARE(game.notePlate()->text(), QStringLiteral("Звук выключен"));
         press(Qt::Key(u'Ь'), 58, QStringLiteral("ь"));
         QVERIFY(!game.muted());
+        QCOMPARE(game.notePlate()->text(), QStringLiteral("Звук включён"));
         // The letters by place, as the editor's Ctrl+Z and Ctrl+S take them too.
         QCOMPARE(qt::keyByPlace(u'Я'), int(Qt::Key_Z));
         QCOMPARE(qt::keyByPlace(u'Ы'), int(Qt::Key_S));

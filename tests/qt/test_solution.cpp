@@ -174,6 +174,32 @@ private slots:
         QCOMPARE(game.levels.count(), 0);  // nothing was shown
     }
 
+    void aResultThatCannotBeWrittenIsToldOnce() {
+        boltik::testing::TempDir dir;
+        dir.write("1.tur", levelFileText(Level({"#####", "#P.C#"})));
+        // The progress file and the recordings' folder are in the way.
+        QDir().mkdir(QStringLiteral(".boltik-progress"));
+        dir.write("replays", "not a folder");
+        Game game;
+        QString told;
+        poll([&] {
+            if (auto* box = qobject_cast<boltik::qt::MsgBo*>(QApplication::activeModalWidget())) {
+                // 2.tur is missing: the game ends here.
+                told = game.window.notePlate()->text();
+                QTest::mouseClick(box->clickArea(2), Qt::LeftButton);
+                return true;
+            }
+            if (game.inPlay() && game.window.world().playerX < 3) {
+                postKey(&game.window, Qt::Key_Right);
+            }
+            return false;
+        });
+        game.runToEnd();
+        QVERIFY2(told.startsWith(QStringLiteral("Результат не записан в папку ")),
+                 qPrintable(told));
+        QVERIFY(told.contains(QDir::toNativeSeparators(QDir::currentPath())));
+    }
+
     void thePlateSaysSoOnlyWhenTheLevelIsCertainlyLost() {
         struct Case {
             Level level;
