@@ -16,6 +16,7 @@
 #include "core/player/Keyboard.h"
 #include "core/solver/Bound.h"
 #include "core/solver/SolveState.h"
+#include "core/solver/StateStore.h"
 
 namespace boltik::solver {
 
@@ -27,113 +28,6 @@ using boltik::recording::Recording;
 namespace player = boltik::player;
 
 namespace {
-
-// The states found, each packed once, with the state it was first reached from and the input
-// that led there. A state's number is its place in the order found, which is breadth-first.
-class StateStore {
-public:
-    static constexpr uint32_t kNone = UINT32_MAX;
-
-    // Keeps the packed state unless an equal one is kept already. Returns the state's number
-    // and whether it was new.
-    std::pair<uint32_t, bool> add(std::span<const uint8_t> bytes, uint32_t parent, uint8_t input);
-    // A shorter way to a state kept already.
-    void reroute(uint32_t id, uint32_t parent, uint8_t input) {
-        parents_[id] = parent;
-        inputs_[id] = input;
-    }
-    std::span<const uint8_t> bytes(uint32_t id) const {
-        const uint64_t at = places_[id];
-        const uint8_t* start = blocks_[at >> 32].get() + (at & 0xFFFFFFFF);
-        uint16_t size = 0;
-        std::memcpy(&size, start, sizeof size);
-        return {start + sizeof size, size};
-    }
-    std::size_t size() const { return parents_.size(); }
-    uint32_t parent(uint32_t id) const { return parents_[id]; }
-    uint8_t input(uint32_t id) const { return inputs_[id]; }
-
-private:
-    // Blocks are never moved, so a growing store does not need twice its memory for a while.
-    static constexpr std::size_t kBlockBytes = std::size_t{1} << 22;
-
-    static uint64_t hash(std::span<const uint8_t> bytes);
-    void store(std::span<const uint8_t> bytes);
-    void grow();
-
-    std::vector<std::unique_ptr<uint8_t[]>> blocks_;
-    std::size_t used_ = kBlockBytes;  // of the last block
-    std::vector<uint64_t> places_;    // block << 32 | offset of each state's bytes
-    std::vector<uint32_t> parents_;
-    std::vector<uint8_t> inputs_;
-    // Open addressing: the low 32 bits of a state's hash << 32 | its number + 1; 0 is free.
-    std::vector<uint64_t> slots_ = std::vector<uint64_t>(std::size_t{1} << 16);
-};
-
-uint64_t StateStore::hash(std::span<const uint8_t> bytes) {
-    uint64_t h = 0x9E3779B97F4A7C15ull ^ bytes.size();
-    std::size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        uint64_t k = 0;
-        std::memcpy(&k, bytes.data() + i, 8);
-        h = (h ^ k) * 0xBF58476D1CE4E5B9ull;
-        h ^= h >> 31;
-    }
-    uint64_t tail = 0;
-    std::memcpy(&tail, bytes.data() + i, bytes.size() - i);
-    h = (h ^ tail) * 0x94D049BB133111EBull;
-    h ^= h >> 29;
-    h *= 0xFF51AFD7ED558CCDull;
-    return h ^ (h >> 32);
-}
-
-std::pair<uint32_t, bool> StateStore::add(std::span<const uint8_t> bytes, uint32_t parent,
-                                          uint8_t input) {
-    const uint64_t tag = hash(bytes) & 0xFFFFFFFF;
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t i = tag & mask;
-    for (; slots_[i] != 0; i = (i + 1) & mask) {
-        if (slots_[i] >> 32 != tag) continue;
-        const auto id = static_cast<uint32_t>((slots_[i] & 0xFFFFFFFF) - 1);
-        const auto kept = this->bytes(id);
-        if (std::equal(kept.begin(), kept.end(), bytes.begin(), bytes.end())) return {id, false};
-    }
-    const auto id = static_cast<uint32_t>(parents_.size());
-    slots_[i] = tag << 32 | (id + 1);
-    store(bytes);
-    parents_.push_back(parent);
-    inputs_.push_back(input);
-    if (parents_.size() * 10 > slots_.size() * 7) grow();
-    return {id, true};
-}
-
-void StateStore::store(std::span<const uint8_t> bytes) {
-    // A packed state holds at most a few bytes for each cell of the board.
-    if (bytes.size() > UINT16_MAX) throw std::length_error("a packed state is too long");
-    const uint16_t size = static_cast<uint16_t>(bytes.size());
-    if (used_ + sizeof size + size > kBlockBytes) {
-        blocks_.push_back(std::make_unique<uint8_t[]>(kBlockBytes));
-        used_ = 0;
-    }
-    uint8_t* at = blocks_.back().get() + used_;
-    std::memcpy(at, &size, sizeof size);
-    std::memcpy(at + sizeof size, bytes.data(), size);
-    places_.push_back(static_cast<uint64_t>(blocks_.size() - 1) << 32 | used_);
-    used_ += sizeof size + size;
-}
-
-void StateStore::grow() {
-    std::vector<uint64_t> old(slots_.size() * 2);
-    old.swap(slots_);
-    const std::size_t mask = slots_.size() - 1;
-    for (uint64_t slot : old) {
-        if (slot == 0) continue;
-        std::size_t i = (slot >> 32) & mask;
-        while (slots_[i] != 0)
-            i = (i + 1) & mask;
-        slots_[i] = slot;
-    }
-}
 
 // The nine inputs of a cycle, numbered as the store keeps them.
 constexpr SolveInput kInputs[] = {
