@@ -71,6 +71,20 @@ int keyByPlace(const QKeyEvent& event) {
     return keyByPlace(event.key());
 }
 
+int arrowKey(board::Dir dir) {
+    switch (dir) {
+        case board::Dir::Up:
+            return Qt::Key_Up;
+        case board::Dir::Right:
+            return Qt::Key_Right;
+        case board::Dir::Down:
+            return Qt::Key_Down;
+        case board::Dir::Left:
+            return Qt::Key_Left;
+    }
+    return Qt::Key_unknown;
+}
+
 bool asksForShot(Qt::KeyboardModifiers modifiers) {
     return (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
            Qt::ShiftModifier;

@@ -18,6 +18,8 @@ struct GameKey {
 };
 
 GameKey gameKey(int qtKey);
+// The arrow key of a direction: the other way round from gameKey.
+int arrowKey(board::Dir dir);
 
 // The Latin letter key that sits where the key pressed sits, whatever the keyboard layout: the
 // P of pause is the key that types З on a Russian layout. Told by the key's native scan code

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "qt/GameKeys.h"
 #include "qt/GameWindow.h"
 
 namespace boltik::qt {
@@ -14,20 +15,6 @@ namespace boltik::qt {
 namespace {
 
 using board::Dir;
-
-int arrowKey(Dir dir) {
-    switch (dir) {
-        case Dir::Up:
-            return Qt::Key_Up;
-        case Dir::Right:
-            return Qt::Key_Right;
-        case Dir::Down:
-            return Qt::Key_Down;
-        case Dir::Left:
-            return Qt::Key_Left;
-    }
-    return Qt::Key_unknown;
-}
 
 bool dpadHeld(const sdl::PadState& pad, Dir dir) {
     switch (dir) {
