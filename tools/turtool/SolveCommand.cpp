@@ -46,6 +46,11 @@ std::optional<SolveLimits> parseLimits(const std::vector<std::string>& args, std
             limits.seed = static_cast<uint32_t>(n);
             return true;
         }
+        if (name == "--threads") {
+            if (!boltik::io::parseInteger(*value, 1, 64, n)) return false;
+            limits.threads = static_cast<unsigned>(n);
+            return true;
+        }
         if (name != "--max-states" ||
             !boltik::io::parseInteger(*value, 1, std::numeric_limits<uint32_t>::max() - 1, n)) {
             return false;

@@ -27,9 +27,11 @@ constexpr CommandHelp kCommands[] = {
      "    the shortest solution, the earliest move that loses it; with --route, the share of\n"
      "    the seeds 1..N (1000 by default) under which that script does not win, and the\n"
      "    first of them\n"},
-    {"solve", "solve FILE [--max-seconds S] [--max-states N] [--seed S] [--any-length]",
+    {"solve",
+     "solve FILE [--max-seconds S] [--max-states N] [--seed S] [--any-length] [--threads N]",
      "    finds the shortest winning script of a level; a level with guns needs the guns' seed;\n"
-     "    with --any-length, a longer one when the shortest takes too long\n"},
+     "    with --any-length, a longer one when the shortest takes too long; it searches with a\n"
+     "    thread for each core unless --threads says how many, and finds the same either way\n"},
 };
 
 const CommandHelp* find(const std::string& command) {

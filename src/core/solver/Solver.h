@@ -35,6 +35,9 @@ struct SolveLimits {
     // When the shortest solution is not found in a quarter of the time, a longer one may do: the
     // rest of the time goes to a search stage by stage, pickup by pickup.
     bool anyLength = false;
+    // The threads that search, the caller's among them; 0 for one for each core. The outcome is
+    // the same for any number.
+    unsigned threads = 0;
     // Set from another thread to end the search early.
     const std::atomic<bool>* stop = nullptr;
 };

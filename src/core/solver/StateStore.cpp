@@ -23,9 +23,9 @@ uint64_t StateStore::hash(std::span<const uint8_t> bytes) {
     return h ^ (h >> 32);
 }
 
-std::pair<uint32_t, bool> StateStore::add(std::span<const uint8_t> bytes, uint32_t parent,
-                                          uint8_t input) {
-    const uint64_t tag = hash(bytes) & 0xFFFFFFFF;
+std::pair<uint32_t, bool> StateStore::add(std::span<const uint8_t> bytes, uint64_t hashed,
+                                          uint32_t parent, uint8_t input) {
+    const uint64_t tag = hashed & 0xFFFFFFFF;
     const std::size_t mask = slots_.size() - 1;
     std::size_t i = tag & mask;
     for (; slots_[i] != 0; i = (i + 1) & mask) {

@@ -20,7 +20,13 @@ public:
 
     // Keeps the packed state unless an equal one is kept already. Returns the state's number
     // and whether it was new.
-    std::pair<uint32_t, bool> add(std::span<const uint8_t> bytes, uint32_t parent, uint8_t input);
+    std::pair<uint32_t, bool> add(std::span<const uint8_t> bytes, uint32_t parent, uint8_t input) {
+        return add(bytes, hash(bytes), parent, input);
+    }
+    // The same with the bytes' hash, which another thread may have worked out.
+    std::pair<uint32_t, bool> add(std::span<const uint8_t> bytes, uint64_t hashed, uint32_t parent,
+                                  uint8_t input);
+    static uint64_t hash(std::span<const uint8_t> bytes);
     // A shorter way to a state kept already.
     void reroute(uint32_t id, uint32_t parent, uint8_t input) {
         parents_[id] = parent;
@@ -41,7 +47,6 @@ private:
     // Blocks are never moved, so a growing store does not need twice its memory for a while.
     static constexpr std::size_t kBlockBytes = std::size_t{1} << 22;
 
-    static uint64_t hash(std::span<const uint8_t> bytes);
     void store(std::span<const uint8_t> bytes);
     void grow();
 

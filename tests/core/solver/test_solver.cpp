@@ -10,6 +10,7 @@
 #include "core/headless/SessionGame.h"
 #include "core/session/Sessions.h"
 #include "core/solver/Bound.h"
+#include "core/solver/Crew.h"
 #include "core/solver/Demo.h"
 #include "core/solver/Solver.h"
 #include "support/Rig.h"
@@ -196,6 +197,70 @@ TEST(Solver, GivesALongerSolutionStageByStageWhenTheShortestIsOutOfReach) {
     EXPECT_FALSE(r.shortest);
     const long length = static_cast<long>(r.inputs.size());
     EXPECT_EQ(solver::winningCycle("hall.tur", solver::scriptOf(r.inputs), length + 5), length);
+}
+
+// A solution as the lines of its script.
+std::string scriptText(const solver::SolveResult& r) {
+    std::string text;
+    for (const auto& e : solver::scriptOf(r.inputs))
+        text += headless::scriptLine(e) + "\n";
+    return text;
+}
+
+TEST(Solver, FindsTheSameWhateverTheNumberOfThreads) {
+    // The states of a batch are kept in the order one thread would keep them, so the solution
+    // and the count of states do not depend on how many threads share the work: the exact
+    // search, one with guns under a seed, and one stage by stage.
+    Rig rig;
+    rig.dir.write("hall.tur",
+                  testing::levelFileText(
+                      Level({"###################", "#P...........*...*#", "#....*.......*....#",
+                             "#.........*.......#", "#.*....*..........#", "#......*..*...*...#",
+                             "#*........*......C#"},
+                            {}, "11")));
+    struct Case {
+        std::string file;
+        std::optional<uint32_t> seed;
+        bool anyLength;
+    };
+    const std::string data = std::string(BOLTIK_DATA_DIR) + "/";
+    for (const Case& c : {Case{data + "9.tur", {}, false}, Case{data + "22.tur", 6u, false},
+                          Case{"hall.tur", {}, true}}) {
+        std::optional<solver::SolveResult> first;
+        for (unsigned threads : {1u, 2u, 3u}) {
+            solver::SolveLimits limits;
+            limits.threads = threads;
+            limits.seed = c.seed;
+            limits.anyLength = c.anyLength;
+            if (c.anyLength) limits.maxStates = 300;
+            const solver::SolveResult r = solver::solveLevel(c.file, limits);
+            ASSERT_EQ(r.outcome, solver::SolveResult::Outcome::Solved) << c.file;
+            EXPECT_EQ(r.shortest, !c.anyLength) << c.file;
+            if (!first) {
+                first = r;
+                continue;
+            }
+            EXPECT_EQ(r.states, first->states) << c.file << " threads " << threads;
+            EXPECT_EQ(scriptText(r), scriptText(*first)) << c.file << " threads " << threads;
+        }
+    }
+}
+
+TEST(Crew, RunsEveryMemberOnceARoundAndPassesOnAFailure) {
+    solver::Crew crew(2);
+    ASSERT_EQ(crew.size(), 3u);
+    std::vector<std::atomic<int>> runs(3);
+    for (int round = 0; round < 50; ++round)
+        crew.run([&](unsigned member) { ++runs[member]; });
+    for (const auto& n : runs)
+        EXPECT_EQ(n.load(), 50);
+    EXPECT_THROW(crew.run([](unsigned member) {
+        if (member == 2) throw std::runtime_error("a helper failed");
+    }),
+                 std::runtime_error);
+    // The crew goes on working after a failure.
+    crew.run([&](unsigned member) { ++runs[member]; });
+    EXPECT_EQ(runs[2].load(), 51);
 }
 
 TEST(LevelStats, CountTheStatesFromWhichALevelIsLost) {
