@@ -24,8 +24,9 @@ echo "== the rules core and the window host"
 "$build/tools/bench/boltik_bench" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
 
 echo "== the solver on the campaign's levels"
-# A level without guns: its shortest solution. A level with guns: a solution under each of the
-# seeds 1 to 20, the shortest where it is found in time, else one found stage by stage.
+# A level without guns: a solution within 5 s, the shortest where it is found in a quarter of
+# that. A level with guns: a solution under each of the seeds 1 to 20, the shortest where it
+# is found in time, else one found stage by stage.
 levels="$(mktemp -d)"
 cp "$root"/data/*.tur "$levels"/
 solve() {
@@ -51,9 +52,16 @@ for file in $(cd "$levels" && ls -- *.tur | sort -n); do
         printf "%-7s guns: %2d of 20 seeds solved, %s cycles, at most %s s and %d MiB\n" \
             "$file" "$solved" "${range:-no}" "$worst" $((most / 1024))
     else
-        read -r cycles time memory <<< "$(solve "$file" --max-seconds 60)"
-        printf "%-7s shortest solution %s cycles in %s s and %d MiB\n" \
-            "$file" "${cycles:-not found:}" "$time" $((memory / 1024))
+        # As the game and the editor search: the shortest for a quarter of the time, then
+        # stage by stage.
+        out=$(cd "$levels" && /usr/bin/time -f "%e %M" "$build/tools/turtool/turtool" solve \
+            "$file" --max-seconds 5 --any-length 2>&1)
+        read -r time memory <<< "$(tail -1 <<< "$out")"
+        cycles=$(head -1 <<< "$out" | sed -n 's/^# \(.*\): \([0-9]*\) cycles.*/\2/p')
+        kind="shortest"
+        grep -q "not proven" <<< "$(head -1 <<< "$out")" && kind="staged"
+        printf "%-7s %-8s solution %s cycles in %s s and %d MiB\n" \
+            "$file" "$kind" "${cycles:-not found:}" "$time" $((memory / 1024))
     fi
 done
 rm -rf "$levels"
