@@ -11,12 +11,14 @@
 #include <QRegion>
 #include <QScreen>
 #include <algorithm>
+#include <memory>
 
 #include "core/board/LevelNames.h"
 #include "core/progress/Progress.h"
 #include "qt/DrawnButton.h"
 #include "qt/GraphicObjects.h"
 #include "qt/RoundedWindow.h"
+#include "qt/Veil.h"
 #include "qt/Words.h"
 
 namespace boltik::qt {
@@ -105,6 +107,7 @@ Filesel::Filesel(QWidget* parent)
     }
     // The caller waits for this window: closing the caller's window ends the wait too.
     if (parent) parent->installEventFilter(this);
+    owner_ = parent;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());
     }
@@ -145,7 +148,7 @@ void Filesel::keyPressEvent(QKeyEvent* event) {
 }
 
 bool Filesel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parent() && event->type() == QEvent::Close) {
+    if (watched == owner_ && event->type() == QEvent::Close) {
         close();
         return false;
     }
@@ -179,17 +182,26 @@ void Filesel::paintEvent(QPaintEvent*) {
 }
 
 QString Filesel::choose(QWidget* parent) {
+    // Where the desktop would not give a full-screen game the keyboard back, the chooser opens
+    // inside the game's window.
+    std::unique_ptr<Veil> veil = Veil::over(parent);
     Filesel chooser(parent);
     QEventLoop wait;
     connect(&chooser, &Filesel::chosen, &wait, &QEventLoop::quit);
     connect(&chooser, &Filesel::cancelled, &wait, &QEventLoop::quit);
-    chooser.show();
-    chooser.activateWindow();
     chooser.nameBox_->setFocus();
     chooser.nameBox_->selectAll();
+    if (veil) {
+        veil->hold(&chooser);
+    } else {
+        chooser.show();
+        chooser.activateWindow();
+        chooser.nameBox_->setFocus();
+    }
     wait.exec();
     // The caller's window takes the keyboard back: the game's arrows work at once.
     chooser.hide();
+    veil.reset();
     takeKeyboardBack(parent);
     return chooser.tag();
 }

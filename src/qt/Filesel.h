@@ -47,6 +47,7 @@ private:
     QLabel* okButton_;
     QString tag_;
     Outline outline_;
+    QWidget* owner_ = nullptr;  // the window the chooser was opened for
 };
 
 // The level files in the chooser's order: those named by a number (1.tur, 2.tur, 10.tur) in

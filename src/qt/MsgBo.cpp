@@ -6,10 +6,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <memory>
 
 #include "qt/DrawnButton.h"
 #include "qt/GraphicObjects.h"
+#include "qt/RoundedWindow.h"
 #include "qt/Tiling.h"
+#include "qt/Veil.h"
 
 namespace boltik::qt {
 
@@ -199,8 +202,17 @@ bool MsgBo::eventFilter(QObject* watched, QEvent* event) {
 
 int AskUser(const QString& text, const QString& caption1, const QString& caption2, QWidget* parent,
             int selected) {
+    // Where the desktop would not give a full-screen game the keyboard back, the question opens
+    // inside the game's window.
+    std::unique_ptr<Veil> veil = Veil::over(parent);
     MsgBo box(text, caption1, caption2, parent, selected);
+    if (veil) veil->hold(&box);
     box.exec();
+    // The asking window takes the keyboard back, which a desktop without a window manager would
+    // not give it.
+    box.hide();
+    if (veil) veil.reset();
+    takeKeyboardBack(parent);
     return box.answer();
 }
 

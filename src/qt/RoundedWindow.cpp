@@ -28,9 +28,13 @@ QPainterPath roundedOutline(const QSizeF& size, const QSizeF& cornerEllipse) {
 
 void paintInsideOutline(QWidget& window, const QImage& picture, const QPainterPath& outline) {
     QPainter painter(&window);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(window.rect(), Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // A window clears what lies outside the outline; inside another window, what lies there is
+    // that window's, painted under this one.
+    if (window.isWindow()) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(window.rect(), Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     // The brush's picture is laid from the window's top left corner, in logical pixels.

@@ -1,6 +1,9 @@
-// How the rounded windows are outlined on each desktop, and how the chooser, the question and
-// the crawler's direction window belong to the window they open over.
+// How the rounded windows are outlined on each desktop, how the chooser, the question and the
+// crawler's direction window belong to the window they open over, and how a dialog opens
+// inside a full-screen window.
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
 #include <QWindow>
 
@@ -9,6 +12,7 @@
 #include "qt/KudaSow.h"
 #include "qt/MsgBo.h"
 #include "qt/RoundedWindow.h"
+#include "qt/Veil.h"
 #include "support/Rig.h"
 
 using namespace boltik;
@@ -28,6 +32,16 @@ protected:
         red.fill(Qt::red);
         qt::paintInsideOutline(*this, red, qt::roundedOutline(size(), QSizeF(30, 30)));
     }
+};
+
+// Counts the mouse presses and keys that reach it.
+class Presses : public QWidget {
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+    void keyPressEvent(QKeyEvent*) override { ++presses; }
 };
 
 }  // namespace
@@ -99,6 +113,60 @@ private slots:
         QCOMPARE(qt::Filesel::choose(&owner), QStringLiteral("1.tur"));
         QTRY_VERIFY(owner.isActiveWindow());
         QCOMPARE(QApplication::focusWidget(), field);
+    }
+
+    void dialogsOpenInsideAFullScreenWindowOnWaylandOnly() {
+        QWidget window;
+        window.show();
+        QVERIFY(!qt::Veil::wanted(QStringLiteral("wayland"), &window));
+        window.showFullScreen();
+        QVERIFY(qt::Veil::wanted(QStringLiteral("wayland"), &window));
+        QVERIFY(!qt::Veil::wanted(QStringLiteral("xcb"), &window));
+        QVERIFY(!qt::Veil::wanted(QStringLiteral("wayland"), nullptr));
+    }
+
+    void aVeiledDialogIsModalInsideItsWindow() {
+        // The window under the veil sees neither the mouse nor the keys; Tab goes round the
+        // dialog's two boxes; when the veil goes, the focus is back where it was.
+        Presses window;
+        window.resize(600, 400);
+        auto* button = new QPushButton(QStringLiteral("под"), &window);
+        button->setGeometry(0, 0, 100, 30);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        button->setFocus();
+        {
+            auto veil = std::make_unique<qt::Veil>(&window);
+            QWidget dialog;
+            dialog.resize(200, 100);
+            auto* first = new QLineEdit(&dialog);
+            auto* second = new QLineEdit(&dialog);
+            second->move(0, 40);
+            first->setFocus();
+            veil->hold(&dialog);
+            QCOMPARE(dialog.window(), &window);
+            QCOMPARE(dialog.geometry().center(), window.rect().center());
+            QCOMPARE(QApplication::focusWidget(), first);
+
+            // Through the window system, as a player's hand comes: onto the button under the
+            // veil, onto the window's bare edge, and a key the dialog does not take.
+            QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(590, 390));
+            QTest::keyClick(window.windowHandle(), Qt::Key_F1);
+            QCOMPARE(window.presses, 0);
+            QCOMPARE(QApplication::focusWidget(), first);
+
+            QTest::keyClick(first, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), second);
+            QTest::keyClick(second, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), first);
+            QTest::keyClick(first, Qt::Key_Backtab);
+            QCOMPARE(QApplication::focusWidget(), second);
+            // The dialog goes first, as its caller keeps it; then the veil.
+        }
+        QCOMPARE(QApplication::focusWidget(), button);
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(590, 390));
+        QCOMPARE(window.presses, 1);
     }
 };
 

@@ -1,5 +1,6 @@
 // The whole program on a real desktop (Weston, or an X server), walked as a player would: the
-// menu, the game, the chooser, the arrows, the Escape question, leaving. Run by
+// menu, the game, the chooser, the arrows, the Escape question answered «Нет», the arrows
+// again, the question again answered «Да». Run by
 // run_on_desktop.sh, which starts the desktop; the keys and clicks go through Qt's window
 // system interface, and the focus each step waits for is the one the desktop gives.
 #include <QGuiApplication>
@@ -43,8 +44,34 @@ void releaseLater(int key) {
     });
 }
 
+// The window as it stands, saved as NAME.png in the folder BOLTIK_WALK_SHOTS names, if any: a
+// look at what the walk saw.
+void shoot(QWidget* window, const char* name) {
+    const QString folder = qEnvironmentVariable("BOLTIK_WALK_SHOTS");
+    if (!folder.isEmpty())
+        window->grab().save(folder + QLatin1Char('/') + QLatin1String(name) + ".png");
+}
+
+// A shown widget of type T, a window or inside one.
+template <typename T>
+T* shownAnywhere() {
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) return t;
+    }
+    return nullptr;
+}
+
+// Whether the widget's window is exposed and has the keyboard, and the focus is inside it.
+bool hasKeyboard(QWidget* widget) {
+    QWidget* focus = QApplication::focusWidget();
+    return widget->window()->windowHandle() && widget->window()->windowHandle()->isExposed() &&
+           hasFocus(widget->window()) && focus && (focus == widget || widget->isAncestorOf(focus));
+}
+
+// A window without those buttons, or no window at all.
 bool noMinimiseOrMaximise(QWidget* window) {
-    return !(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    return !window->isWindow() ||
+           !(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }
 
 }  // namespace
@@ -100,6 +127,7 @@ private slots:
         QPoint robot;
         QString failure;
         int arrow = 0;
+        int questions = 0;
         QElapsedTimer pressed;
         const int arrows[] = {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up};
         boltik::testing::poll(
@@ -107,15 +135,18 @@ private slots:
                 boltik::qt::GameWindow* game = program.gameWindow();
                 switch (step) {
                     case 0: {
-                        // The chooser opens over the game, the game's, with the keyboard.
-                        auto* chooser = boltik::testing::visibleWindow<boltik::qt::Filesel>();
-                        if (!game || !chooser || !chooser->windowHandle() ||
-                            !chooser->windowHandle()->isExposed() || !hasFocus(chooser))
-                            return false;
-                        if (chooser->windowHandle()->transientParent() != game->windowHandle())
+                        // The chooser opens over the game, the game's, with the keyboard: on
+                        // Wayland inside the full-screen game's own window, elsewhere as a
+                        // window of the game's.
+                        auto* chooser = shownAnywhere<boltik::qt::Filesel>();
+                        if (!game || !chooser || !hasKeyboard(chooser)) return false;
+                        if (wayland ? chooser->window() != game
+                                    : chooser->windowHandle()->transientParent() !=
+                                          game->windowHandle())
                             failure = "the chooser is not the game window's";
                         if (wayland && !chooser->testAttribute(Qt::WA_TranslucentBackground))
                             failure = "the chooser is not painted round";
+                        shoot(game, "chooser");
                         step = 1;
                         pressLater(Qt::Key_Return);  // «1», as the box holds it
                         return false;
@@ -124,8 +155,9 @@ private slots:
                         // Back in the game, which has the keyboard without a click; level 1
                         // is on the board.
                         const auto& w = game->world();
-                        if (boltik::testing::visibleWindow<boltik::qt::Filesel>() ||
-                            !hasFocus(game) || w.levelName != "1.tur" ||
+                        if (shownAnywhere<boltik::qt::Filesel>() ||
+                            shownAnywhere<boltik::qt::MsgBo>() || !hasFocus(game) ||
+                            w.levelName != "1.tur" ||
                             !boltik::board::Board::inside(w.playerX, w.playerY) ||
                             w.board.code(w.playerX, w.playerY) != boltik::board::code::kPlayer ||
                             game->context().cycles < 5)
@@ -161,19 +193,39 @@ private slots:
                     case 4: {
                         // The question opens over the game, the game's, with no minimise or
                         // maximise, and its highlighted answer has the focus.
-                        auto* box = boltik::testing::visibleWindow<boltik::qt::MsgBo>();
-                        if (!box || !box->windowHandle() || !box->windowHandle()->isExposed() ||
-                            !hasFocus(box))
-                            return false;
-                        if (box->windowHandle()->transientParent() != game->windowHandle())
+                        auto* box = shownAnywhere<boltik::qt::MsgBo>();
+                        if (!box || !hasKeyboard(box)) return false;
+                        if (wayland
+                                ? box->window() != game
+                                : box->windowHandle()->transientParent() != game->windowHandle())
                             failure = "the question is not the game window's";
                         if (!noMinimiseOrMaximise(box))
                             failure = "the question can be minimised or maximised";
+                        shoot(game, "question");
+                        if (++questions == 1) {
+                            // «Нет», and «Нет» to the restart question after it: back to the
+                            // game, whose arrows work again at once.
+                            step = 6;
+                            pressLater(Qt::Key_Right);
+                            pressLater(Qt::Key_Return);
+                            return false;
+                        }
                         // «Да»: leave the game.
                         step = 5;
                         pressLater(Qt::Key_Left);
                         pressLater(Qt::Key_Return);
                         return true;
+                    }
+                    case 6: {
+                        auto* box = shownAnywhere<boltik::qt::MsgBo>();
+                        if (!box ||
+                            !box->accessibleName().contains(QStringLiteral("перезапустить")) ||
+                            !hasKeyboard(box))
+                            return false;
+                        step = 1;
+                        pressLater(Qt::Key_Right);
+                        pressLater(Qt::Key_Return);
+                        return false;
                     }
                 }
                 return true;
