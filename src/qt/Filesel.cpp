@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "core/board/LevelNames.h"
+#include "core/board/LevelTitles.h"
 #include "core/progress/Progress.h"
 #include "qt/DrawnButton.h"
 #include "qt/GraphicObjects.h"
@@ -114,19 +115,27 @@ Filesel::Filesel(QWidget* parent)
 }
 
 void Filesel::markFinishedLevels() {
-    // A finished level carries a tick and, as its tooltip, its best result; its text stays the
-    // file name, so choosing works as before.
+    // A level's tooltip is its title from the titles file, then, for a finished level, its
+    // best result; a finished level also carries a tick. Its text stays the file name, so
+    // choosing works as before.
     const progress::Progress progress = progress::Progress::load();
+    const board::LevelTitles titles = board::readLevelTitles();
     const QIcon tick(QPixmap::fromImage(uiPicture(QStringLiteral("done_tick"))));
     for (int i = 0; i < fileList_->count(); ++i) {
         QListWidgetItem* item = fileList_->item(i);
-        const auto best = progress.best(item->text().toStdString());
-        if (!best) continue;
-        item->setIcon(tick);
-        item->setToolTip(QStringLiteral("Пройден. Лучший результат: %1%2, потеряно жизней: %3")
-                             .arg(cyclesText(best->cycles),
-                                  best->rewound ? QStringLiteral(" (с перемоткой)") : QString())
-                             .arg(best->livesLost));
+        const std::string file = item->text().toStdString();
+        QStringList lines;
+        if (const auto title = titles.find(file); title != titles.end()) {
+            lines << QString::fromStdString(title->second);
+        }
+        if (const auto best = progress.best(file)) {
+            item->setIcon(tick);
+            lines << QStringLiteral("Пройден. Лучший результат: %1%2, потеряно жизней: %3")
+                         .arg(cyclesText(best->cycles),
+                              best->rewound ? QStringLiteral(" (с перемоткой)") : QString())
+                         .arg(best->livesLost);
+        }
+        if (!lines.isEmpty()) item->setToolTip(lines.join(u'\n'));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "WindowTesting.h"
+#include "core/progress/Progress.h"
 #include "qt/Filesel.h"
 #include "qt/Words.h"
 #include "support/Rig.h"
@@ -36,6 +37,40 @@ private slots:
                                            "1.tur", "a.tur", "99999.tur", "19.tur"}),
                  (QStringList{"1.tur", "2.tur", "007.tur", "10.tur", "19.tur", "99999.tur", huge,
                               "-1.tur", "a.tur", "b.tur"}));
+    }
+
+    void aLevelsTooltipIsItsTitleThenItsBestResult() {
+        boltik::testing::TempDir dir;
+        for (const char* name : {"1.tur", "2.tur", "3.tur", "mine.tur"})
+            dir.write(name, "");
+        // "Ящики" and "Ключ" in code page 1251; a bad line in between changes nothing else.
+        dir.write("names.txt", "1.tur \xDF\xF9\xE8\xEA\xE8\n../2.tur x\n2.tur \xCA\xEB\xFE\xF7\n");
+        boltik::progress::Progress progress;
+        progress.record("2.tur", 21, 1);
+        progress.record("3.tur", 5, 0);
+        QVERIFY(progress.save());
+        Filesel chooser;
+        QListWidget* list = chooser.fileList();
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->item(0)->toolTip(), QStringLiteral("Ящики"));
+        QCOMPARE(list->item(1)->toolTip(),
+                 QStringLiteral("Ключ\nПройден. Лучший результат: 21 цикл, потеряно жизней: 1"));
+        QCOMPARE(list->item(2)->toolTip(),
+                 QStringLiteral("Пройден. Лучший результат: 5 циклов, потеряно жизней: 0"));
+        QVERIFY(list->item(3)->toolTip().isEmpty());
+        QCOMPARE(list->item(1)->text(), QStringLiteral("2.tur"));
+    }
+
+    void aMissingOrBrokenTitlesFileLeavesTheListAsItWas() {
+        for (const std::string& bytes :
+             {std::string(), std::string(5000, '\x01'), std::string("\xFF\xFE\x00\x01", 4)}) {
+            boltik::testing::TempDir dir;
+            dir.write("1.tur", "");
+            if (!bytes.empty()) dir.write("names.txt", bytes);
+            Filesel chooser;
+            QCOMPARE(chooser.fileList()->count(), 1);
+            QVERIFY(chooser.fileList()->item(0)->toolTip().isEmpty());
+        }
     }
 
     void countsSpeakRussian() {

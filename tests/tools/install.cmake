@@ -11,7 +11,8 @@ if(NOT rc EQUAL 0)
 endif()
 
 foreach(file bin/boltik bin/turtool share/boltik/data/settings.ini share/boltik/data/mus1.wav
-        share/boltik/data/1.tur share/applications/org.boltik.Boltik.desktop
+        share/boltik/data/1.tur share/boltik/data/names.txt
+        share/applications/org.boltik.Boltik.desktop
         share/metainfo/org.boltik.Boltik.metainfo.xml
         share/icons/hicolor/scalable/apps/org.boltik.Boltik.svg
         share/icons/hicolor/256x256/apps/org.boltik.Boltik.png share/doc/boltik/copyright

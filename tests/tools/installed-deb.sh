@@ -18,7 +18,8 @@ trap 'rm -rf "$scratch"' EXIT
 dpkg -x "$deb" "$scratch/root" || { echo "dpkg -x failed"; exit 1; }
 game="$scratch/root/usr/games/boltik"
 [ -x "$game" ] || { echo "no /usr/games/boltik in the package"; exit 1; }
-for file in usr/bin/turtool usr/share/boltik/data/1.tur usr/share/boltik/data/settings.ini \
+for file in usr/bin/turtool usr/share/boltik/data/1.tur usr/share/boltik/data/names.txt \
+        usr/share/boltik/data/settings.ini \
         usr/share/applications/org.boltik.Boltik.desktop usr/share/doc/boltik/copyright; do
     [ -e "$scratch/root/$file" ] || { echo "not in the package: $file"; exit 1; }
 done
