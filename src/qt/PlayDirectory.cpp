@@ -46,6 +46,14 @@ bool enterPlayDirectory() {
                  .arg(seeded.failed.size())
                  .arg(where));
     }
+    if (!seeded.kept.empty()) {
+        QStringList files;
+        for (const std::string& name : seeded.kept)
+            files << QString::fromStdString(name);
+        tell(QStringLiteral("Файлы игры обновлены, но эти файлы вы изменили, и они оставлены как "
+                            "были: %1. Новые версии лежат в папке %2.")
+                 .arg(files.join(QStringLiteral(", ")), defaultContent()));
+    }
     if (!QDir::setCurrent(where)) {
         tell(QStringLiteral("Не удалось открыть папку игры %1.").arg(where));
         return false;

@@ -68,6 +68,25 @@ private slots:
         qunsetenv("XDG_DATA_HOME");
     }
 
+    void aChangedLevelThatANewDefaultPassesByIsTold() {
+        boltik::testing::TempDir dir;
+        const std::string play = (dir.path() / "play").string();
+        qputenv("BOLTIK_PLAY_DIR", QByteArray(play.c_str()));
+        QVERIFY(boltik::qt::enterPlayDirectory());
+        // The player changed 1.tur, which was seeded from an older default than the shipped one.
+        dir.write("play/1.tur", "my own level");
+        const std::string list = dir.read("play/.boltik-seeded");
+        const auto at = list.find(" 1.tur\n");
+        const auto from = list.rfind('\n', at) + 1;  // npos + 1 is the start
+        dir.write("play/.boltik-seeded", list.substr(0, from) + "older" + list.substr(at));
+        QString text;
+        readMessage(text);
+        QVERIFY(boltik::qt::enterPlayDirectory());
+        QVERIFY2(text.contains(QStringLiteral("оставлены как были: 1.tur.")), qPrintable(text));
+        QCOMPARE(QString::fromStdString(dir.read("play/1.tur")), QStringLiteral("my own level"));
+        qunsetenv("BOLTIK_PLAY_DIR");
+    }
+
     void noPlaceToPlayIsToldAndEndsTheStart() {
         boltik::testing::TempDir dir;
         dir.write("blocked", "a file, not a directory");

@@ -96,7 +96,18 @@ SeedReport seed(const fs::path& defaults, const fs::path& playDir) {
             // Seeded before: only a file still as it was seeded follows the default.
             if (it->second == sum) continue;
             const auto now = readWhole(target);
-            if (!now || io::checksumOf(*now) != it->second) continue;
+            if (!now) continue;  // deleted by the user: stays deleted
+            if (io::checksumOf(*now) != it->second) {
+                // Changed by the user while its default changed too: the file keeps the
+                // user's version for good, and the player is told once that the new default
+                // did not reach it (a renumbered level would otherwise mix in unseen).
+                if (it->second != kUsersOwn) {
+                    report.kept.push_back(name);
+                    it->second = kUsersOwn;
+                    changed = true;
+                }
+                continue;
+            }
             if (io::writeFileAtomically(target.string(), *bytes)) {
                 report.updated.push_back(name);
                 it->second = sum;

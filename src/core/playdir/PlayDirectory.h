@@ -18,7 +18,10 @@ struct SeedReport {
     std::vector<std::string> added;    // new in the play directory
     std::vector<std::string> updated;  // still as seeded before, so brought up to date
     std::vector<std::string> failed;   // could not be written
-    std::string error;                 // the directory itself could not be made
+    // Changed by the user while their default changed: kept as the user left them, and from
+    // then on the user's own. Each is named in one seeding only.
+    std::vector<std::string> kept;
+    std::string error;  // the directory itself could not be made
     // Lines of the record of seeded files too long to read: "FILE: line N is longer than M
     // characters". The files they named count as never seeded.
     std::vector<std::string> problems;

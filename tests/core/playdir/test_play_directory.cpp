@@ -91,6 +91,29 @@ TEST(Seeding, AnUntouchedFileFollowsEveryLaterVersionOfItsDefault) {
     EXPECT_EQ(s.played("1.tur"), "mine");
 }
 
+TEST(Seeding, AChangedFileWhoseDefaultChangedIsKeptAndNamedOnce) {
+    // A renumbered campaign: the user changed 7.tur, and the new 7.tur is another level.
+    Seeding s;
+    s.setDefault("7.tur", "bats");
+    s.setDefault("8.tur", "bombs");
+    seed(s.defaults, s.play);
+    s.userWrites("7.tur", "my bats");
+    s.userWrites("8.tur", "my bombs");
+    s.setDefault("7.tur", "shooting");
+    const SeedReport first = seed(s.defaults, s.play);
+    EXPECT_EQ(first.kept, std::vector<std::string>{"7.tur"});  // 8.tur's default stayed
+    EXPECT_TRUE(first.updated.empty());
+    EXPECT_EQ(s.played("7.tur"), "my bats");
+    EXPECT_TRUE(seed(s.defaults, s.play).kept.empty());
+    // The user's for good: a later default passes it by silently, even once it matches.
+    s.userWrites("7.tur", "shooting");
+    s.setDefault("7.tur", "shooting 2");
+    const SeedReport later = seed(s.defaults, s.play);
+    EXPECT_TRUE(later.kept.empty());
+    EXPECT_TRUE(later.updated.empty());
+    EXPECT_EQ(s.played("7.tur"), "shooting");
+}
+
 TEST(Seeding, AFileTheUserMadeFirstIsNeverOverwritten) {
     Seeding s;
     fs::create_directories(s.play);
