@@ -93,12 +93,12 @@ void BM_ShippedLevel(benchmark::State& state) {
         std::string(BOLTIK_DATA_DIR) + "/" + std::to_string(state.range(0)) + ".tur";
     runLevel(state, file, 5000);
 }
-BENCHMARK(BM_ShippedLevel)->Arg(1)->Arg(15)->Arg(23)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShippedLevel)->Arg(1)->Arg(16)->Arg(22)->Unit(benchmark::kMillisecond);
 
 // The game window as the host, offscreen, with no pacing wait: its yields and drawing are
 // what it adds to each cycle.
 void BM_WindowHost(benchmark::State& state) {
-    const std::string file = std::string(BOLTIK_DATA_DIR) + "/15.tur";
+    const std::string file = std::string(BOLTIK_DATA_DIR) + "/16.tur";
     sound::SilentSounds sounds;
     qt::GameWindow window(sounds);
     window.setNanosPerRound(0);
