@@ -16,7 +16,7 @@ foreach(file bin/boltik bin/turtool share/boltik/data/settings.ini share/boltik/
         share/metainfo/org.boltik.Boltik.metainfo.xml
         share/icons/hicolor/scalable/apps/org.boltik.Boltik.svg
         share/icons/hicolor/256x256/apps/org.boltik.Boltik.png share/doc/boltik/copyright
-        share/doc/boltik/changelog.gz)
+        share/doc/boltik/changelog.gz share/man/man6/boltik.6.gz share/man/man6/turtool.6.gz)
     if(NOT EXISTS "${PREFIX}/${file}")
         message(FATAL_ERROR "not installed: ${file}")
     endif()

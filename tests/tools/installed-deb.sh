@@ -18,9 +18,10 @@ trap 'rm -rf "$scratch"' EXIT
 dpkg -x "$deb" "$scratch/root" || { echo "dpkg -x failed"; exit 1; }
 game="$scratch/root/usr/games/boltik"
 [ -x "$game" ] || { echo "no /usr/games/boltik in the package"; exit 1; }
-for file in usr/bin/turtool usr/share/boltik/data/1.tur usr/share/boltik/data/names.txt \
+for file in usr/games/turtool usr/share/boltik/data/1.tur usr/share/boltik/data/names.txt \
         usr/share/boltik/data/settings.ini \
-        usr/share/applications/org.boltik.Boltik.desktop usr/share/doc/boltik/copyright; do
+        usr/share/applications/org.boltik.Boltik.desktop usr/share/doc/boltik/copyright \
+        usr/share/man/man6/boltik.6.gz usr/share/man/man6/turtool.6.gz; do
     [ -e "$scratch/root/$file" ] || { echo "not in the package: $file"; exit 1; }
 done
 mkdir -p "$scratch/home"
