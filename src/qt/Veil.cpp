@@ -59,6 +59,9 @@ bool Veil::event(QEvent* event) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::ContextMenu:
+        // Taken here, a key is no shortcut of the window under the veil (F3, which reads the
+        // board); it goes on to the dialog as a plain key instead.
+        case QEvent::ShortcutOverride:
             event->accept();
             return true;
         default:

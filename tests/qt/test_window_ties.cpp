@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTest>
 #include <QWindow>
 
@@ -135,6 +136,8 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         button->setFocus();
+        auto* f3 = new QShortcut(QKeySequence(Qt::Key_F3), &window);
+        connect(f3, &QShortcut::activated, &window, [&window] { ++window.presses; });
         {
             auto veil = std::make_unique<qt::Veil>(&window);
             QWidget dialog;
@@ -153,6 +156,7 @@ private slots:
             QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
             QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(590, 390));
             QTest::keyClick(window.windowHandle(), Qt::Key_F1);
+            QTest::keyClick(window.windowHandle(), Qt::Key_F3);
             QCOMPARE(window.presses, 0);
             QCOMPARE(QApplication::focusWidget(), first);
 
@@ -166,7 +170,8 @@ private slots:
         }
         QCOMPARE(QApplication::focusWidget(), button);
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(590, 390));
-        QCOMPARE(window.presses, 1);
+        QTest::keyClick(window.windowHandle(), Qt::Key_F3);
+        QCOMPARE(window.presses, 2);
     }
 };
 
