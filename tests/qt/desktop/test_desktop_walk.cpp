@@ -119,10 +119,13 @@ private slots:
         }
         QCOMPARE(menu->dragHandle()->width(), menu->width());
 
-        // «Игра», clicked through the menu's window.
+        // «Игра», clicked through the menu's window, later, from the event loop: the game it
+        // starts may run its own loop before the click returns.
         QWidget* gameButton = menu->gameButton();
-        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
-                          gameButton->mapTo(menu, gameButton->rect().center()));
+        QTimer::singleShot(0, menu, [menu, gameButton] {
+            QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                              gameButton->mapTo(menu, gameButton->rect().center()));
+        });
 
         QPoint robot;
         QString failure;
