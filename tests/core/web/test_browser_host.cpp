@@ -1,0 +1,208 @@
+// The browser host through the real main loop, with a page whose clock moves only when the
+// game sleeps (or by a fixed step a reading): the pace, keys arriving while the browser has its
+// turn, the pause, the questions, and leaving a level for another.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <numeric>
+
+#include "core/headless/HeadlessGame.h"
+#include "core/headless/Script.h"
+#include "core/loop/MainLoop.h"
+#include "core/progress/Progress.h"
+#include "core/session/Sessions.h"
+#include "core/web/BrowserHost.h"
+#include "support/Rig.h"
+
+namespace boltik::web {
+namespace {
+
+using Kind = recording::Event::Kind;
+
+class FakePage : public Page {
+public:
+    void sleep(int ms) override {
+        sleeps.push_back(ms);
+        clock += std::max(ms, 1);
+        while (!actions.empty() && actions.begin()->first <= clock) {
+            auto action = std::move(actions.begin()->second);
+            actions.erase(actions.begin());
+            action();
+        }
+    }
+    double now() override { return clock += step; }
+    std::vector<PageInput> takeInputs() override { return std::exchange(inputs, {}); }
+    bool paused() override { return isPaused; }
+    bool leaving() override { return isLeaving; }
+    void showCounters(const board::World&) override { ++countersShown; }
+    void showQuestion(const game::Question& q) override { questions.push_back(q.text); }
+    int answer() override { return givenAnswer; }
+    void showChooser() override { ++choosers; }
+    std::optional<std::string> choice() override { return givenChoice; }
+    void levelEnded(bool finished) override { ended.push_back(finished); }
+
+    // A tap of the arrow (down and up) that the browser takes at that time.
+    void tap(double at, board::Dir dir) {
+        actions.insert({at, [this, dir] {
+                            inputs.push_back({Kind::Press, dir});
+                            inputs.push_back({Kind::Release, dir});
+                        }});
+    }
+
+    double clock = 0;
+    double step = 0;  // what a reading of the clock adds: the game's own work
+    std::multimap<double, std::function<void()>> actions;
+    std::vector<int> sleeps;
+    std::vector<PageInput> inputs;
+    bool isPaused = false;
+    bool isLeaving = false;
+    int givenAnswer = 0;
+    std::optional<std::string> givenChoice;
+    std::vector<std::string> questions;
+    int choosers = 0;
+    int countersShown = 0;
+    std::vector<bool> ended;
+};
+
+// Three steps right to the capsule, with a bolt on the way.
+const testing::Level kCorridor{{"######", "#P*.C#"}, {}, "1"};
+
+struct BrowserGame {
+    explicit BrowserGame(FakePage& page)
+        : host(page, std::make_unique<session::Live>(), 5),
+          ctx(world, sprites, canvas, sounds, host) {
+        host.attach(ctx);
+        headless::prepareAgain(world, "1.tur");
+    }
+    board::World world;
+    sprites::SpriteStore sprites;
+    sprites::NullCanvas canvas;
+    sound::SilentSounds sounds;
+    BrowserHost host;
+    game::Context ctx;
+};
+
+TEST(BrowserPace, SleepsTheDesktopPaceAFrameOrMoreAtATime) {
+    testing::TempDir dir;
+    dir.write("1.tur", testing::levelFileText(kCorridor));
+    // The rounds the same start and cycles ask for, as the headless host counts them.
+    headless::HeadlessGame counted;
+    counted.host.recordPacing = true;
+    headless::prepareAgain(counted.world, "1.tur");
+    counted.ctx.cycleLimit = 20;
+    loop::Game(counted.ctx);
+    const long rounds = std::accumulate(counted.host.paced.begin(), counted.host.paced.end(), 0L);
+
+    FakePage page;
+    BrowserGame game(page);
+    game.ctx.cycleLimit = 20;
+    EXPECT_EQ(loop::Game(game.ctx), loop::GameEnd::Stopped);
+    const double wanted = rounds * kDefaultNanosPerRound / 1e6;
+    const int slept = std::accumulate(page.sleeps.begin(), page.sleeps.end(), 0);
+    EXPECT_LE(slept, wanted);
+    EXPECT_GT(slept, wanted - 2 * Breather::kFrameMillis - page.sleeps.size());
+    EXPECT_TRUE(std::all_of(page.sleeps.begin(), page.sleeps.end(),
+                            [](int ms) { return ms >= Breather::kFrameMillis; }));
+}
+
+TEST(BrowserPace, UnpacedGameStillGivesTheBrowserATurnEachFrame) {
+    testing::TempDir dir;
+    dir.write("1.tur", testing::levelFileText(kCorridor));
+    FakePage page;
+    page.step = 0.05;
+    BrowserGame game(page);
+    game.host.setNanosPerRound(0);
+    game.ctx.cycleLimit = 500;
+    loop::Game(game.ctx);
+    ASSERT_GT(page.sleeps.size(), 2u);
+    EXPECT_TRUE(
+        std::all_of(page.sleeps.begin(), page.sleeps.end(), [](int ms) { return ms == 0; }));
+    // Not a turn at every reading: one a frame of the game's work.
+    EXPECT_LT(page.sleeps.size(), page.clock / Breather::kFrameMillis + 2);
+}
+
+TEST(BrowserInput, KeysTakenWhileTheBrowserRunsPlayTheLevelAndKeepProgress) {
+    testing::TempDir dir;
+    dir.write("1.tur", testing::levelFileText(kCorridor));
+    FakePage page;
+    for (double at : {400.0, 700.0, 1000.0})
+        page.tap(at, board::Dir::Right);
+    BrowserGame game(page);
+    game.ctx.cycleLimit = 100;
+    EXPECT_EQ(loop::Game(game.ctx), loop::GameEnd::LevelDone);
+    EXPECT_EQ(page.ended, std::vector<bool>{true});
+    EXPECT_TRUE(progress::Progress::load().best("1.tur").has_value());
+    EXPECT_GT(page.countersShown, 0);
+}
+
+TEST(BrowserInput, PausedTheLevelStandsAndArrowsAreDroppedButEscapeAsks) {
+    testing::TempDir dir;
+    dir.write("1.tur", testing::levelFileText(kCorridor));
+    FakePage page;
+    page.isPaused = true;
+    page.givenAnswer = 2;  // "Нет" to leaving, and to restarting
+    page.tap(300, board::Dir::Right);
+    page.actions.insert({500, [&] { page.inputs.push_back({Kind::Escape, board::Dir::Up}); }});
+    BrowserGame game(page);
+    long cyclesWhenPaused = -1;
+    page.actions.insert({2000, [&] {
+                             cyclesWhenPaused = game.ctx.cycles;
+                             page.isPaused = false;
+                         }});
+    game.ctx.cycleLimit = 30;
+    EXPECT_EQ(loop::Game(game.ctx), loop::GameEnd::Stopped);
+    EXPECT_LE(cyclesWhenPaused, 1);
+    EXPECT_EQ(page.questions.size(), 2u);
+    EXPECT_EQ(testing::boardPicture(game.world.board)[1].substr(0, 6), "#P*.C#");
+}
+
+TEST(BrowserLeave, LeavingUnwindsThePlayTheQuestionAndTheChooser) {
+    testing::TempDir dir;
+    dir.write("1.tur", testing::levelFileText(kCorridor));
+    const auto leaveAt = [](FakePage& page, double at) {
+        page.actions.insert({at, [&page] { page.isLeaving = true; }});
+    };
+    {
+        SCOPED_TRACE("in play");
+        FakePage page;
+        leaveAt(page, 500);
+        BrowserGame game(page);
+        EXPECT_THROW(loop::Game(game.ctx), LeaveLevel);
+        EXPECT_GT(game.ctx.cycles, 0);
+    }
+    {
+        SCOPED_TRACE("a question open");
+        FakePage page;
+        page.actions.insert({300, [&] { page.inputs.push_back({Kind::Escape, board::Dir::Up}); }});
+        leaveAt(page, 900);
+        BrowserGame game(page);
+        EXPECT_THROW(loop::Game(game.ctx), LeaveLevel);
+        EXPECT_EQ(page.questions.size(), 1u);
+    }
+    {
+        SCOPED_TRACE("the chooser open");
+        FakePage page;
+        leaveAt(page, 300);
+        BrowserGame game(page);
+        game.world.startMode = board::StartMode::Choose;
+        EXPECT_THROW(loop::Game(game.ctx), LeaveLevel);
+        EXPECT_EQ(page.choosers, 1);
+    }
+}
+
+TEST(BrowserLeave, TheChooserGivesTheLevelChosen) {
+    testing::TempDir dir;
+    dir.write("7.tur", testing::levelFileText(kCorridor));
+    FakePage page;
+    page.actions.insert({300, [&] { page.givenChoice = "7.tur"; }});
+    BrowserGame game(page);
+    game.world.startMode = board::StartMode::Choose;
+    game.ctx.cycleLimit = 2;
+    EXPECT_EQ(loop::Game(game.ctx), loop::GameEnd::Stopped);
+    EXPECT_EQ(game.world.levelName, "7.tur");
+}
+
+}  // namespace
+}  // namespace boltik::web
