@@ -14,6 +14,7 @@
 #include "core/board/LevelFile.h"
 #include "core/board/LevelTitles.h"
 #include "core/game/Context.h"
+#include "core/headless/HeadlessGame.h"
 #include "core/headless/Script.h"
 #include "core/io/Text.h"
 #include "core/loop/MainLoop.h"
@@ -241,6 +242,27 @@ void run() {
 
 }  // namespace
 }  // namespace boltik::web
+
+// A measurement of the rules alone, for the page's boltikBench: the level played from its start
+// for that many cycles in the headless game of turtool and the benchmarks, with nothing drawn,
+// heard or paced and the browser kept waiting; the cycles played, or -1 when the run stopped
+// on a question or could not go on. The game of the page, asleep meanwhile, is left as it is.
+extern "C" EMSCRIPTEN_KEEPALIVE long boltik_bench(const char* level, long cycles) {
+    using namespace boltik;
+    headless::HeadlessGame game(1);
+    game.ctx.writesCounterFile = false;
+    headless::prepareAgain(game.world, level);
+    game.ctx.cycleLimit = cycles;
+    game.host.answerAlways(game::QuestionId::MissingLevel, 2);
+    try {
+        loop::Game(game.ctx);
+    } catch (const game::GameQuit&) {
+        return -1;
+    } catch (const headless::ScriptStop&) {
+        return -1;
+    }
+    return game.ctx.cycles;
+}
 
 int main() {
     boltik::web::run();

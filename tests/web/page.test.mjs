@@ -1,9 +1,13 @@
 // The game in a browser, tested in Debian's chromium: the page loads, level 1 is won by its
 // solution script, a level travels in a link (and a broken or oversized link is refused), and
-// a screenshot is kept. Exits 77 (skipped) when the page, chromium or puppeteer-core is missing.
+// a screenshot is kept; and the rules' speed in the page is printed, with that of a native
+// turtool (BOLTIK_TURTOOL) on the same run when one is named. Exits 77 (skipped) when the page,
+// chromium or puppeteer-core is missing.
 //   node page.test.mjs SITE_DIR DATA_DIR LEVEL_TESTS_DIR OUT_DIR [--measure]
+import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
+import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
 
@@ -55,6 +59,27 @@ function linkOf(bytes) {
     .replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
 }
 
+// Cycles a second of turtool run on level 1 for that many cycles, the best of three, timed
+// from the outside; in a scratch folder, since the run writes the cycle counter file.
+function nativeCyclesPerSecond(turtool, cycles) {
+  const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'boltik-bench-'));
+  fs.copyFileSync(path.join(data, '1.tur'), path.join(scratch, '1.tur'));
+  let best = 0;
+  for (let i = 0; i < 3; ++i) {
+    const started = process.hrtime.bigint();
+    const run = spawnSync(turtool, ['run', '1.tur', '--cycles', String(cycles), '--seed', '1'],
+      { cwd: scratch, encoding: 'latin1' });
+    const millis = Number(process.hrtime.bigint() - started) / 1e6;
+    if (run.status !== 0 || !run.stdout.includes(`cycles: ${cycles}`)) {
+      check(false, `turtool ran level 1 for ${cycles} cycles: ${run.stderr || run.error}`);
+      break;
+    }
+    best = Math.max(best, cycles / millis * 1000);
+  }
+  fs.rmSync(scratch, { recursive: true, force: true });
+  return best;
+}
+
 const server = await serve(path.resolve(site));
 const url = `http://127.0.0.1:${server.address().port}/`;
 const browser = await puppeteer.launch({
@@ -74,6 +99,22 @@ try {
   const loadMillis = Date.now() - opened;
   const levels = await page.$$eval('#levels li', (items) => items.map((i) => i.dataset.file));
   check(levels[0] === '1.tur' && levels.includes('36.tur'), 'the chooser lists the campaign in order');
+
+  // The rules alone, as turtool runs them: level 1 from its start with the robot standing
+  // still, nothing drawn and no waiting, after a short run that lets the browser compile the
+  // program fully. The game asleep in its chooser meanwhile must play on afterwards.
+  const benchCycles = measure ? 200000 : 20000;
+  await page.evaluate(() => window.boltikBench('1.tur', 5000));
+  const bench = await page.evaluate((n) => window.boltikBench('1.tur', n), benchCycles);
+  console.log(`bench: the page ran level 1 for ${bench.cycles} cycles in ${bench.millis.toFixed(0)} ms: ` +
+    `${bench.perSecond.toFixed(0)} cycles/s`);
+  check(bench.cycles === benchCycles && bench.perSecond > 50000,
+    'the rules run in the page at more than 50000 cycles a second');
+  if (process.env.BOLTIK_TURTOOL) {
+    const native = nativeCyclesPerSecond(process.env.BOLTIK_TURTOOL, benchCycles);
+    console.log(`bench: turtool ran the same at ${native.toFixed(0)} cycles/s; ` +
+      `the page at ${(bench.perSecond / native).toFixed(2)} of that`);
+  }
 
   // Level 1 won by its solution, as turtool wins it; seen on the way, and the board stays
   // as the script left it.
