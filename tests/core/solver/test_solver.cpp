@@ -178,15 +178,19 @@ TEST(Solver, AStopAskedForFromOutsideEndsTheSearch) {
     EXPECT_EQ(solver::solveLevel("far.tur", limits).outcome, solver::SolveResult::Outcome::Stopped);
 }
 
-TEST(Solver, GivesALongerSolutionStageByStageWhenTheShortestIsOutOfReach) {
-    Rig rig;
-    // Bolts all over an open hall: too many orders to try within a few hundred states.
+// hall.tur: bolts all over an open hall, too many orders to try within a few hundred states.
+void writeHall(Rig& rig) {
     rig.dir.write("hall.tur",
                   testing::levelFileText(
                       Level({"###################", "#P...........*...*#", "#....*.......*....#",
                              "#.........*.......#", "#.*....*..........#", "#......*..*...*...#",
                              "#*........*......C#"},
                             {}, "11")));
+}
+
+TEST(Solver, GivesALongerSolutionStageByStageWhenTheShortestIsOutOfReach) {
+    Rig rig;
+    writeHall(rig);
     solver::SolveLimits limits;
     limits.maxStates = 300;
     EXPECT_EQ(solver::solveLevel("hall.tur", limits).outcome,
@@ -212,12 +216,7 @@ TEST(Solver, FindsTheSameWhateverTheNumberOfThreads) {
     // and the count of states do not depend on how many threads share the work: the exact
     // search, one with guns under a seed, and one stage by stage.
     Rig rig;
-    rig.dir.write("hall.tur",
-                  testing::levelFileText(
-                      Level({"###################", "#P...........*...*#", "#....*.......*....#",
-                             "#.........*.......#", "#.*....*..........#", "#......*..*...*...#",
-                             "#*........*......C#"},
-                            {}, "11")));
+    writeHall(rig);
     struct Case {
         std::string file;
         std::optional<uint32_t> seed;
