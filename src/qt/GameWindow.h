@@ -128,8 +128,6 @@ private:
     // Puts the level in play into the state it had `cycles` cycles ago, as its recording
     // played headless from the start gives it.
     void takeBack(long cycles);
-    // Repaints every cell of the board from the world.
-    void repaintBoard();
     void starterTick();
     void layoutControls();
     void addCounter(int index, const QString& icon);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/headless/HeadlessGame.h"
+#include "core/headless/Rewind.h"
 #include "core/loop/MainLoop.h"
 #include "core/session/Sessions.h"
 #include "core/solver/Demo.h"
@@ -18,9 +19,6 @@ namespace {
 // every level of the campaign is solved in a few seconds and a few tens of megabytes.
 constexpr double kSolveSeconds = 30;
 constexpr std::size_t kSolveStates = 4'000'000;
-
-// One press of Backspace takes the level back this many cycles: three seconds.
-constexpr long kRewindCycles = 30;
 
 }  // namespace
 
@@ -93,11 +91,10 @@ void GameWindow::playDemo() {
 
 void GameWindow::rewind() {
     auto* live = dynamic_cast<session::Live*>(&host_.session());
-    if (!live || !inTick_ || closed_ || demo_ != DemoState::None || ctx_->cycles == 0 ||
-        world_.wreckCountdown != 0 || world_.levelDone != 0) {
+    if (!live || !inTick_ || closed_ || demo_ != DemoState::None || !headless::mayRewind(*ctx_)) {
         return;
     }
-    rewindBy_ += kRewindCycles;
+    rewindBy_ += headless::kRewindCycles;
 }
 
 void GameWindow::betweenCycles() {
@@ -120,56 +117,10 @@ void GameWindow::takeBack(long back) {
         restartLevel_ = true;
         return;
     }
-    const auto played = live->played(world_);
-    if (!played) return;
-    const auto state = headless::stateAfter(*played, target);
-    if (!state) return;
-    // The rules' layers of every cell; the pixel places stay the window's own.
-    board::Board& b = world_.board;
-    for (int x = 0; x < board::kBoardSize; ++x) {
-        for (int y = 0; y < board::kBoardSize; ++y) {
-            for (int l = 0; l < board::kLayerCount; ++l) {
-                if (l >= board::layer::kLeft && l <= board::layer::kWidth) continue;
-                b.set(x, y, l, state->world.board.at(x, y, l));
-            }
-        }
-    }
-    const board::World& then = state->world;
-    world_.kolBolt.setCaption(then.kolBolt.caption());
-    world_.kolKeys.setCaption(then.kolKeys.caption());
-    world_.kolWeapon.setCaption(then.kolWeapon.caption());
-    world_.playerX = then.playerX;
-    world_.playerY = then.playerY;
-    world_.requests = then.requests;
-    world_.fireDelay = then.fireDelay;
-    world_.levelDone = then.levelDone;
-    world_.wreckCountdown = then.wreckCountdown;
-    // The cell steps counted are those of the timeline kept, as its recording counts them.
-    world_.bigCycles = then.bigCycles;
-    ctx_->capsuleTicks = state->capsuleTicks;
-    ctx_->flashState = state->flashState;
-    ctx_->cycles = state->cycles;
-    host_.moveToYield(state->yieldPoint);
-    host_.setRandom(played->seed, state->draws);
-    live->rewoundTo(state->yieldPoint);
-    checkedCycle_ = state->cycles;
+    if (!headless::rewindTo(*ctx_, host_, *live, target)) return;
+    checkedCycle_ = ctx_->cycles;
     lostPlate_->hide();
-    repaintBoard();
     showCounters();
-}
-
-void GameWindow::repaintBoard() {
-    for (int x = 0; x <= world_.lastCol; ++x) {
-        for (int y = 0; y <= world_.lastRow; ++y) {
-            board::resumeNext([&] {
-                if (world_.board.code(x, y) == board::code::kPlayer) {
-                    ctx_->draw.paintRobot(sprites::RobotView::Down, x, y);
-                } else {
-                    ctx_->draw.DrawZeml(x, y);
-                }
-            });
-        }
-    }
 }
 
 }  // namespace boltik::qt
