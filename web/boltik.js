@@ -17,6 +17,8 @@
   const LINK_LEVEL = 'ссылка.tur';
   const ARROWS = { ArrowUp: 0, ArrowRight: 1, ArrowDown: 2, ArrowLeft: 3 };
   const PRESS = 0, SHIFT = 1, RELEASE = 2, ESCAPE = 3;
+  // Backspace's code: beyond every input's kind * 4 + its direction.
+  const REWIND = 20;
 
   const $ = (id) => document.getElementById(id);
   const board = $('board');
@@ -86,6 +88,9 @@
   const inputs = [];
   let scriptDone = null;
   const shown = { lives: '', bolts: '', keys: '', ammo: '', level: '' };
+  // The robot's cell and the cycles of the level in play, as last shown; the rewinds so far.
+  let robot = { x: 0, y: 0, cycles: 0 };
+  let rewinds = 0;
 
   const page = {
     paused: false,
@@ -141,7 +146,8 @@
     leaving() {
       return waiting.level !== null || waiting.script !== null;
     },
-    showCounters(lives, bolts, keys, ammo, level) {
+    showCounters(lives, bolts, keys, ammo, level, x, y, cycles) {
+      robot = { x, y, cycles };
       const now = { lives, bolts, keys, ammo, level };
       for (const key of Object.keys(now)) {
         if (shown[key] === now[key]) continue;
@@ -194,6 +200,11 @@
     },
     levelEnded() {
       keepFiles();
+    },
+    // The level in play is taken back that many cycles, ten a second.
+    rewinding(cycles) {
+      ++rewinds;
+      showNote('Перемотка: −' + Math.round(cycles / 10) + ' с', 1200);
     },
     restoreFiles() {
       for (const name of KEPT_FILES) {
@@ -343,7 +354,8 @@
       $('pause').hidden = true;
       $('help').hidden = false;
     } else if (event.code === 'Backspace') {
-      showNote('Шаг назад есть только в настольной игре', 2000);
+      // A press takes the level back; held, it does not repeat, as on the desktop.
+      if (!event.repeat && !page.paused) inputs.push(REWIND);
     } else {
       return;
     }
@@ -420,8 +432,9 @@
     module._free(name);
     return { cycles: played, millis, perSecond: played > 0 ? played / millis * 1000 : 0 };
   };
-  // What the page shows, for tests: the counters and the level.
-  window.boltikState = () => ({ ...shown, paused: page.paused, ready: module !== null });
+  // What the page shows, for tests: the counters and the level, and where the robot stands
+  // after how many cycles of it, and how often the level was taken back.
+  window.boltikState = () => ({ ...shown, ...robot, rewinds, paused: page.paused, ready: module !== null });
 
   async function loadPictures() {
     const list = await (await fetch('sprites/list.txt')).text();

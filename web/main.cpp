@@ -36,10 +36,11 @@ EM_JS(int, js_next_input, (), { return boltikPage.nextInput(); });
 EM_JS(int, js_paused, (), { return boltikPage.paused ? 1 : 0; });
 EM_JS(int, js_leaving, (), { return boltikPage.leaving() ? 1 : 0; });
 EM_JS(void, js_show_counters, (const char* lives, const char* bolts, const char* keys,
-                               const char* ammo, const char* level), {
+                               const char* ammo, const char* level, int x, int y, double cycles), {
     boltikPage.showCounters(UTF8ToString(lives), UTF8ToString(bolts), UTF8ToString(keys),
-                            UTF8ToString(ammo), UTF8ToString(level));
+                            UTF8ToString(ammo), UTF8ToString(level), x, y, cycles);
 });
+EM_JS(void, js_rewinding, (double cycles), { boltikPage.rewinding(cycles); });
 EM_JS(void, js_show_question, (const char* text, const char* one, const char* two, int safe), {
     boltikPage.showQuestion(UTF8ToString(text), UTF8ToString(one), UTF8ToString(two), safe);
 });
@@ -123,6 +124,10 @@ public:
     std::vector<PageInput> takeInputs() override {
         std::vector<PageInput> inputs;
         for (int code; (code = js_next_input()) >= 0;) {
+            if (code == kRewindCode) {
+                inputs.push_back({.rewind = true});
+                continue;
+            }
             inputs.push_back(
                 {static_cast<recording::Event::Kind>(code / 4), static_cast<board::Dir>(code % 4)});
         }
@@ -130,10 +135,12 @@ public:
     }
     bool paused() override { return js_paused() != 0; }
     bool leaving() override { return js_leaving() != 0; }
-    void showCounters(const board::World& w) override {
+    void showCounters(const game::Context& ctx) override {
+        const board::World& w = ctx.world;
         js_show_counters(w.kolLives.caption().c_str(), w.kolBolt.caption().c_str(),
                          w.kolKeys.caption().c_str(), w.kolWeapon.caption().c_str(),
-                         w.levelName.c_str());
+                         w.levelName.c_str(), w.playerX, w.playerY,
+                         static_cast<double>(ctx.cycles));
     }
     void showQuestion(const game::Question& q) override {
         js_show_question(q.text.c_str(), q.button1.c_str(), q.button2.c_str(), q.safeAnswer);
@@ -142,6 +149,12 @@ public:
     void showChooser() override { js_show_chooser(levelList().c_str()); }
     std::optional<std::string> choice() override { return takeText(js_choice); }
     void levelEnded(bool finished) override { js_level_ended(finished ? 1 : 0); }
+    void rewinding(long cycles) override { js_rewinding(static_cast<double>(cycles)); }
+
+private:
+    // Backspace, as boltik.js hands it over; the other codes are an input's kind * 4 + its
+    // direction.
+    static constexpr int kRewindCode = 20;
 };
 
 // Plays a level from its start by a script of turtool run, shown on the page; the result in
@@ -162,7 +175,7 @@ std::string playScript(Page& page, sprites::Canvas& canvas, sound::Sounds& sound
 
     board::World world;
     sprites::SpriteStore store;
-    PageScriptHost host(page, world, seed);
+    PageScriptHost host(page, seed);
     game::Context ctx(world, store, canvas, sounds, host);
     host.attach(ctx);
     headless::prepareAgain(world, level);
@@ -176,9 +189,9 @@ std::string playScript(Page& page, sprites::Canvas& canvas, sound::Sounds& sound
     // The counters as the run left them stay on the page.
     struct ShowAtEnd {
         Page& page;
-        const board::World& world;
-        ~ShowAtEnd() { page.showCounters(world); }
-    } showAtEnd{page, world};
+        const game::Context& ctx;
+        ~ShowAtEnd() { page.showCounters(ctx); }
+    } showAtEnd{page, ctx};
     try {
         switch (loop::Game(ctx)) {
             case loop::GameEnd::LevelDone:
@@ -236,6 +249,9 @@ void run() {
             // Escape answered "Да", or a missing level "Нет": back to the chooser.
             world.startMode = board::StartMode::Choose;
         } catch (const LeaveLevel&) {
+            // Taken back to its start, the level loads again as it began; else the page asked
+            // for something else, taken at the top of the loop.
+            host.restartIfAsked();
         }
     }
 }

@@ -94,6 +94,10 @@ public:
     bool recordPacing = false;  // keeps every pacing wait in paced
     std::vector<int> paced;
 
+protected:
+    // The running game, once attached.
+    const game::Context* context() const { return ctx_; }
+
 private:
     static constexpr long kNever = std::numeric_limits<long>::max();
 

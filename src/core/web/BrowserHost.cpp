@@ -1,6 +1,11 @@
 // The host of the game in a web page.
 #include "core/web/BrowserHost.h"
 
+#include <utility>
+
+#include "core/headless/Rewind.h"
+#include "core/session/Sessions.h"
+
 namespace boltik::web {
 
 bool Breather::breathe() {
@@ -16,12 +21,12 @@ BrowserHost::BrowserHost(Page& page, std::unique_ptr<session::Session> session,
 
 void BrowserHost::onLevelEnd(bool finished) {
     SessionHost::onLevelEnd(finished);
-    page_.showCounters(ctx_->world);
+    page_.showCounters(*ctx_);
     page_.levelEnded(finished);
 }
 
 void BrowserHost::handBack(int ms) {
-    page_.showCounters(ctx_->world);
+    page_.showCounters(*ctx_);
     page_.sleep(ms);
     breather_.breathed();
     inputsWaiting_ = true;
@@ -30,12 +35,48 @@ void BrowserHost::handBack(int ms) {
 void BrowserHost::applyInputs() {
     inputsWaiting_ = false;
     for (const PageInput& input : page_.takeInputs()) {
+        if (input.rewind) {
+            askRewind();
+            continue;
+        }
         // While paused, and while a recording plays, the arrows wait, as in the desktop game.
         const bool arrow = recording::isArrow(input.kind);
         if (arrow && (!session().takesInput() || page_.paused())) continue;
         session().input(yieldPoint(), input.kind, input.dir);
         recording::apply({0, input.kind, input.dir}, *ctx_);
     }
+}
+
+void BrowserHost::askRewind() {
+    // As in the game window: the player's own game only, not while paused, and not once the
+    // level is being wrecked or left.
+    if (!dynamic_cast<session::Live*>(&session()) || page_.paused() || !headless::mayRewind(*ctx_))
+        return;
+    rewindBy_ += headless::kRewindCycles;
+}
+
+void BrowserHost::betweenCycles() {
+    if (rewindBy_ == 0) return;
+    const long back = std::exchange(rewindBy_, 0);
+    auto* live = dynamic_cast<session::Live*>(&session());
+    // A wreck that began after the press is not undone: it runs its course as on the desktop.
+    if (!live || ctx_->world.wreckCountdown != 0) return;
+    page_.rewinding(back);
+    const long target = ctx_->cycles - back;
+    if (target <= 0) {
+        restart_ = true;
+        throw LeaveLevel{};
+    }
+    if (headless::rewindTo(*ctx_, *this, *live, target)) page_.showCounters(*ctx_);
+}
+
+bool BrowserHost::restartIfAsked() {
+    if (!std::exchange(restart_, false)) return false;
+    auto* live = dynamic_cast<session::Live*>(&session());
+    if (!live) return false;
+    if (const auto start = live->levelStart(ctx_->world)) start->restore(ctx_->world);
+    live->repeatSeed();
+    return true;
 }
 
 void BrowserHost::yieldToPlayer() {
@@ -67,7 +108,7 @@ void BrowserHost::pace(int rounds) {
 }
 
 int BrowserHost::askPlayer(const game::Question& question) {
-    page_.showCounters(ctx_->world);
+    page_.showCounters(*ctx_);
     page_.showQuestion(question);
     int answer = 0;
     while ((answer = page_.answer()) == 0) {

@@ -11,6 +11,7 @@
 
 #include "core/board/Directions.h"
 #include "core/board/World.h"
+#include "core/game/Context.h"
 #include "core/game/Questions.h"
 #include "core/headless/ScriptHost.h"
 #include "core/recording/Recording.h"
@@ -18,11 +19,12 @@
 
 namespace boltik::web {
 
-// A key of the game as the page hands it over: an arrow down (with Shift: a shot) or up, or
-// Escape.
+// A key of the game as the page hands it over: an arrow down (with Shift: a shot) or up,
+// Escape, or Backspace (rewind: the level in play taken back a few seconds).
 struct PageInput {
     recording::Event::Kind kind = recording::Event::Kind::Press;
     board::Dir dir = board::Dir::Up;
+    bool rewind = false;
 };
 
 // What the host needs of the page around it. Times are milliseconds of the page's clock.
@@ -38,8 +40,9 @@ public:
     virtual bool paused() = 0;
     // The level in play is to be left (another level or a script is waiting to be played).
     virtual bool leaving() = 0;
-    // Brings the counters and the level's caption up to date with the world.
-    virtual void showCounters(const board::World& world) = 0;
+    // Brings the counters, the level's caption, the robot's place and the cycles played up to
+    // date with the game.
+    virtual void showCounters(const game::Context& ctx) = 0;
     // Shows a two-button question; answer() then gives 0 while it is open, else the button.
     virtual void showQuestion(const game::Question& question) = 0;
     virtual int answer() = 0;
@@ -49,10 +52,13 @@ public:
     virtual std::optional<std::string> choice() = 0;
     // A call of the main loop has ended (the progress file may have changed).
     virtual void levelEnded(bool finished) = 0;
+    // The level in play is being taken back this many cycles (Backspace).
+    virtual void rewinding(long cycles) = 0;
 };
 
 // Thrown from the host when the page leaves the level in play: it unwinds the main loop to the
-// page's program, which plays what the page asked for.
+// page's program, which plays what the page asked for, or starts the level again when it was
+// taken back to its start (BrowserHost::restartIfAsked).
 struct LeaveLevel {};
 
 // Pacing: a cycle column is 2001 rounds; this many nanoseconds a round gives about ten cycles
@@ -84,6 +90,13 @@ public:
     void setNanosPerRound(long nanos) { nanosPerRound_ = nanos; }
     void pace(int rounds) override;
     void onLevelEnd(bool finished) override;
+    // Backspace asked for between two cycles: the player's level taken back, as in the game
+    // window.
+    void betweenCycles() override;
+    // After LeaveLevel: when the level was taken back to its start or before, puts the world
+    // back as the level began, so that the main loop's next call loads it again as it began,
+    // the guns' seed too. Whether it did.
+    bool restartIfAsked();
 
 private:
     void yieldToPlayer() override;
@@ -92,6 +105,8 @@ private:
     // The browser's turn: afterwards the keys it took are handed to the game at the next yield.
     void handBack(int ms);
     void applyInputs();
+    // Backspace: the player's level taken back at the next cycle, when it may be.
+    void askRewind();
 
     static constexpr int kPollMillis = 30;
     // The main loop yields at every cell step; the clock is read only every so many of them.
@@ -106,21 +121,21 @@ private:
     double paceDeadline_ = 0;
     bool inputsWaiting_ = false;
     int yieldsSinceLook_ = 0;
+    long rewindBy_ = 0;     // cycles asked for by Backspace, taken back between two cycles
+    bool restart_ = false;  // taken back to the start: the level is to load again as it began
 };
 
 // The headless script host of turtool run, shown in the page: its events come at their
 // cycles as in turtool, and the browser has its turns (and the board is seen) in between.
 class PageScriptHost : public headless::ScriptHost {
 public:
-    PageScriptHost(Page& page, const board::World& world, uint32_t seed)
-        : ScriptHost(seed), page_(page), world_(world), breather_(page) {}
+    PageScriptHost(Page& page, uint32_t seed) : ScriptHost(seed), page_(page), breather_(page) {}
     void pace(int) override {
-        if (breather_.breathe()) page_.showCounters(world_);
+        if (breather_.breathe() && context()) page_.showCounters(*context());
     }
 
 private:
     Page& page_;
-    const board::World& world_;
     Breather breather_;
 };
 
