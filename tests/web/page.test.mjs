@@ -1,7 +1,8 @@
 // The game in a browser, tested in Debian's chromium: the page loads, level 1 is won by its
-// solution script, a level travels in a link (and a broken or oversized link is refused), and
-// a screenshot is kept; and the rules' speed in the page is printed, with that of a native
-// turtool (BOLTIK_TURTOOL) on the same run when one is named. Exits 77 (skipped) when the page,
+// solution script, a level travels in a link (and a broken or oversized link is refused),
+// Backspace takes the player's level back, and screenshots are kept; and the rules' speed in
+// the page is printed, with that of a native turtool (BOLTIK_TURTOOL) on the same run when one
+// is named. Exits 77 (skipped) when the page,
 // chromium or puppeteer-core is missing.
 //   node page.test.mjs SITE_DIR DATA_DIR LEVEL_TESTS_DIR OUT_DIR [--measure]
 import { spawnSync } from 'node:child_process';
@@ -155,6 +156,34 @@ try {
     const chooser = await fresh.$eval('#chooser', (c) => !c.hidden);
     check(note === 'Ссылка не содержит тура' && chooser, `a ${what} link is refused: ${note}`);
     await fresh.close();
+  }
+
+  // Backspace in the player's own game: a step taken within the last three seconds is undone,
+  // the level going on from the earlier cycle, not from its start.
+  {
+    const game = await browser.newPage();
+    game.on('pageerror', (error) => failures.push('page error: ' + error.message));
+    await game.goto(url);
+    await game.waitForSelector('#chooser:not([hidden])', { timeout: 20000 });
+    await game.click('#levels li[data-file="1.tur"]');
+    await game.waitForFunction(() => window.boltikState().level === '1.tur' &&
+      window.boltikState().cycles >= 35, { timeout: 20000 });
+    const standing = await game.evaluate(() => window.boltikState());
+    await game.keyboard.press('ArrowLeft');
+    await game.waitForFunction((x) => window.boltikState().x === x - 1, { timeout: 5000 }, standing.x);
+    const stepped = await game.evaluate(() => window.boltikState());
+    await game.keyboard.press('Backspace');
+    await game.waitForFunction((cycles) => window.boltikState().rewinds === 1 &&
+      window.boltikState().cycles < cycles, { timeout: 5000 }, stepped.cycles);
+    const back = await game.evaluate(() => window.boltikState());
+    check(back.x === standing.x && back.y === standing.y && back.cycles > 0 &&
+      back.level === '1.tur' && back.lives === stepped.lives,
+      `Backspace takes the robot back where it stood: (${back.x}, ${back.y}) after ` +
+      `${back.cycles} cycles, from (${stepped.x}, ${stepped.y}) after ${stepped.cycles}`);
+    const note = await game.$eval('#note', (n) => (n.hidden ? '' : n.textContent));
+    check(note.startsWith('Перемотка'), `the page says it rewound: ${note}`);
+    await game.screenshot({ path: path.join(out, 'rewound.png') });
+    await game.close();
   }
 
   if (measure) {
