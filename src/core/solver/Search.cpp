@@ -104,7 +104,7 @@ private:
 
     LevelGame game_;
     const Rules& rules_;
-    Snapshot held_, next_, child_, after_;
+    Snapshot held_, next_, child_;
     std::vector<uint8_t> packed_;
     // The generator as the parent state left it, put back after each input tried from it.
     headless::ScriptHost::RandomState parentRandom_;
