@@ -4,9 +4,10 @@
 #         [-DSEEDS=<seed;seed;...>] [-DSEED_COUNT=<n>] [-DCYCLES=<limit>] -P replay.cmake
 #
 # First the level must pass `turtool check` without a warning (wall ring, one robot, bolt count
-# equal to the bolt cells, teleporters in pairs). Then the script is replayed once per seed, each
-# time in a fresh, empty working directory (turtool writes kilometrach.txt there), and every run
-# must end with "result: done". SEEDS defaults to 1, CYCLES to 1000.
+# equal to the bolt cells, teleporters in pairs), and the script must never ask for two arrows
+# at once. Then the script is replayed once per seed, each time in a fresh, empty working
+# directory (turtool writes kilometrach.txt there), and every run must end with "result: done".
+# SEEDS defaults to 1, CYCLES to 1000.
 #
 # With SEED_COUNT the script is replayed instead under every seed 1..SEED_COUNT in one process,
 # `turtool stats --route`, which must lose none of them (a process per seed would take minutes
@@ -48,6 +49,31 @@ if(NOT rc EQUAL 0 OR NOT out STREQUAL "no problems\n")
     message(NOTICE "${out}${err}")
     message(FATAL_ERROR "turtool check ${LEVEL} (exit ${rc}) did not report \"no problems\"")
 endif()
+
+# A player has one hand on the arrows: the route never presses an arrow, or fires, in a cycle in
+# which it already pressed one, nor while another arrow is still held down.
+file(STRINGS "${SCRIPT}" key_lines REGEX "^[0-9]+ (press|shift|release) ")
+set(held "")
+set(last_press_cycle "")
+foreach(line IN LISTS key_lines)
+    string(REGEX MATCH "^([0-9]+) ([a-z]+) ([a-z]+)" _ "${line}")
+    set(cycle "${CMAKE_MATCH_1}")
+    set(action "${CMAKE_MATCH_2}")
+    set(key "${CMAKE_MATCH_3}")
+    if(action STREQUAL "release")
+        list(REMOVE_ITEM held "${key}")
+        continue()
+    endif()
+    set(others "${held}")
+    list(REMOVE_ITEM others "${key}")
+    if(others OR cycle STREQUAL last_press_cycle)
+        # NOTICE is printed unwrapped, so the test of this check can find the words.
+        message(NOTICE "${SCRIPT}: \"${line}\" asks for two arrows at once")
+        message(FATAL_ERROR "a route may hold one arrow at a time")
+    endif()
+    list(APPEND held "${key}")
+    set(last_press_cycle "${cycle}")
+endforeach()
 
 foreach(seed IN LISTS SEEDS)
     fresh_work_dir(seed_${seed} dir)
