@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "core/playdir/PlayDirectory.h"
+#include "core/progress/Progress.h"
 
 namespace boltik::qt {
 
@@ -57,6 +58,12 @@ bool enterPlayDirectory() {
     if (!QDir::setCurrent(where)) {
         tell(QStringLiteral("Не удалось открыть папку игры %1.").arg(where));
         return false;
+    }
+    // The best results are kept by file name: they follow a level that moved to another
+    // name, and a name that now holds another level loses the old level's result.
+    if (!seeded.updated.empty()) {
+        progress::Progress progress = progress::Progress::load();
+        if (progress.followLevels(seeded.updated, seeded.moved)) progress.save();
     }
     return true;
 }

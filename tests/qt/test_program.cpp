@@ -87,6 +87,37 @@ private slots:
         qunsetenv("BOLTIK_PLAY_DIR");
     }
 
+    void aBestFollowsItsLevelWhenTheCampaignIsRenumbered() {
+        boltik::testing::TempDir dir;
+        const std::string play = (dir.path() / "play").string();
+        qputenv("BOLTIK_PLAY_DIR", QByteArray(play.c_str()));
+        QVERIFY(boltik::qt::enterPlayDirectory());
+        // As if an earlier edition had levels 1 and 2 the other way round, both finished.
+        const std::string one = dir.read("play/1.tur");
+        const std::string two = dir.read("play/2.tur");
+        dir.write("play/1.tur", two);
+        dir.write("play/2.tur", one);
+        std::string list = dir.read("play/.boltik-seeded");
+        const auto sumOf = [&](const std::string& name) {
+            const auto at = list.find(" " + name + "\n");
+            const auto from = list.rfind('\n', at) + 1;  // npos + 1 is the start
+            return std::pair{from, at - from};
+        };
+        const auto [oneAt, oneLength] = sumOf("1.tur");
+        const auto [twoAt, twoLength] = sumOf("2.tur");
+        const std::string oneSum = list.substr(oneAt, oneLength);
+        const std::string twoSum = list.substr(twoAt, twoLength);
+        list.replace(twoAt, twoLength, oneSum);  // 2.tur comes after 1.tur in the list
+        list.replace(oneAt, oneLength, twoSum);
+        dir.write("play/.boltik-seeded", list);
+        dir.write("play/.boltik-progress", "100 0 1.tur\n200 1 2.tur\n300 0 my.tur\n");
+        QVERIFY(boltik::qt::enterPlayDirectory());
+        QCOMPARE(dir.read("play/1.tur"), one);
+        QCOMPARE(QString::fromStdString(dir.read("play/.boltik-progress")),
+                 QStringLiteral("200 1 1.tur\n100 0 2.tur\n300 0 my.tur\n"));
+        qunsetenv("BOLTIK_PLAY_DIR");
+    }
+
     void noPlaceToPlayIsToldAndEndsTheStart() {
         boltik::testing::TempDir dir;
         dir.write("blocked", "a file, not a directory");

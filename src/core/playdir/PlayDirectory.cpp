@@ -81,6 +81,10 @@ SeedReport seed(const fs::path& defaults, const fs::path& playDir) {
     }
     auto seeded = readSeedList(playDir, report.problems);
     bool changed = false;
+    // For finding the levels that moved: what each updated file held before, and each
+    // default's checksum.
+    std::map<std::string, std::string> before;
+    std::map<std::string, std::string> defaultSums;
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(defaults, error)) {
         if (entry.is_regular_file()) files.push_back(entry.path());
@@ -90,6 +94,7 @@ SeedReport seed(const fs::path& defaults, const fs::path& playDir) {
         const auto bytes = readWhole(file);
         if (!bytes) continue;
         const std::string sum = io::checksumOf(*bytes);
+        defaultSums[name] = sum;
         const fs::path target = playDir / name;
         const auto it = seeded.find(name);
         if (it != seeded.end()) {
@@ -110,6 +115,7 @@ SeedReport seed(const fs::path& defaults, const fs::path& playDir) {
             }
             if (io::writeFileAtomically(target.string(), *bytes)) {
                 report.updated.push_back(name);
+                before[name] = it->second;
                 it->second = sum;
                 changed = true;
             } else {
@@ -133,6 +139,14 @@ SeedReport seed(const fs::path& defaults, const fs::path& playDir) {
         }
     }
     if (changed) writeSeedList(playDir, seeded);
+    // A level that moved: its old content is now the default of a name written this time.
+    for (const auto& [from, oldSum] : before) {
+        for (const auto* written : {&report.updated, &report.added}) {
+            for (const std::string& to : *written) {
+                if (to != from && defaultSums[to] == oldSum) report.moved.emplace_back(from, to);
+            }
+        }
+    }
     return report;
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace boltik::playdir {
@@ -21,6 +22,9 @@ struct SeedReport {
     // Changed by the user while their default changed: kept as the user left them, and from
     // then on the user's own. Each is named in one seeding only.
     std::vector<std::string> kept;
+    // Levels that only changed their name: (old name, new name) for a file brought up to date
+    // whose old content is now, unchanged, the default of another name, and is written there.
+    std::vector<std::pair<std::string, std::string>> moved;
     std::string error;  // the directory itself could not be made
     // Lines of the record of seeded files too long to read: "FILE: line N is longer than M
     // characters". The files they named count as never seeded.

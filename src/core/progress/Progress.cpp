@@ -75,6 +75,17 @@ void Progress::record(const std::string& level, long cycles, long livesLost, boo
     best.livesLost = std::min(best.livesLost, livesLost);
 }
 
+bool Progress::followLevels(const std::vector<std::string>& replaced,
+                            const std::vector<std::pair<std::string, std::string>>& moved) {
+    const std::map<std::string, Best> old = levels_;
+    for (const std::string& name : replaced)
+        levels_.erase(name);
+    for (const auto& [from, to] : moved) {
+        if (const auto it = old.find(from); it != old.end()) levels_[to] = it->second;
+    }
+    return levels_ != old;
+}
+
 io::WriteResult Progress::save(const std::string& path) const {
     std::string text;
     for (const auto& [name, best] : levels_)

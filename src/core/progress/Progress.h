@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/io/Files.h"
@@ -31,6 +32,11 @@ public:
     std::optional<Best> best(const std::string& level) const;
     // Records a finish; each best only ever gets better.
     void record(const std::string& level, long cycles, long livesLost, bool rewound = false);
+    // After level files were brought up to date: a best follows its level from the old name to
+    // the new one, and the best kept under a name that now holds another level is dropped.
+    // Returns whether anything changed.
+    bool followLevels(const std::vector<std::string>& replaced,
+                      const std::vector<std::pair<std::string, std::string>>& moved);
     // Writes the whole file through a temporary file, so a failure keeps the old one.
     io::WriteResult save(const std::string& path = kProgressFile) const;
 

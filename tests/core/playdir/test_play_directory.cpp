@@ -114,6 +114,28 @@ TEST(Seeding, AChangedFileWhoseDefaultChangedIsKeptAndNamedOnce) {
     EXPECT_EQ(s.played("7.tur"), "shooting");
 }
 
+TEST(Seeding, ALevelThatOnlyChangedItsNumberIsNamedWithItsNewName) {
+    // The campaign reordered: bats and bombs swap places, the chain is redrawn and its old
+    // version moves on to a new number; the user's own 11.tur is not a place a level moves to.
+    Seeding s;
+    s.setDefault("7.tur", "bats");
+    s.setDefault("8.tur", "bombs");
+    s.setDefault("9.tur", "chain");
+    s.setDefault("11.tur", "guns");
+    seed(s.defaults, s.play);
+    s.userWrites("11.tur", "mine");
+    s.setDefault("7.tur", "bombs");
+    s.setDefault("8.tur", "bats");
+    s.setDefault("9.tur", "chain, redrawn");
+    s.setDefault("10.tur", "chain");
+    s.setDefault("11.tur", "bats");
+    const SeedReport r = seed(s.defaults, s.play);
+    using Moves = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(r.moved, (Moves{{"7.tur", "8.tur"}, {"8.tur", "7.tur"}, {"9.tur", "10.tur"}}));
+    EXPECT_EQ(r.kept, std::vector<std::string>{"11.tur"});
+    EXPECT_TRUE(seed(s.defaults, s.play).moved.empty());
+}
+
 TEST(Seeding, AFileTheUserMadeFirstIsNeverOverwritten) {
     Seeding s;
     fs::create_directories(s.play);

@@ -35,6 +35,26 @@ TEST(ProgressFile, EachBestOnlyEverGetsBetterAndApart) {
     EXPECT_EQ(p.best("7.tur"), (Best{40, 0}));
 }
 
+TEST(ProgressFile, ABestFollowsItsLevelToItsNewNumber) {
+    Progress p;
+    p.record("1.tur", 40, 0);
+    p.record("7.tur", 70, 1);
+    p.record("8.tur", 80, 2, true);
+    p.record("9.tur", 90, 0);
+    // 7 and 8 swapped, 9 was redrawn and its old version is now 10; 1 stayed as it was.
+    EXPECT_TRUE(p.followLevels({"7.tur", "8.tur", "9.tur"},
+                               {{"7.tur", "8.tur"}, {"8.tur", "7.tur"}, {"9.tur", "10.tur"}}));
+    const std::map<std::string, Best> expected = {{"1.tur", Best{40, 0}},
+                                                  {"7.tur", Best{80, 2, true}},
+                                                  {"8.tur", Best{70, 1}},
+                                                  {"10.tur", Best{90, 0}}};
+    EXPECT_EQ(p.levels(), expected);
+    // A level replaced by one never finished loses its mark; nothing to follow changes nothing.
+    EXPECT_TRUE(p.followLevels({"1.tur"}, {}));
+    EXPECT_FALSE(p.best("1.tur"));
+    EXPECT_FALSE(p.followLevels({"settings.ini"}, {}));
+}
+
 TEST(ProgressFile, ABestPlayedWithRewindSaysSo) {
     testing::TempDir dir;
     Progress progress;
