@@ -7,11 +7,17 @@
 # (the solution found under seed 1, which ignores the other seeds' shots) are replayed under the
 # seeds 1 to 1000.
 #
+# With EXACT_STATES=N, a level whose shortest solution is not proven is searched once more,
+# breadth first up to N states: it is then proven, or shown as "L–M", where no script shorter
+# than L cycles wins and M is the solution found (25 million states take some 3 GiB and a few
+# minutes a level).
+#
 #   tools/levels-table.sh [TURTOOL]      (MAX_STATES=N bounds each search, 2000000 by default)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 turtool="${1:-$root/build/rel/tools/turtool/turtool}"
 max_states="${MAX_STATES:-2000000}"
+exact_states="${EXACT_STATES:-0}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -67,6 +73,17 @@ for n in $(seq 1 99); do
             *"not proven"*) shortest="at most $length" ;;
             *) shortest="$length" ;;
             esac
+        fi
+    fi
+    if [ "$exact_states" -gt 0 ] && [ "${shortest#at most }" != "$shortest" ]; then
+        "$turtool" solve "$level" "${seed[@]}" --max-states "$exact_states" --max-seconds 3600 \
+            > exact.txt 2>&1 || true
+        proven="$(sed -n 's/^# the shortest solution: \([0-9]*\) cycles* .*/\1/p' exact.txt)"
+        below="$(sed -n 's/.*no script of up to \([0-9]*\) cycles* wins.*/\1/p' exact.txt)"
+        if [ -n "$proven" ]; then
+            shortest="$proven"
+        elif [ -n "$below" ]; then
+            shortest="$((below + 1))–${shortest#at most }"
         fi
     fi
     if [ -n "$gun" ]; then
