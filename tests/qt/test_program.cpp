@@ -33,6 +33,13 @@ void readMessage(QString& text) {
     });
 }
 
+// Where the checksum of a file stands in the text of the seed list: its start and length.
+std::pair<std::size_t, std::size_t> seededSum(const std::string& list, const std::string& name) {
+    const auto at = list.find(" " + name + "\n");
+    const auto from = list.rfind('\n', at) + 1;  // npos + 1 is the start
+    return {from, at - from};
+}
+
 }  // namespace
 
 class ProgramTest : public QObject {
@@ -75,10 +82,9 @@ private slots:
         QVERIFY(boltik::qt::enterPlayDirectory());
         // The player changed 1.tur, which was seeded from an older default than the shipped one.
         dir.write("play/1.tur", "my own level");
-        const std::string list = dir.read("play/.boltik-seeded");
-        const auto at = list.find(" 1.tur\n");
-        const auto from = list.rfind('\n', at) + 1;  // npos + 1 is the start
-        dir.write("play/.boltik-seeded", list.substr(0, from) + "older" + list.substr(at));
+        std::string list = dir.read("play/.boltik-seeded");
+        const auto [at, length] = seededSum(list, "1.tur");
+        dir.write("play/.boltik-seeded", list.replace(at, length, "older"));
         QString text;
         readMessage(text);
         QVERIFY(boltik::qt::enterPlayDirectory());
@@ -98,13 +104,8 @@ private slots:
         dir.write("play/1.tur", two);
         dir.write("play/2.tur", one);
         std::string list = dir.read("play/.boltik-seeded");
-        const auto sumOf = [&](const std::string& name) {
-            const auto at = list.find(" " + name + "\n");
-            const auto from = list.rfind('\n', at) + 1;  // npos + 1 is the start
-            return std::pair{from, at - from};
-        };
-        const auto [oneAt, oneLength] = sumOf("1.tur");
-        const auto [twoAt, twoLength] = sumOf("2.tur");
+        const auto [oneAt, oneLength] = seededSum(list, "1.tur");
+        const auto [twoAt, twoLength] = seededSum(list, "2.tur");
         const std::string oneSum = list.substr(oneAt, oneLength);
         const std::string twoSum = list.substr(twoAt, twoLength);
         list.replace(twoAt, twoLength, oneSum);  // 2.tur comes after 1.tur in the list
